@@ -1,5 +1,6 @@
 #include "measure/measurement.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <numeric>
@@ -21,23 +22,38 @@ std::string_view TrimLeadingBlanks(std::string_view text) {
 
 // Both parsers and formatters must ignore the process locale (a German
 // locale would turn "2.5" into "2,5"), hence from_chars/to_chars throughout.
-double ParseCollectedNumber(const std::string& digits, bool exponentNegative) {
+// `number` is what LeadingNumber collected: digits with at most one point,
+// then optionally "e", an optional "-" and exponent digits.
+double ParseCollectedNumber(const std::string& number) {
   double value = 0.0;
-  const char* first = digits.data();
-  const char* last = first + digits.size();
-  auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
-  if (ec == std::errc::result_out_of_range) {
-    // Too large gives an infinity, too small gives zero; a zero mantissa is zero.
-    bool mantissaZero = true;
-    for (char c : digits) {
-      if (c == 'e') break;
-      if (IsDigit(c) && c != '0') mantissaZero = false;
-    }
-    return (mantissaZero || exponentNegative) ? 0.0 : HUGE_VAL;
-  }
-  if (ec != std::errc()) return 0.0;
+  const char* first = number.data();
+  const char* last = first + number.size();
+  const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
   (void)ptr;
-  return value;
+  if (ec == std::errc()) return value;
+  if (ec != std::errc::result_out_of_range) return 0.0;
+
+  // Out of range: too large gives an infinity, too small gives zero. Which one
+  // is decided by the decimal order of the first significant digit, since a
+  // long run of zeros after the point underflows without any exponent.
+  const size_t e = number.find('e');
+  const std::string_view mantissa = std::string_view(number).substr(0, e);
+  const size_t significant = mantissa.find_first_of("123456789");
+  if (significant == std::string_view::npos) return 0.0;
+  const size_t point = std::min(mantissa.find('.'), mantissa.size());
+  long long order = significant < point ? static_cast<long long>(point - significant - 1)
+                                        : -static_cast<long long>(significant - point);
+  if (e != std::string::npos) {
+    long long exponent = 0;
+    bool exponentNegative = false;
+    for (size_t i = e + 1; i < number.size(); ++i) {
+      if (number[i] == '-') exponentNegative = true;
+      // Saturates far beyond any double's range; only the sign of the total matters.
+      else if (exponent < 1'000'000'000'000LL) exponent = exponent * 10 + (number[i] - '0');
+    }
+    order += exponentNegative ? -exponent : exponent;
+  }
+  return order < 0 ? 0.0 : HUGE_VAL;
 }
 
 double ParseWithFactor(std::string_view text, double factor) {
@@ -213,7 +229,7 @@ double LeadingNumber(std::string_view text) {
     if (!exponent.empty()) number += (exponentNegative ? "e-" : "e") + exponent;
   }
 
-  const double value = ParseCollectedNumber(number, exponentNegative);
+  const double value = ParseCollectedNumber(number);
   return negative ? -value : value;
 }
 
@@ -243,6 +259,8 @@ std::string FormatCubic(double cubicInches) {
 }
 
 std::string FormatWithSuffix(double value, Dimension dimension, int accuracy) {
+  // "ERROR sq." would read back as a square value; the error has no dimension.
+  if (!std::isfinite(value)) return std::string(kNotANumberText);
   switch (dimension) {
     case Dimension::Square: return FormatSquare(value) + " sq.";
     case Dimension::Cubic: return FormatCubic(value) + " cu.";

@@ -1,0 +1,70 @@
+// Every text a formatter writes reads back, with the parser of its own
+// dimension, as exactly the rounded value that it shows; and formatting that
+// value again writes the same text.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "measure/measurement.h"
+
+namespace mezura {
+namespace {
+
+std::vector<double> RoundTripValues() {
+  std::vector<double> values;
+  // A grid of 1/64 inch across the first few feet, both signs: halves of
+  // every sixteenth and thirty-second, and every carry into inches and feet.
+  for (int k = -3000; k <= 3000; ++k) values.push_back(k / 64.0);
+  // Around the carry limits of square and cubic feet and their multiples.
+  for (double unit : {12.0, 144.0, 1728.0})
+    for (int n = 1; n <= 40; n += 3)
+      for (int k = -70; k <= 70; ++k) values.push_back(n * unit + k / 64.0);
+  // Random values, uniform and spread over many magnitudes.
+  std::mt19937_64 random(20240611);
+  std::uniform_real_distribution<double> uniform(-1e6, 1e6);
+  std::uniform_real_distribution<double> exponent(-4, 10);
+  for (int i = 0; i < 3000; ++i) {
+    values.push_back(uniform(random));
+    const double magnitude = std::pow(10.0, exponent(random));
+    values.push_back(random() % 2 ? magnitude : -magnitude);
+  }
+  return values;
+}
+
+// The value the text should show: the magnitude rounded to the grid of
+// 1/denominator with halves to even, the sign kept.
+double RoundedToGrid(double value, int denominator) {
+  return std::copysign(std::nearbyint(std::fabs(value) * denominator) / denominator, value);
+}
+
+TEST(RoundTrip, FormattedTextsReadBackAsTheirRoundedValue) {
+  const std::vector<double> values = RoundTripValues();
+  for (int accuracy : {kAccuracy16, kAccuracy32}) {
+    for (Dimension dimension : {Dimension::Linear, Dimension::Square, Dimension::Cubic}) {
+      const int denominator = dimension == Dimension::Linear ? accuracy : kAccuracy16;
+      int failures = 0;
+      for (double value : values) {
+        const std::string text = FormatWithSuffix(value, dimension, accuracy);
+        const double expected = RoundedToGrid(value, denominator);
+        const double back = ParseByDimension(text);
+        // A negative value that rounds to nothing shows "- 0\"", which reads
+        // back as zero and so formats as " 0\"" the second time.
+        const std::string again = FormatWithSuffix(back, dimension, accuracy);
+        const std::string expectedAgain =
+            expected == 0 ? FormatWithSuffix(0.0, dimension, accuracy) : text;
+        if (back != expected || again != expectedAgain || DimensionOf(text) != dimension) {
+          ADD_FAILURE() << "value " << value << " at " << accuracy << " wrote [" << text
+                        << "], read back " << back << ", expected " << expected
+                        << ", formatted again [" << again << "]";
+          if (++failures > 10) return;
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace mezura
