@@ -1,0 +1,234 @@
+#include "memory/memory_transfers.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "measure/measurement.h"
+
+namespace mezura {
+namespace {
+
+constexpr std::string_view kMultiplyMarker = "x";
+constexpr std::string_view kDivideMarker = "\u00f7";  // ÷
+
+bool HasFootOrInchMark(std::string_view text) {
+  return text.find('\'') != std::string_view::npos || text.find('"') != std::string_view::npos;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::optional<std::string> ExternalValueText(std::string_view text) {
+  // Other programs add line ends and tabs freely; they mean nothing here.
+  auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
+  if (text.empty() || text.size() > kMaxExternalValueBytes) return std::nullopt;
+
+  std::string_view body = text;
+  for (std::string_view suffix : {std::string_view(" sq."), std::string_view(" cu.")}) {
+    if (body.size() > suffix.size() && body.substr(body.size() - suffix.size()) == suffix) {
+      body.remove_suffix(suffix.size());
+      break;
+    }
+  }
+  bool digit = false;
+  for (char c : body) {
+    if (IsDigit(c)) {
+      digit = true;
+      continue;
+    }
+    if (c != ' ' && c != '.' && c != '\'' && c != '"' && c != '-' && c != '/') return std::nullopt;
+  }
+  if (!digit) return std::nullopt;
+  return std::string(text);
+}
+
+MemoryTransfers::MemoryTransfers(CalculatorEngine& engine, MemoryModel& model)
+    : m_engine(engine), m_model(model) {}
+
+bool MemoryTransfers::LeftHalf(int x, int left, int width) {
+  // x < left + width / 2, without rounding the half.
+  return 2 * static_cast<std::int64_t>(x) < 2 * static_cast<std::int64_t>(left) + width;
+}
+
+DragImage MemoryTransfers::CellDragImage(int x, int left, int width) {
+  return LeftHalf(x, left, width) ? DragImage::Subtract : DragImage::Add;
+}
+
+std::optional<DragImage> MemoryTransfers::ReadoutDragImage(int x, int left, int width) const {
+  if (m_engine.ActionLabel() == kMultiplyMarker) return DragImage::Multiply;
+  if (m_engine.ActionLabel() == kDivideMarker) return DragImage::Divide;
+  if (x < left || static_cast<std::int64_t>(x) > static_cast<std::int64_t>(left) + width) return std::nullopt;
+  return CellDragImage(x, left, width);
+}
+
+std::optional<std::string> MemoryTransfers::SourceText(std::string_view text, DragSource source) const {
+  if (source.kind == DragSource::Kind::External) return ExternalValueText(text);
+  return std::string(text);
+}
+
+void MemoryTransfers::AppendTapeLine(int tape, std::string_view line) {
+  TapeStore& tapes = m_model.Tapes();
+  if (!tapes.AddTapeRows(tape, 1)) return;
+  tapes.SetTapeLine(tape, tapes.TapeRowCount(tape), line);
+}
+
+bool MemoryTransfers::DimensionsAllowReadoutDrop(std::string_view t) const {
+  const EngineState& s = m_engine.State();
+  const std::string& f = s.FirstOperandText;
+  const bool tSquare = IsSquareText(t), tCubic = IsCubicText(t);
+  switch (s.PendingOperation) {
+    case Operation::Multiply:
+      if (IsSquareText(f)) return !tSquare && !tCubic;
+      if (HasFootOrInchMark(f)) return !tCubic;
+      return true;
+    case Operation::Divide:
+      if (IsCubicText(f)) return true;
+      if (IsSquareText(f)) return !tCubic;
+      return !tSquare && !tCubic;
+    case Operation::None:
+    case Operation::Add:
+    case Operation::Subtract:
+      if (!s.Accumulator) return true;
+      if (IsCubicText(f)) return tCubic;
+      if (IsSquareText(f)) return tSquare;
+      return !tSquare && !tCubic;
+    case Operation::SquareRoot:
+      break;
+  }
+  return true;
+}
+
+DropOutcome MemoryTransfers::DropOnReadout(std::string_view text, DragSource source, int x, int left,
+                                           int width) {
+  const std::optional<std::string> dropped = SourceText(text, source);
+  if (!dropped) {
+    m_engine.Host().Beep();
+    return DropOutcome::Refused;
+  }
+  const std::string& t = *dropped;
+  EngineState& s = m_engine.State();
+
+  if (!DimensionsAllowReadoutDrop(t)) {
+    m_engine.RejectOperation();
+    return DropOutcome::Refused;
+  }
+
+  TapeStore& tapes = m_model.Tapes();
+  tapes.ShowTape(0, std::string(kCalculatorTapeName));
+
+  const std::string r = m_engine.Readout();
+  const std::string trimmed(TrimBlanks(t));
+  std::string display = trimmed;
+  if (!display.empty() && display.back() == '-') display.pop_back();
+  double v = 0.0;
+  if (!display.empty() && display.front() == '-')
+    v = -ParseByDimension(std::string_view(display).substr(1));
+  else
+    v = ParseByDimension(display);
+  const bool leftHalf = LeftHalf(x, left, width);
+  const std::string line = std::string(leftHalf ? " - " : " + ") + trimmed + " ";
+
+  if (!s.Accumulator) {
+    if (!std::isfinite(v)) {
+      m_engine.Host().Beep();
+      return DropOutcome::Refused;
+    }
+    s.DisplayText = display;
+    AppendTapeLine(0, line);
+    if (leftHalf) {
+      v = -v;
+      m_engine.SetReadout("-" + t);
+      s.FirstOperandText = "-" + t;
+    } else {
+      m_engine.SetReadout(t);
+      s.FirstOperandText = t;
+    }
+    s.Accumulator = v;
+    s.PendingOperation = Operation::None;
+  } else if (s.PendingOperation == Operation::None || s.PendingOperation == Operation::Add ||
+             s.PendingOperation == Operation::Subtract) {
+    s.DisplayText = display;
+    AppendTapeLine(0, line);
+    const AddSubtractResult result = AddSubtractMeasurements(
+        r, trimmed, leftHalf ? AddSubtract::Subtract : AddSubtract::Add, m_engine.Accuracy());
+    if (result.refused) {
+      // The transfer did not happen, so its line must not stay on the tape.
+      tapes.RemoveLastLine(0);
+      m_engine.RejectOperation();
+      return DropOutcome::Refused;
+    }
+    m_engine.SetReadout(std::string(TrimBlanks(result.text)) + " ");
+    s.FirstOperandText = result.text;
+    s.SecondOperandText.clear();
+    s.Accumulator = result.value;
+    s.ResultValue = result.value;
+    s.PendingOperation = Operation::None;
+    // The sum used up the pending operation; its marker must not stay behind.
+    m_engine.SetActionLabel("");
+    if (tapes.AddTapeRows(0, 2)) {
+      const int last = tapes.TapeRowCount(0);
+      tapes.SetTapeLine(0, last - 1, kTransferSeparator);
+      tapes.SetTapeLine(0, last, result.text + " ");
+    }
+  } else if (s.PendingOperation == Operation::Multiply || s.PendingOperation == Operation::Divide) {
+    s.DisplayText = display;
+    m_engine.SetReadout(t);
+    m_engine.Equal_Click();
+  } else {
+    return DropOutcome::Ignored;
+  }
+  m_engine.Host().FocusEqual();
+  return DropOutcome::Done;
+}
+
+DropOutcome MemoryTransfers::DropOnCell(int target, std::string_view text, DragSource source, int x, int left,
+                                        int width) {
+  const MemoryCell* cell = m_model.Cell(target);
+  if (!cell) return DropOutcome::Ignored;
+  const std::optional<std::string> dropped = SourceText(text, source);
+  if (!dropped) {
+    m_engine.Host().Beep();
+    return DropOutcome::Refused;
+  }
+  TapeStore& tapes = m_model.Tapes();
+  tapes.SelectTape(target, cell->name);
+
+  if (source.kind == DragSource::Kind::Cell && source.cell == target) {
+    m_model.ResetValue(target);
+    tapes.ClearTape(target);
+    tapes.ScrollTapeToEnd();
+    return DropOutcome::Done;
+  }
+
+  // A transfer the tape cannot record is not made.
+  if (tapes.TapeRowCount(target) > kMaxTapeLines - 3) {
+    m_engine.Host().Beep();
+    return DropOutcome::Refused;
+  }
+  const std::string m = cell->value;
+  const bool leftHalf = LeftHalf(x, left, width);
+  AppendTapeLine(target, std::string(leftHalf ? " - " : " + ") + std::string(TrimTrailingBlanks(*dropped)) + " ");
+
+  // The cell's own sum: the calculator's pending operation is not involved.
+  const AddSubtractResult result =
+      AddSubtractMeasurements(m, *dropped, leftHalf ? AddSubtract::Subtract : AddSubtract::Add, m_engine.Accuracy());
+  if (result.refused) {
+    tapes.RemoveLastLine(target);
+    m_engine.Host().Beep();
+    m_engine.Host().Beep();
+    return DropOutcome::Refused;
+  }
+  m_model.SetValue(target, result.text + " ");
+  if (tapes.AddTapeRows(target, 2)) {
+    const int last = tapes.TapeRowCount(target);
+    tapes.SetTapeLine(target, last - 1, kTransferSeparator);
+    tapes.SetTapeLine(target, last, std::string(TrimTrailingBlanks(result.text)) + " ");
+  }
+  tapes.ScrollTapeToEnd();
+  return DropOutcome::Done;
+}
+
+}  // namespace mezura

@@ -1,0 +1,83 @@
+#pragma once
+// The drag-and-drop transfers between the calculator's display and the memory
+// cells: a value dropped on the right half of a target is added, on the left
+// half subtracted; with a multiplication or division pending on the
+// calculator, a value dropped on the display becomes its second operand.
+// Every transfer writes its lines on the target's tape. This class owns those
+// rules and the choice of drag image; the widgets (memory/ui and the
+// calculator window) decode the drag, call in with the drop position, and
+// repaint. Positions are in any one unit as long as x, left and width agree.
+//
+// Sound behaviour kept on purpose where the old program went wrong:
+// - a refused add or subtract never leaves its announcing line on a tape;
+// - a drop onto a cell never disturbs the calculator (its pending operation,
+//   display and operation marker stay);
+// - a value dropped on an idle display is read in its own dimension;
+// - text from another program is accepted only when it reads as a measurement.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/calculator_engine.h"
+#include "memory/drag_image.h"
+#include "memory/memory_model.h"
+
+namespace mezura {
+
+/// Where a dragged value came from.
+struct DragSource {
+  enum class Kind { Readout, Cell, External };
+  Kind kind = Kind::External;
+  int cell = 0;  ///< the cell's number when kind is Cell
+
+  static DragSource Readout() { return {Kind::Readout, 0}; }
+  static DragSource Cell(int number) { return {Kind::Cell, number}; }
+  static DragSource External() { return {Kind::External, 0}; }
+};
+
+enum class DropOutcome {
+  Done,      ///< the transfer happened
+  Refused,   ///< beeped; no value and no tape changed
+  Ignored,   ///< nothing to do (e.g. an unknown cell, a square root pending)
+};
+
+/// The longest text from another program that is taken as a value.
+inline constexpr std::size_t kMaxExternalValueBytes = 200;
+/// The separator a transfer writes above its result (one hyphen longer than the engine's).
+inline constexpr std::string_view kTransferSeparator = "---------------- ";
+
+/// The value text another program's plain text stands for, if it reads as a
+/// measurement: trimmed, at most kMaxExternalValueBytes, only digits, blanks
+/// and . ' " - / with at least one digit, optionally ending in " sq." or " cu.".
+std::optional<std::string> ExternalValueText(std::string_view text);
+
+class MemoryTransfers {
+ public:
+  /// `engine.Tapes()` and `model.Tapes()` must be the same store.
+  MemoryTransfers(CalculatorEngine& engine, MemoryModel& model);
+
+  /// A value dropped on the calculator's display (`Readout_DragDrop`).
+  DropOutcome DropOnReadout(std::string_view text, DragSource source, int x, int left, int width);
+  /// A value dropped on cell `target`'s value label (`Label1_DragDrop`).
+  DropOutcome DropOnCell(int target, std::string_view text, DragSource source, int x, int left, int width);
+
+  /// The image for a value held over the display (`Readout_DragOver`); nothing
+  /// when the pointer is outside it.
+  std::optional<DragImage> ReadoutDragImage(int x, int left, int width) const;
+  /// The image for a value held over a cell (`Label1_DragOver`).
+  static DragImage CellDragImage(int x, int left, int width);
+
+  /// True when the drop position lies in the left (subtracting) half.
+  static bool LeftHalf(int x, int left, int width);
+
+ private:
+  std::optional<std::string> SourceText(std::string_view text, DragSource source) const;
+  bool DimensionsAllowReadoutDrop(std::string_view text) const;
+  void AppendTapeLine(int tape, std::string_view line);
+
+  CalculatorEngine& m_engine;
+  MemoryModel& m_model;
+};
+
+}  // namespace mezura
