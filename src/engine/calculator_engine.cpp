@@ -1,6 +1,41 @@
 #include "engine/calculator_engine.h"
 
+#include <cmath>
+#include <utility>
+
+#include "engine/operand_class.h"
+
 namespace mezura {
+namespace {
+
+constexpr char kInchMark = '"';
+constexpr char kFootMark = '\'';
+constexpr std::string_view kFootKeyText = "'- ";  // foot mark, separator, blank
+constexpr std::string_view kDivisionSign = "\xC3\xB7";         // U+00F7 in UTF-8
+constexpr std::string_view kSquaredR = "Pi(r\xC2\xB2)";        // U+00B2 in UTF-8
+constexpr std::string_view kDivideByZeroText = "Can't divide by zero!";
+constexpr std::string_view kErrorTitle = "Error";
+
+bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
+bool HasDimensionMark(std::string_view text) { return IsSquareText(text) || IsCubicText(text); }
+
+// The decimal point may follow a decimal foot count, but the inches (or a
+// number without feet) take at most one.
+bool AcceptsDecimalPoint(std::string_view text) {
+  const auto foot = text.find(kFootMark);
+  const std::string_view inches = foot == std::string_view::npos ? text : text.substr(foot + 1);
+  return !Contains(inches, '.');
+}
+
+// Captions are UTF-8: drop a whole character, not a byte of one.
+void DropLastCharacter(std::string& text) {
+  while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) text.pop_back();
+  if (!text.empty()) text.pop_back();
+}
+
+std::string PiLine() { return ShortNumber(kPi) + " "; }
+
+}  // namespace
 
 CalculatorEngine::CalculatorEngine(TapeStore& tapes, EngineHost& host) : m_tapes(tapes), m_host(host) {}
 
@@ -20,5 +55,451 @@ void CalculatorEngine::SetLabel1(std::string text) {
 }
 
 void CalculatorEngine::SetAccuracy(int accuracy) { m_accuracy = accuracy == kAccuracy32 ? kAccuracy32 : kAccuracy16; }
+
+void CalculatorEngine::AppendToReadout(std::string_view text) { SetReadout(m_readout + std::string(text)); }
+
+// ---- Keypad entry ---------------------------------------------------------
+
+void CalculatorEngine::Number_Click(int digit) {
+  if (digit < 0 || digit > 9 || m_readout == kPiText) return;
+  if (m_state.ActiveFormula == Formula::None) SetLabel1("");
+  const char d = static_cast<char>('0' + digit);
+  if (m_readout == kClearedEntry)
+    SetReadout(std::string(1, d));
+  else if (!Contains(m_readout, kInchMark))
+    AppendToReadout(std::string_view(&d, 1));
+  m_host.FocusEqual();
+}
+
+void CalculatorEngine::Decimal_Click() {
+  if (m_readout == kPiText) return;
+  if (m_readout == kClearedEntry)
+    SetReadout(".");
+  else if (!Contains(m_readout, kInchMark) && AcceptsDecimalPoint(m_readout))
+    AppendToReadout(".");
+  m_host.FocusEqual();
+}
+
+void CalculatorEngine::Spacebar_Click() {
+  if (m_readout == kPiText) return;
+  if (m_readout != kClearedEntry && !m_readout.empty() && !Contains(m_readout, kInchMark)) AppendToReadout(" ");
+  m_host.FocusEqual();
+}
+
+void CalculatorEngine::Foot_Click() {
+  if (m_readout == kPiText) return;
+  if (!Contains(m_readout, kFootMark) && !Contains(m_readout, kInchMark)) AppendToReadout(kFootKeyText);
+  m_host.FocusEqual();
+}
+
+void CalculatorEngine::Inch_Click() {
+  if (m_readout == kPiText) return;
+  if (!Contains(m_readout, kInchMark)) AppendToReadout(std::string_view(&kInchMark, 1));
+  m_host.FocusEqual();
+}
+
+void CalculatorEngine::Backspace_Click() {
+  if (m_readout.empty() || m_readout == kClearedEntry) return;
+  std::string text = m_readout;
+  if (text.ends_with(kFootKeyText))
+    text.resize(text.size() - kFootKeyText.size());
+  else
+    DropLastCharacter(text);
+  SetReadout(text.empty() ? std::string(kClearedEntry) : std::move(text));
+}
+
+void CalculatorEngine::Cancel_Click() {
+  SetReadout(std::string(kClearedEntry));
+  m_state.Accumulator.reset();
+  m_state.SecondOperand.reset();
+  m_state.PendingOperation = Operation::None;
+  SetActionLabel("");
+  SetLabel1("");
+  m_state.ActiveFormula = Formula::None;
+  if (!m_tapes.ClearTape(0)) m_host.Beep();  // tape 0 is full: the clear mark is not recorded
+  m_tapes.ScrollTapeToEnd();
+  m_host.FocusEqual();
+}
+
+void CalculatorEngine::CancelEntry_Click() {
+  SetReadout(std::string(kClearedEntry));
+  m_host.FocusEqual();
+}
+
+void CalculatorEngine::Pi_Click() {
+  if (!(m_readout.empty() || m_readout == kClearedEntry || m_readout == "0" || m_readout == "0\"")) return;
+  SetReadout(std::string(kPiText));
+  m_state.DisplayText = m_readout;
+  Evaluate();
+}
+
+void CalculatorEngine::KeyPress(int charCode) {
+  if (charCode >= '0' && charCode <= '9') return Number_Click(charCode - '0');
+  switch (charCode) {
+    case ' ': return Spacebar_Click();
+    case 27:  // Escape: twice clears everything
+      return m_readout == kClearedEntry ? Cancel_Click() : CancelEntry_Click();
+    case 13:
+    case '=':
+      Equal_Click();
+      SetActionLabel("");
+      return;
+    case '\'': return Foot_Click();
+    case '"': return Inch_Click();
+    case '+': return Plus_Click();
+    case '-': return Minus_Click();
+    case '*':
+    case 'x':
+    case 'X': return Multiply_Click();
+    case '/': return Divide_Click();
+    case '.': return Decimal_Click();
+    case 8: return Backspace_Click();
+    case 'c':
+    case 'C': return Cancel_Click();
+    default: return;
+  }
+}
+
+// ---- Operation keys -------------------------------------------------------
+
+void CalculatorEngine::Plus_Click() {
+  if (HasDimensionMark(m_readout)) {
+    m_host.Beep();  // areas and volumes are added by dropping, where dimensions are checked
+    return;
+  }
+  if (m_state.Accumulator &&
+      (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
+    SetActionLabel("+");
+    SetReadout("");
+    m_state.PendingOperation = Operation::Add;
+  }
+  SetLabel1("");
+  m_host.FocusEqual();
+}
+
+void CalculatorEngine::Minus_Click() {
+  if (HasDimensionMark(m_readout)) {
+    m_host.Beep();
+    return;
+  }
+  if (m_state.Accumulator && m_state.PendingOperation == Operation::None) {
+    SetActionLabel("--");
+    SetReadout("");
+    m_state.PendingOperation = Operation::Subtract;
+  } else if (m_readout.empty() || m_readout == " " || m_readout == kClearedEntry) {
+    SetReadout("-");  // starts a negative entry
+  }
+  SetLabel1("");
+  m_host.FocusEqual();
+}
+
+void CalculatorEngine::Multiply_Click() {
+  if (m_state.Accumulator &&
+      (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
+    SetActionLabel("x");
+    SetReadout("");
+    m_state.PendingOperation = Operation::Multiply;
+  }
+  SetLabel1("");
+  m_host.FocusEqual();
+}
+
+void CalculatorEngine::Divide_Click() {
+  if (m_actionLabel.empty() && m_state.Accumulator) {
+    SetActionLabel(std::string(kDivisionSign));
+    SetReadout("");
+    m_state.PendingOperation = Operation::Divide;
+  } else if (!Contains(m_readout, '/')) {
+    AppendToReadout("/");  // no division can start: the key is the fraction bar
+  }
+  SetLabel1("");
+  m_host.FocusEqual();
+}
+
+void CalculatorEngine::Equal_Click() {
+  SetActionLabel("");
+  m_state.DisplayText = m_readout;
+  Evaluate();
+}
+
+void CalculatorEngine::Square_Click() {
+  if (!HasDimensionMark(m_readout)) {
+    if (m_state.Accumulator) {
+      SetActionLabel("x");
+      m_state.PendingOperation = Operation::Multiply;
+      m_state.DisplayText = m_readout;
+      Evaluate();
+    } else {
+      const std::string entry = m_readout;
+      m_state.DisplayText = entry;
+      Evaluate();
+      if (m_state.Accumulator) {  // the entry was refused: nothing to square
+        m_state.PendingOperation = Operation::Multiply;
+        m_state.DisplayText = entry;
+        Evaluate();
+      }
+    }
+  }
+  m_host.FocusEqual();
+}
+
+void CalculatorEngine::SquareRoot_Click() {
+  if (!IsCubicText(m_readout)) {
+    if (m_state.Accumulator) {
+      SetActionLabel("Sqt");
+      m_state.PendingOperation = Operation::SquareRoot;
+      m_state.DisplayText = m_readout;
+      Evaluate();
+    } else {
+      const std::string entry = m_readout;
+      m_state.DisplayText = entry;
+      Evaluate();
+      if (m_state.Accumulator) {
+        m_state.PendingOperation = Operation::SquareRoot;
+        m_state.DisplayText = entry;
+        Evaluate();
+      }
+    }
+  }
+  m_host.FocusEqual();
+}
+
+// ---- Evaluation -----------------------------------------------------------
+
+void CalculatorEngine::Evaluate() {
+  // Every refusal puts the state back as it was before this evaluation, so a
+  // value that is not finite never reaches the accumulator, the tape or the
+  // display.
+  const EngineState before = m_state;
+  EngineState& s = m_state;
+
+  std::string entry(TrimBlanks(s.DisplayText));
+  if (!entry.empty() && entry.back() == '-') entry.pop_back();  // "5'-": the foot key's separator
+  s.DisplayText = entry;
+  const double value = ParseByDimension(entry);
+  if (!std::isfinite(value)) return RefuseEvaluation(before);
+  s.EntryValue = value;
+
+  std::vector<std::string> lines;     // a formula's header, ahead of the result block
+  std::optional<std::string> label1;  // written only once the step stands
+  bool diagonal = false;
+  const std::string entryLine = "x " + entry + " ";
+
+  if (!s.Accumulator) {
+    s.Accumulator = value;
+    s.FirstOperandText = entry;
+    switch (s.ActiveFormula) {
+      case Formula::Circumference:
+        s.SecondOperand = kPi;
+        s.SecondOperandText.clear();  // pi is a plain number
+        s.PendingOperation = Operation::Multiply;
+        s.ActiveFormula = Formula::None;
+        label1 = "Circumference =";
+        lines = {"Circumference ", PiLine()};
+        break;
+      case Formula::CircleArea:
+        s.Accumulator = value * value;
+        s.FirstOperandText = kSquareMarker;
+        s.SecondOperand = kPi;
+        s.SecondOperandText.clear();
+        s.PendingOperation = Operation::Multiply;
+        s.ActiveFormula = Formula::None;
+        label1 = std::string(kSquaredR) + " Area of circle =";
+        lines = {"Area of Circle ", PiLine(), entryLine};
+        break;
+      case Formula::CylinderVolume: {
+        const double base = value * value * kPi;
+        if (!std::isfinite(base)) return RefuseEvaluation(before);
+        s.Accumulator = base;
+        s.FirstOperandText = kSquareMarker;
+        s.ActiveFormula = Formula::CylinderLength;
+        AppendTape({std::string(kSquaredR) + "*l Volume of Cylinder ", PiLine(), entryLine, entryLine});
+        SetLabel1("Enter length of cylinder");
+        SetReadout("");
+        m_host.FocusEqual();
+        return;
+      }
+      case Formula::Diagonal: {
+        const double side1Squared = value * value;
+        if (!std::isfinite(side1Squared)) return RefuseEvaluation(before);
+        s.Accumulator = side1Squared;
+        s.FirstOperandText = kLinearMarker;
+        s.ActiveFormula = Formula::DiagonalSide2;
+        AppendTape({"Diagonal ", "Side1 = " + FormatLinear(value, m_accuracy) + " "});
+        SetLabel1("Enter length of side 2");
+        SetReadout("");
+        m_host.FocusEqual();
+        return;
+      }
+      default:
+        // A first operand: recorded, and the display keeps the entry.
+        AppendTape({entry + " "});
+        return;
+    }
+  } else if (s.ActiveFormula == Formula::CylinderLength) {
+    s.SecondOperand = value;
+    s.SecondOperandText = kLinearMarker;
+    s.PendingOperation = Operation::Multiply;
+    s.ActiveFormula = Formula::None;
+    label1 = "Volume of cylinder =";
+  } else if (s.ActiveFormula == Formula::DiagonalSide2) {
+    s.SecondOperand = value * value;
+    s.SecondOperandText = kLinearMarker;
+    s.PendingOperation = Operation::Add;
+    label1 = "Diagonal =";
+    diagonal = true;
+  } else {
+    s.SecondOperand = value;
+    s.SecondOperandText = entry;
+  }
+
+  const double first = *s.Accumulator;
+  const double second = s.SecondOperand.value_or(0.0);
+  const OperandClass firstClass = ClassOfOperand(s.FirstOperandText);
+  const OperandClass secondClass = ClassOfOperand(s.SecondOperandText);
+  double result = 0.0;
+  std::string text;
+  std::string_view symbol;
+
+  switch (s.PendingOperation) {
+    case Operation::None:
+    case Operation::Add:
+    case Operation::Subtract: {
+      // A sum keeps its dimension; an area plus a length means nothing.
+      const Dimension dimension = SumDimension(firstClass);
+      if (dimension != SumDimension(secondClass)) {
+        if (s.PendingOperation == Operation::None) {
+          m_state = before;  // the equals key refuses it as the plus key refuses an area
+          m_host.Beep();
+          return;
+        }
+        return RefuseEvaluation(before);
+      }
+      const bool subtract = s.PendingOperation == Operation::Subtract;
+      result = subtract ? first - second : first + second;
+      symbol = subtract ? "-" : "+";
+      if (diagonal) result = std::sqrt(result);  // a² + b², never negative
+      text = FormatWithSuffix(result, dimension, m_accuracy);
+      break;
+    }
+    case Operation::Multiply: {
+      const ResultClass resultClass = ProductClass(firstClass, secondClass);
+      if (resultClass == ResultClass::Rejected) {
+        SetReadout("");
+        return RefuseEvaluation(before);
+      }
+      result = first * second;
+      symbol = "x";
+      text = ResultClassText(result, resultClass, m_accuracy);
+      break;
+    }
+    case Operation::Divide: {
+      if (second == 0) {
+        m_host.ShowMessage(kDivideByZeroText, kErrorTitle);
+        s.SecondOperand.reset();
+        s.PendingOperation = Operation::None;
+        // The accumulator as a bare number of its unit; the next equals reads it so.
+        std::string shown = ShortNumber(first);
+        if (!shown.empty() && shown.front() == ' ') shown.erase(0, 1);
+        SetActionLabel("");
+        SetReadout(std::move(shown));
+        m_host.FocusEqual();
+        return;
+      }
+      result = first / second;
+      symbol = "/";
+      text = ResultClassText(result, QuotientClass(firstClass, secondClass), m_accuracy);
+      break;
+    }
+    case Operation::SquareRoot:
+      if (first < 0) return RefuseEvaluation(before);
+      result = std::sqrt(first);
+      symbol = "SQT";
+      text = FormatLinear(result, m_accuracy);
+      s.DisplayText.clear();
+      break;
+    default:
+      m_state = before;  // an operation code the evaluation does not know
+      return;
+  }
+  if (!std::isfinite(result)) return RefuseEvaluation(before);
+
+  s.ResultValue = result;
+  s.ResultText = text;
+  if (diagonal) {
+    s.ActiveFormula = Formula::None;
+    lines.push_back("Side2 = " + FormatLinear(value, m_accuracy) + " ");
+  } else {
+    lines.push_back(std::string(symbol) + " " + std::string(TrimTrailingBlanks(s.DisplayText)) + " ");
+  }
+  lines.emplace_back(kTapeSeparator);
+  lines.push_back(std::string(TrimTrailingBlanks(text)) + " ");
+  AppendTape(lines);
+
+  s.Accumulator = result;
+  s.SecondOperand.reset();
+  s.PendingOperation = Operation::None;
+  s.FirstOperandText = text;
+  s.SecondOperandText.clear();
+  m_host.FocusEqual();
+  SetActionLabel("");
+  SetReadout(std::move(text));
+  if (label1) SetLabel1(std::move(*label1));
+}
+
+void CalculatorEngine::RejectOperation() {
+  m_host.Beep();
+  m_host.Beep();
+  SetActionLabel("");
+  SetReadout(FirstOperandShown());
+  m_state.PendingOperation = Operation::None;
+  m_state.SecondOperandText.clear();
+}
+
+void CalculatorEngine::RefuseEvaluation(const EngineState& before) {
+  m_state = before;
+  m_state.SecondOperand.reset();
+  RejectOperation();
+}
+
+std::string CalculatorEngine::FirstOperandShown() const {
+  // Without an accumulator the text is stale (left from before a Clear), and
+  // the formulas' markers are no entry to show.
+  const std::string& text = m_state.FirstOperandText;
+  if (!m_state.Accumulator || text.empty() || text == kLinearMarker || text == kSquareMarker)
+    return std::string(kClearedEntry);
+  return text;
+}
+
+bool CalculatorEngine::AppendTape(const std::vector<std::string>& lines) {
+  const int count = static_cast<int>(lines.size());
+  if (!m_tapes.AddTapeRows(0, count)) {
+    m_host.Beep();  // tape 0 is full: the step is done but not recorded
+    return false;
+  }
+  const int last = m_tapes.TapeRowCount(0);
+  for (int i = 0; i < count; ++i) m_tapes.SetTapeLine(0, last - count + 1 + i, lines[static_cast<size_t>(i)]);
+  m_tapes.ScrollTapeToEnd();
+  return true;
+}
+
+// ---- Formulas -------------------------------------------------------------
+
+void CalculatorEngine::StartFormula(Formula formula, std::string_view prompt) {
+  if (m_state.ActiveFormula != Formula::None) return;  // one formula at a time
+  m_state.ActiveFormula = formula;
+  SetLabel1(std::string(prompt));
+  SetReadout("");
+  m_state.Accumulator.reset();
+  m_state.SecondOperand.reset();
+  m_state.PendingOperation = Operation::None;
+  SetActionLabel("");  // nothing is pending any more, so no sign either
+  m_host.FocusEqual();
+}
+
+void CalculatorEngine::Circumference_Click() { StartFormula(Formula::Circumference, " Enter diameter of circle"); }
+void CalculatorEngine::CircArea_Click() { StartFormula(Formula::CircleArea, " Enter radius of circle"); }
+void CalculatorEngine::CylVolume_Click() { StartFormula(Formula::CylinderVolume, " Enter radius of cylinder"); }
+void CalculatorEngine::mnuDiagonal_Click() { StartFormula(Formula::Diagonal, " Enter length of side 1"); }
 
 }  // namespace mezura

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "measure/measurement.h"
 #include "tape/tape_store.h"
@@ -134,6 +135,15 @@ class CalculatorEngine {
   EngineHost& Host() { return m_host; }
 
  private:
+  void StartFormula(Formula formula, std::string_view prompt);
+  /// Appends `lines` to tape 0 in one reservation; one beep when the tape is full.
+  bool AppendTape(const std::vector<std::string>& lines);
+  /// Undoes a refused evaluation back to `before` and rejects it (two beeps).
+  void RefuseEvaluation(const EngineState& before);
+  /// What the display goes back to when an operation is rejected.
+  std::string FirstOperandShown() const;
+  void AppendToReadout(std::string_view text);
+
   TapeStore& m_tapes;
   EngineHost& m_host;
   EngineState m_state;
