@@ -1,0 +1,52 @@
+#pragma once
+// The per-user settings store: an INI file in the user's configuration folder
+// ("Mezura/Mezura.ini"), sections and keys holding texts. It owns only the
+// file: keys are matched without regard to case (QSettings matches them
+// exactly on Linux), values come back as the texts written. Which keys exist
+// and what their texts mean is storage/settings_model.h.
+//
+//   SettingsStore store;                               // or SettingsStore(path) in tests
+//   Settings s = store.Load(context);                  // on start
+//   store.Save(s);                                     // on exit; false if the file failed
+
+#include <QString>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "storage/settings_model.h"
+
+class QSettings;
+
+namespace mezura {
+
+class SettingsStore {
+ public:
+  /// The store in the user's configuration folder.
+  SettingsStore();
+  /// The store in the INI file at `filePath` (tests, portable installs).
+  explicit SettingsStore(const QString& filePath);
+  ~SettingsStore();
+  SettingsStore(const SettingsStore&) = delete;
+  SettingsStore& operator=(const SettingsStore&) = delete;
+
+  /// The text stored under section/key, matching both without regard to
+  /// case (an exact match first), or nothing when there is none.
+  std::optional<std::string> Read(std::string_view section, std::string_view key) const;
+  /// Stores `text` under section/key exactly as given, replacing any key that
+  /// differs only in case so that one text answers for the key.
+  void Write(std::string_view section, std::string_view key, std::string_view text);
+  /// Writes pending changes to the file; false when it cannot be written.
+  bool Sync();
+
+  Settings Load(const SettingsContext& context) const;
+  bool Save(const Settings& settings);
+
+  QString FilePath() const;
+
+ private:
+  std::unique_ptr<QSettings> m_settings;
+};
+
+}  // namespace mezura

@@ -1,0 +1,114 @@
+#pragma once
+// The persisted settings and colours: which keys there are, their defaults,
+// the texts they are stored as, and how a stored text becomes a value again,
+// with every unusable text (not a number, out of range, a window position
+// off every screen) falling back to that key's default. The settings store
+// (storage/io/settings_store.h) moves the texts to and from the INI file;
+// the windows apply the values.
+//
+//   SettingsContext context{screenWidth, screenHeight, calc..., conv..., mdi..., screens};
+//   Settings s = ReadSettings(lookup, context);        // on start
+//   for (auto& e : SettingsEntries(s)) write(e.section, e.key, e.text);   // on exit
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mezura {
+
+inline constexpr std::string_view kSettingsSection = "Settings";
+inline constexpr std::string_view kColorsSection = "Colors";
+
+/// Colour numbers are red + 256 * green + 65536 * blue.
+inline constexpr int32_t kDefaultBackgroundColour = 8421376;  // red 0, green 128, blue 128
+inline constexpr int32_t kDefaultReadoutColour = 8454143;     // red 255, green 255, blue 128
+inline constexpr int32_t kDefaultMdiTop = 1635;
+inline constexpr int32_t kDefaultMdiLeft = 1575;
+
+/// A rectangle in twips.
+struct TwipsRect {
+  int32_t left = 0;
+  int32_t top = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+};
+
+/// What the defaults and the position checks depend on. All sizes in twips.
+struct SettingsContext {
+  int32_t screenWidth = 0;       ///< primary screen
+  int32_t screenHeight = 0;
+  int32_t calcWidth = 0;         ///< calculator window at its design size
+  int32_t calcHeight = 0;
+  int32_t convWidth = 0;         ///< converter window
+  int32_t convHeight = 0;
+  int32_t mdiWidth = 0;          ///< memory container
+  int32_t mdiHeight = 0;
+  /// The screens' available rectangles; a stored window position that leaves
+  /// its window on none of them is replaced by the default. Empty: no check.
+  std::vector<TwipsRect> screens;
+};
+
+/// Every persisted value. Positions in twips, colours as colour numbers.
+struct Settings {
+  // Section "Settings"
+  bool zoom = false;        ///< "Zoom": calculator at 75 %
+  bool accuracy32 = false;  ///< "Accuracy": fractions in thirty-seconds
+  bool converter = false;   ///< "Converter": converter window shown
+  bool showKeys = true;     ///< "ShowKeys": keypad shown
+  bool showTape = true;     ///< "ShowTape": tape window shown
+  int32_t calcTop = 0;      ///< "CalcTop"
+  int32_t calcLeft = 0;     ///< "CalcLeft"
+  int32_t convTop = 0;      ///< "ConvTop"
+  int32_t convLeft = 0;     ///< "ConvLeft"
+  int32_t mdiTop = kDefaultMdiTop;    ///< "MDITop"
+  int32_t mdiLeft = kDefaultMdiLeft;  ///< "MDILeft"
+  // Section "Colors"
+  int32_t calcBackground = kDefaultBackgroundColour;    ///< "CalcBackground"
+  int32_t readoutBackground = kDefaultReadoutColour;    ///< "ReadoutBackground"
+  int32_t memoryBackground = kDefaultBackgroundColour;  ///< "MemoryBackground"
+  int32_t memoryReadout = kDefaultReadoutColour;        ///< "MemoryReadout"
+  int32_t converterColor = kDefaultBackgroundColour;    ///< "Converter"
+  int32_t convReadout = kDefaultReadoutColour;          ///< "ConvReadout"
+  int32_t convResult = kDefaultReadoutColour;           ///< "ConvResult"
+  bool operator==(const Settings&) const = default;
+};
+
+/// The values of a first run: the calculator centred on the screen, the
+/// converter beside it, the container at 1575, 1635, the design colours.
+Settings DefaultSettings(const SettingsContext& context);
+
+/// Reads one stored text: (section, key) -> the text, or nothing when the key
+/// is absent. Keys must be matched without regard to case.
+using SettingsLookup = std::function<std::optional<std::string>(std::string_view section,
+                                                                 std::string_view key)>;
+
+/// The settings from the store; each absent or unusable text gives its default.
+Settings ReadSettings(const SettingsLookup& lookup, const SettingsContext& context);
+
+struct SettingsEntry {
+  std::string section;
+  std::string key;
+  std::string text;
+  bool operator==(const SettingsEntry&) const = default;
+};
+
+/// What to write on exit, in order: the seven colours, then the eleven settings.
+std::vector<SettingsEntry> SettingsEntries(const Settings& settings);
+
+/// Text forms: "True"/"False"; a position as its digits ("1440"); a colour
+/// with a sign place (" 8421376").
+std::string TruthText(bool value);
+std::string PositionText(int32_t twips);
+std::string ColourText(int32_t colour);
+
+/// "True", "False" (any case) or a number (0 false, anything else true).
+std::optional<bool> ParseTruthText(std::string_view text);
+/// A decimal number, blanks around it allowed, rounded halves to even into 32 bits.
+std::optional<int32_t> ParseInteger32(std::string_view text);
+/// A colour number 0 to 0xFFFFFF.
+std::optional<int32_t> ParseColourText(std::string_view text);
+
+}  // namespace mezura
