@@ -75,9 +75,12 @@ void TapeStore::ShowTape(int tape, std::string title) {
 
 void TapeStore::ScrollTapeToEnd() {
   if (!ValidTape(m_currentTape) || m_view.rowHeight < 1) return;
-  const int visibleRows = static_cast<int>(std::nearbyint(m_view.visibleHeight) / m_view.rowHeight);
+  // Done in doubles: a height the window reports wrongly (huge, NaN) must not
+  // overflow an int conversion.
+  const double visibleRows = std::floor(std::nearbyint(m_view.visibleHeight) / m_view.rowHeight);
+  if (std::isnan(visibleRows)) return;
   const int lines = m_rowCounts[m_currentTape];
-  const int first = lines - visibleRows < 0 ? 0 : lines - visibleRows + 1;
+  const int first = lines - visibleRows < 0 ? 0 : static_cast<int>(lines - visibleRows + 1);
   if (first != m_view.firstVisibleRow) {
     m_view.firstVisibleRow = first;
     NotifyView();
@@ -157,14 +160,25 @@ void TapeStore::RemoveListener(TapeStoreListener* listener) {
   std::erase(m_listeners, listener);
 }
 
+// Backwards by index rather than by iterator: a listener may remove itself (a
+// window closing) while it is being told about a change, and the others must
+// still hear of it.
+namespace {
+template <typename Call>
+void ForEachListener(const std::vector<TapeStoreListener*>& listeners, Call call) {
+  for (size_t i = listeners.size(); i-- > 0;)
+    if (i < listeners.size()) call(*listeners[i]);
+}
+}  // namespace
+
 void TapeStore::NotifyResized() {
-  for (auto* l : m_listeners) l->TapeTableResized();
+  ForEachListener(m_listeners, [](TapeStoreListener& l) { l.TapeTableResized(); });
 }
 void TapeStore::NotifyLine(int tape, int row) {
-  for (auto* l : m_listeners) l->TapeLineChanged(tape, row);
+  ForEachListener(m_listeners, [=](TapeStoreListener& l) { l.TapeLineChanged(tape, row); });
 }
 void TapeStore::NotifyView() {
-  for (auto* l : m_listeners) l->TapeViewChanged();
+  ForEachListener(m_listeners, [](TapeStoreListener& l) { l.TapeViewChanged(); });
 }
 
 }  // namespace mezura
