@@ -1,0 +1,342 @@
+// Values dragged between the calculator's display and the memory cells.
+
+#include <gtest/gtest.h>
+
+#include "memory/memory_transfers.h"
+
+namespace mezura {
+namespace {
+
+struct CountingHost : EngineHost {
+  int beeps = 0;
+  int focus = 0;
+  void Beep() override { ++beeps; }
+  void ShowMessage(std::string_view, std::string_view) override {}
+  void FocusEqual() override { ++focus; }
+};
+
+// Drop positions on a target at left 100, width 200: the halves meet at 200.
+constexpr int kLeft = 100;
+constexpr int kWidth = 200;
+constexpr int kLeftHalf = 150;
+constexpr int kRightHalf = 250;
+
+class TransferTest : public ::testing::Test {
+ protected:
+  std::vector<std::string> Lines(int tape) const {
+    std::vector<std::string> lines;
+    for (int row = 1; row <= tapes.TapeRowCount(tape); ++row) lines.emplace_back(tapes.Line(tape, row));
+    return lines;
+  }
+  // The calculator holding a value, as after "=".
+  void Holding(const std::string& text, double value) {
+    engine.SetReadout(text);
+    engine.State().Accumulator = value;
+    engine.State().FirstOperandText = text;
+  }
+  void Pending(const std::string& first, double value, Operation op, const std::string& marker) {
+    Holding(first, value);
+    engine.State().PendingOperation = op;
+    engine.SetActionLabel(marker);
+    engine.SetReadout("");
+  }
+
+  TapeStore tapes;
+  CountingHost host;
+  CalculatorEngine engine{tapes, host};
+  MemoryModel model{tapes};
+  MemoryTransfers transfers{engine, model};
+};
+
+TEST_F(TransferTest, DisplayOntoANewCellAddsOrSubtractsByHalf) {
+  struct Case {
+    int x;
+    std::vector<std::string> tape;
+    std::string value;
+  };
+  const Case cases[] = {
+      {kRightHalf, {" +  7'- 3 1/2\" ", "---------------- ", " 7'- 3 1/2\" "}, " 7'- 3 1/2\" "},
+      {kLeftHalf, {" -  7'- 3 1/2\" ", "---------------- ", "- 7'- 3 1/2\" "}, "- 7'- 3 1/2\" "},
+      {kLeft + kWidth / 2, {" +  7'- 3 1/2\" ", "---------------- ", " 7'- 3 1/2\" "}, " 7'- 3 1/2\" "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.x);
+    const int n = model.CreateCell();
+    EXPECT_EQ(transfers.DropOnCell(n, " 7'- 3 1/2\"  ", DragSource::Readout(), c.x, kLeft, kWidth),
+              DropOutcome::Done);
+    EXPECT_EQ(Lines(n), c.tape);
+    EXPECT_EQ(model.Cell(n)->value, c.value);
+    EXPECT_EQ(tapes.CurrentTape(), n);
+  }
+}
+
+TEST_F(TransferTest, CellDroppedOnItselfIsCleared) {
+  const int n = model.CreateCell();
+  model.SetValue(n, " 3'- 0\" ");
+  EXPECT_EQ(transfers.DropOnCell(n, " 3'- 0\" ", DragSource::Cell(n), kLeftHalf, kLeft, kWidth), DropOutcome::Done);
+  EXPECT_EQ(model.Cell(n)->value, "0.");
+  EXPECT_EQ(Lines(n), (std::vector<std::string>{" ", "Clear ", " "}));
+}
+
+TEST_F(TransferTest, CellToCellCopiesTheValue) {
+  const int a = model.CreateCell();
+  const int b = model.CreateCell();
+  model.SetValue(a, " 2'- 0\" ");
+  model.SetValue(b, " 5'- 0\" ");
+  EXPECT_EQ(transfers.DropOnCell(b, " 2'- 0\" ", DragSource::Cell(a), kLeftHalf, kLeft, kWidth), DropOutcome::Done);
+  EXPECT_EQ(model.Cell(b)->value, " 3'- 0\" ");
+  EXPECT_EQ(model.Cell(a)->value, " 2'- 0\" ");
+  EXPECT_EQ(Lines(b).front(), " -  2'- 0\" ");
+  EXPECT_EQ(tapes.TapeRowCount(a), 0);
+}
+
+TEST_F(TransferTest, CellDropLeavesTheCalculatorAlone) {
+  Pending(" 5'- 0\"", 60, Operation::Add, "+");
+  engine.SetReadout("3");
+  const int n = model.CreateCell();
+  EXPECT_EQ(transfers.DropOnCell(n, " 1'- 0\"", DragSource::Readout(), kRightHalf, kLeft, kWidth),
+            DropOutcome::Done);
+  EXPECT_EQ(engine.State().PendingOperation, Operation::Add);
+  EXPECT_EQ(engine.Readout(), "3");
+  EXPECT_EQ(engine.ActionLabel(), "+");
+  EXPECT_EQ(tapes.TapeRowCount(0), 0);
+}
+
+TEST_F(TransferTest, RefusedCellDropBeepsTwiceAndRecordsNothing) {
+  Pending(" 5'- 0\"", 60, Operation::Multiply, "x");
+  engine.SetReadout("2");
+  const int n = model.CreateCell();
+  model.SetValue(n, " 4'- 0\" ");
+  tapes.ClearTape(n);
+  const std::vector<std::string> before = Lines(n);
+  EXPECT_EQ(transfers.DropOnCell(n, " 1'- 0\" sq.", DragSource::Readout(), kRightHalf, kLeft, kWidth),
+            DropOutcome::Refused);
+  EXPECT_EQ(host.beeps, 2);
+  EXPECT_EQ(Lines(n), before);
+  EXPECT_EQ(tapes.Line(n, tapes.TapeRowCount(n) + 1), "");
+  EXPECT_EQ(model.Cell(n)->value, " 4'- 0\" ");
+  EXPECT_EQ(engine.Readout(), "2");
+  EXPECT_EQ(engine.State().PendingOperation, Operation::Multiply);
+  EXPECT_EQ(engine.ActionLabel(), "x");
+}
+
+TEST_F(TransferTest, IdleDisplayTakesTheDropAsFirstOperand) {
+  struct Case {
+    std::string text;
+    int x;
+    std::string readout;
+    std::string tapeLine;
+    double accumulator;
+  };
+  const Case cases[] = {
+      {" 5'- 3\" ", kLeftHalf, "- 5'- 3\" ", " - 5'- 3\" ", -63},
+      {" 5'- 3\" ", kRightHalf, " 5'- 3\" ", " + 5'- 3\" ", 63},
+      // Read in its own dimension: a square foot is 144 square inches.
+      {" 1'- 0\" sq.", kRightHalf, " 1'- 0\" sq.", " + 1'- 0\" sq. ", 144},
+      {" 1'- 0\" cu.", kRightHalf, " 1'- 0\" cu.", " + 1'- 0\" cu. ", 1728},
+      {"- 2'", kRightHalf, "- 2'", " + - 2' ", -24},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    engine.State() = EngineState{};
+    EXPECT_EQ(transfers.DropOnReadout(c.text, DragSource::Cell(1), c.x, kLeft, kWidth), DropOutcome::Done);
+    EXPECT_EQ(engine.Readout(), c.readout);
+    EXPECT_EQ(engine.State().FirstOperandText, c.readout);
+    EXPECT_EQ(tapes.Line(0, tapes.TapeRowCount(0)), c.tapeLine);
+    ASSERT_TRUE(engine.State().Accumulator.has_value());
+    EXPECT_DOUBLE_EQ(*engine.State().Accumulator, c.accumulator);
+    EXPECT_EQ(engine.State().PendingOperation, Operation::None);
+  }
+  EXPECT_EQ(host.beeps, 0);
+  EXPECT_EQ(host.focus, 5);
+}
+
+TEST_F(TransferTest, HoldingDisplayAddsTheDropAndRecordsTheSum) {
+  Holding(" 5'- 0\"", 60);
+  engine.State().PendingOperation = Operation::Add;
+  engine.SetActionLabel("+");
+  EXPECT_EQ(transfers.DropOnReadout(" 2'- 0\" ", DragSource::Cell(1), kRightHalf, kLeft, kWidth), DropOutcome::Done);
+  EXPECT_EQ(Lines(0), (std::vector<std::string>{" + 2'- 0\" ", "---------------- ", " 7'- 0\" "}));
+  // The display shows the sum trimmed, then one blank.
+  EXPECT_EQ(engine.Readout(), "7'- 0\" ");
+  EXPECT_DOUBLE_EQ(*engine.State().Accumulator, 84);
+  EXPECT_EQ(engine.State().FirstOperandText, " 7'- 0\"");
+  EXPECT_EQ(engine.State().PendingOperation, Operation::None);
+  EXPECT_EQ(engine.ActionLabel(), "");
+
+  EXPECT_EQ(transfers.DropOnReadout(" 1'- 0\"", DragSource::Readout(), kLeftHalf, kLeft, kWidth), DropOutcome::Done);
+  EXPECT_EQ(engine.Readout(), "6'- 0\" ");
+  EXPECT_EQ(tapes.Line(0, 4), " - 1'- 0\" ");
+}
+
+TEST_F(TransferTest, RefusedDisplaySumLeavesNoTapeLine) {
+  struct Case {
+    std::string readout, first, text;
+  };
+  // The dimension check passes in both, the sum itself is refused.
+  const Case cases[] = {
+      {" 5'- 0\"", " 5'- 0\"", "1/0"},
+      {" 1'- 0\" sq.", " 5'- 0\"", " 2'- 0\""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    host.beeps = 0;
+    engine.SetReadout(c.readout);
+    engine.State().Accumulator = 60;
+    engine.State().FirstOperandText = c.first;
+    const int rows = tapes.TapeRowCount(0);
+    EXPECT_EQ(transfers.DropOnReadout(c.text, DragSource::Cell(2), kRightHalf, kLeft, kWidth),
+              DropOutcome::Refused);
+    EXPECT_EQ(tapes.TapeRowCount(0), rows);
+    EXPECT_EQ(tapes.Line(0, rows + 1), "");
+    EXPECT_EQ(host.beeps, 2);
+    EXPECT_EQ(engine.Readout(), c.first);
+    EXPECT_EQ(engine.State().PendingOperation, Operation::None);
+    EXPECT_DOUBLE_EQ(*engine.State().Accumulator, 60);
+  }
+}
+
+TEST_F(TransferTest, DimensionRulesOfTheDisplay) {
+  struct Case {
+    Operation op;
+    std::string first;
+    std::string text;
+    bool refused;
+  };
+  const Case cases[] = {
+      {Operation::Multiply, " 15'- 0\" sq.", " 2'- 0\" sq.", true},
+      {Operation::Multiply, " 15'- 0\" sq.", " 2'- 0\" cu.", true},
+      {Operation::Multiply, " 15'- 0\" sq.", " 2'- 0\"", false},
+      {Operation::Multiply, " 5'- 0\"", " 2'- 0\" cu.", true},
+      {Operation::Multiply, " 5'- 0\"", " 2'- 0\" sq.", false},
+      {Operation::Multiply, "7", " 2'- 0\" cu.", false},
+      {Operation::Divide, " 1'- 0\" cu.", " 2'- 0\" cu.", false},
+      {Operation::Divide, " 1'- 0\" sq.", " 2'- 0\" cu.", true},
+      {Operation::Divide, " 1'- 0\" sq.", " 2'- 0\" sq.", false},
+      {Operation::Divide, " 5'- 0\"", " 2'- 0\" sq.", true},
+      {Operation::Divide, " 5'- 0\"", " 2'- 0\"", false},
+      {Operation::None, " 1'- 0\" cu.", " 2'- 0\"", true},
+      {Operation::None, " 1'- 0\" cu.", " 2'- 0\" cu.", false},
+      {Operation::Add, " 1'- 0\" sq.", " 2'- 0\"", true},
+      {Operation::Subtract, " 5'- 0\"", " 2'- 0\" sq.", true},
+      {Operation::Add, " 5'- 0\"", " 2'- 0\"", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.first + " with " + c.text);
+    engine.State() = EngineState{};
+    host.beeps = 0;
+    Pending(c.first, 60, c.op, "");
+    engine.SetReadout(c.first);
+    const int rows = tapes.TapeRowCount(0);
+    const DropOutcome outcome = transfers.DropOnReadout(c.text, DragSource::Cell(1), kRightHalf, kLeft, kWidth);
+    EXPECT_EQ(outcome == DropOutcome::Refused, c.refused);
+    if (c.refused) {
+      EXPECT_EQ(host.beeps, 2);
+      EXPECT_EQ(tapes.TapeRowCount(0), rows);
+      EXPECT_EQ(engine.Readout(), c.first);
+      EXPECT_EQ(engine.State().PendingOperation, Operation::None);
+    }
+  }
+}
+
+TEST_F(TransferTest, PendingMultiplyOrDivideIsCompletedByTheDrop) {
+  struct Case {
+    Operation op;
+    std::string marker, first;
+    double accumulator;
+    std::string text, result;
+  };
+  const Case cases[] = {
+      {Operation::Multiply, "x", " 5'- 0\"", 60, " 3'- 0\" ", " 15'- 0\" sq."},
+      {Operation::Divide, "\u00f7", " 10'- 0\"", 120, "4", " 2'- 6\""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.result);
+    engine.State() = EngineState{};
+    Pending(c.first, c.accumulator, c.op, c.marker);
+    for (int x : {kLeftHalf}) {
+      EXPECT_EQ(transfers.DropOnReadout(c.text, DragSource::Cell(1), x, kLeft, kWidth), DropOutcome::Done);
+    }
+    EXPECT_EQ(engine.Readout(), c.result);
+    EXPECT_EQ(engine.State().PendingOperation, Operation::None);
+    EXPECT_EQ(tapes.Line(0, tapes.TapeRowCount(0)), c.result + " ");
+  }
+}
+
+TEST_F(TransferTest, SquareRootPendingIgnoresTheDrop) {
+  Pending(" 12'- 0\"", 144, Operation::SquareRoot, "Sqt");
+  EXPECT_EQ(transfers.DropOnReadout(" 2'", DragSource::Cell(1), kRightHalf, kLeft, kWidth), DropOutcome::Ignored);
+  EXPECT_EQ(tapes.TapeRowCount(0), 0);
+}
+
+TEST_F(TransferTest, DragImages) {
+  EXPECT_EQ(transfers.ReadoutDragImage(kLeftHalf, kLeft, kWidth), DragImage::Subtract);
+  EXPECT_EQ(transfers.ReadoutDragImage(kRightHalf, kLeft, kWidth), DragImage::Add);
+  EXPECT_EQ(transfers.ReadoutDragImage(kLeft, kLeft, kWidth), DragImage::Subtract);
+  EXPECT_EQ(transfers.ReadoutDragImage(kLeft + kWidth, kLeft, kWidth), DragImage::Add);
+  EXPECT_EQ(transfers.ReadoutDragImage(kLeft - 1, kLeft, kWidth), std::nullopt);
+  EXPECT_EQ(transfers.ReadoutDragImage(kLeft + kWidth + 1, kLeft, kWidth), std::nullopt);
+  engine.SetActionLabel("x");
+  EXPECT_EQ(transfers.ReadoutDragImage(kLeftHalf, kLeft, kWidth), DragImage::Multiply);
+  EXPECT_EQ(transfers.ReadoutDragImage(0, kLeft, kWidth), DragImage::Multiply);
+  engine.SetActionLabel("\u00f7");
+  EXPECT_EQ(transfers.ReadoutDragImage(kRightHalf, kLeft, kWidth), DragImage::Divide);
+  // Cells know only adding and subtracting.
+  EXPECT_EQ(MemoryTransfers::CellDragImage(kLeftHalf, kLeft, kWidth), DragImage::Subtract);
+  EXPECT_EQ(MemoryTransfers::CellDragImage(kLeft + kWidth / 2, kLeft, kWidth), DragImage::Add);
+  EXPECT_TRUE(MemoryTransfers::LeftHalf(4, 0, 9));   // 4 < 4.5
+  EXPECT_FALSE(MemoryTransfers::LeftHalf(5, 0, 9));
+}
+
+TEST(ExternalValueTextTest, AcceptsOnlyMeasurementLikeText) {
+  const std::pair<std::string, std::optional<std::string>> cases[] = {
+      {" 5'- 3 1/2\"\r\n", "5'- 3 1/2\""},
+      {"\t12", "12"},
+      {"2.5", "2.5"},
+      {" 1'- 0\" sq.", "1'- 0\" sq."},
+      {"8 cu.", "8 cu."},
+      {"", std::nullopt},
+      {"   ", std::nullopt},
+      {"sq.", std::nullopt},
+      {" sq.", std::nullopt},
+      {"'-\"", std::nullopt},
+      {"12 apples", std::nullopt},
+      {"5 sq. 3", std::nullopt},
+      {"1e400", std::nullopt},
+      {std::string(kMaxExternalValueBytes, '1'), std::string(kMaxExternalValueBytes, '1')},
+      {std::string(kMaxExternalValueBytes + 1, '1'), std::nullopt},
+      {"\xc3\xb7 4", std::nullopt},
+  };
+  for (const auto& [text, expected] : cases) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(ExternalValueText(text), expected);
+  }
+}
+
+TEST_F(TransferTest, ForeignTextIsTakenOnlyWhenItReadsAsAMeasurement) {
+  const int n = model.CreateCell();
+  EXPECT_EQ(transfers.DropOnCell(n, "hello", DragSource::External(), kRightHalf, kLeft, kWidth),
+            DropOutcome::Refused);
+  EXPECT_EQ(transfers.DropOnReadout("hello", DragSource::External(), kRightHalf, kLeft, kWidth),
+            DropOutcome::Refused);
+  EXPECT_EQ(host.beeps, 2);
+  EXPECT_EQ(tapes.TapeRowCount(n), 0);
+  EXPECT_EQ(tapes.TapeRowCount(0), 0);
+  EXPECT_EQ(engine.Readout(), "0.");
+  EXPECT_EQ(model.Cell(n)->value, "0.");
+
+  EXPECT_EQ(transfers.DropOnCell(n, " 2'- 0\"\n", DragSource::External(), kRightHalf, kLeft, kWidth),
+            DropOutcome::Done);
+  EXPECT_EQ(model.Cell(n)->value, " 2'- 0\" ");
+  // A foreign drop can never clear a cell as a drop onto itself does.
+  EXPECT_EQ(transfers.DropOnCell(n, "3", DragSource::External(), kRightHalf, kLeft, kWidth), DropOutcome::Done);
+  EXPECT_EQ(model.Cell(n)->value, " 2'- 3\" ");
+}
+
+TEST_F(TransferTest, UnknownCellIgnoresTheDrop) {
+  EXPECT_EQ(transfers.DropOnCell(4, " 2'", DragSource::Readout(), kRightHalf, kLeft, kWidth), DropOutcome::Ignored);
+  EXPECT_EQ(host.beeps, 0);
+}
+
+}  // namespace
+}  // namespace mezura
