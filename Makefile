@@ -28,30 +28,48 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Sanitizer and fuzz builds use clang; UBSan findings abort, so they fail the run.
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# The whole core is instrumented for coverage, not only the fuzz targets.
+FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+
 sanitize: deps
 	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMEZURA_UI=OFF \
 	  -DMEZURA_SANITIZE=ON -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(BUILD)-asan -j $(JOBS)
-	cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD)-asan && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
 
+# Each target runs FUZZ_SECONDS from its seeds (fuzz/seeds/<target>, if any)
+# and its growing corpus; a crash keeps its input in $(BUILD)-fuzz/artifacts
+# and fails make once every target has had its turn.
 fuzz: deps
 	cmake -S . -B $(BUILD)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMEZURA_UI=OFF \
-	  -DMEZURA_TESTS=OFF -DMEZURA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
-	cmake --build $(BUILD)-fuzz -j $(JOBS)
-	@set -e; for f in $(BUILD)-fuzz/fuzz/fuzz_*; do \
-	  [ -x "$$f" ] || continue; name=$$(basename $$f); \
-	  mkdir -p $(BUILD)-fuzz/corpus/$$name; \
+	  -DMEZURA_TESTS=OFF -DMEZURA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)"
+	cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_all
+	@status=0; mkdir -p $(BUILD)-fuzz/artifacts; \
+	for f in $(BUILD)-fuzz/fuzz/fuzz_*; do \
+	  [ -f "$$f" ] && [ -x "$$f" ] || continue; name=$$(basename $$f); \
+	  corpus=$(BUILD)-fuzz/corpus/$$name; log=$(BUILD)-fuzz/$$name.log; mkdir -p $$corpus; \
+	  seeds=; [ -d fuzz/seeds/$$name ] && seeds=fuzz/seeds/$$name; \
 	  echo "== $$name for $(FUZZ_SECONDS) s"; \
-	  $$f -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 -print_final_stats=1 \
-	    $(BUILD)-fuzz/corpus/$$name fuzz/seeds/$$name 2>&1 | tail -n 12; \
-	done
+	  if $(SANITIZE_ENV) $$f -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 \
+	      -print_final_stats=1 -artifact_prefix=$(BUILD)-fuzz/artifacts/$$name- \
+	      $$corpus $$seeds >$$log 2>&1; then \
+	    tail -n 12 $$log; \
+	  else \
+	    tail -n 60 $$log; echo "== $$name FAILED (full log: $$log)"; status=1; \
+	  fi; \
+	done; exit $$status
 
 bench: deps
 	cmake -S . -B $(BUILD)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DMEZURA_UI=OFF \
 	  -DMEZURA_TESTS=OFF -DMEZURA_BENCH=ON
-	cmake --build $(BUILD)-bench -j $(JOBS)
-	@for b in $(BUILD)-bench/bench/bench_*; do [ -x "$$b" ] && $$b; done
+	cmake --build $(BUILD)-bench -j $(JOBS) --target bench_all
+	@for b in $(BUILD)-bench/bench/bench_*; do \
+	  [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$(basename $$b)"; $$b || exit 1; \
+	done
 
 ci: test sanitize fuzz
 
