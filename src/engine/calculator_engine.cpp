@@ -162,13 +162,20 @@ void CalculatorEngine::KeyPress(int charCode) {
 
 // ---- Operation keys -------------------------------------------------------
 
+bool CalculatorEngine::TotalReady() const {
+  // While a formula waits for its second value the accumulator holds the
+  // formula's partial result, and the formula sets the operation itself: the
+  // keys then serve the entry (minus sign, fraction bar) instead of emptying it.
+  return m_state.Accumulator && m_state.ActiveFormula != Formula::CylinderLength &&
+         m_state.ActiveFormula != Formula::DiagonalSide2;
+}
+
 void CalculatorEngine::Plus_Click() {
   if (HasDimensionMark(m_readout)) {
     m_host.Beep();  // areas and volumes are added by dropping, where dimensions are checked
     return;
   }
-  if (m_state.Accumulator &&
-      (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
+  if (TotalReady() && (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
     SetActionLabel("+");
     SetReadout("");
     m_state.PendingOperation = Operation::Add;
@@ -182,7 +189,7 @@ void CalculatorEngine::Minus_Click() {
     m_host.Beep();
     return;
   }
-  if (m_state.Accumulator && m_state.PendingOperation == Operation::None) {
+  if (TotalReady() && m_state.PendingOperation == Operation::None) {
     SetActionLabel("--");
     SetReadout("");
     m_state.PendingOperation = Operation::Subtract;
@@ -194,8 +201,7 @@ void CalculatorEngine::Minus_Click() {
 }
 
 void CalculatorEngine::Multiply_Click() {
-  if (m_state.Accumulator &&
-      (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
+  if (TotalReady() && (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
     SetActionLabel("x");
     SetReadout("");
     m_state.PendingOperation = Operation::Multiply;
@@ -205,7 +211,7 @@ void CalculatorEngine::Multiply_Click() {
 }
 
 void CalculatorEngine::Divide_Click() {
-  if (m_actionLabel.empty() && m_state.Accumulator) {
+  if (m_actionLabel.empty() && TotalReady()) {
     SetActionLabel(std::string(kDivisionSign));
     SetReadout("");
     m_state.PendingOperation = Operation::Divide;

@@ -143,6 +143,8 @@ class CalculatorEngine {
   /// What the display goes back to when an operation is rejected.
   std::string FirstOperandShown() const;
   void AppendToReadout(std::string_view text);
+  /// An operation key may start an operation on the accumulator.
+  bool TotalReady() const;
 
   TapeStore& m_tapes;
   EngineHost& m_host;
