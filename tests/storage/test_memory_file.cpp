@@ -1,0 +1,222 @@
+// The memory file's bytes: the exact form written, what a reader accepts,
+// mends or refuses, and that every accepted file reads back as written.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+
+#include "storage/memory_file_codec.h"
+#include "storage/text_decoding.h"
+
+namespace mezura {
+namespace {
+
+using namespace std::string_literals;
+
+MemoryFileData TwoCells() {
+  return {1575, 1635, 4800, 3600, 1935, {{"Memory 1", "0."}, {"Lumber", " 5'- 3 1/2\" "}}};
+}
+
+TEST(MemoryFileWrite, TwoCellsGiveTheEightLinesByteForByte) {
+  const MemoryFileWriteResult out = WriteMemoryFile(TwoCells());
+  ASSERT_EQ(out.error, "");
+  EXPECT_EQ(out.bytes,
+            " 1575 \r\n 1635 \r\n 4800 \r\n 3600 \r\n 2\r\n 1935\r\n"
+            "Memory 1\r\n0.\r\nLumber\r\n 5'- 3 1/2\" \r\n");
+}
+
+TEST(MemoryFileWrite, SingleNumberLines) {
+  const struct {
+    double value;
+    const char* line;
+  } cases[] = {
+      {1635, " 1635 "},      {-120, "-120 "},   {0, " 0 "},
+      {0.5, " .5 "},         {-0.25, "-.25 "},  {1635.25, " 1635.25 "},
+      {9999999, " 9999999 "}, {12345678, " 1.234568E+07 "},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SingleNumberLine(c.value), c.line) << c.value;
+}
+
+TEST(MemoryFileWrite, LineBreaksInsideATextBecomeBlanksSoLaterCellsStayInPlace) {
+  MemoryFileData data = TwoCells();
+  data.cells[0].name = "two\r\nlines";
+  data.cells[0].value = "a\nb";
+  const MemoryFileReadResult in = ReadMemoryFile(WriteMemoryFile(data).bytes);
+  ASSERT_EQ(in.status, MemoryFileStatus::Ok);
+  ASSERT_EQ(in.data.cells.size(), 2u);
+  EXPECT_EQ(in.data.cells[0].name, "two  lines");
+  EXPECT_EQ(in.data.cells[0].value, "a b");
+  EXPECT_EQ(in.data.cells[1], data.cells[1]);
+}
+
+TEST(MemoryFileWrite, RefusesWhatCouldNotBeReadBack) {
+  MemoryFileData data = TwoCells();
+  data.left = kMemoryFileGeometryLimit + 1;
+  MemoryFileWriteResult out = WriteMemoryFile(data);
+  EXPECT_NE(out.error, "");
+  EXPECT_EQ(out.bytes, "");
+
+  data = TwoCells();
+  data.cells.resize(kMemoryFileMaxCells + 1);
+  out = WriteMemoryFile(data);
+  EXPECT_NE(out.error, "");
+  EXPECT_EQ(out.bytes, "");
+}
+
+TEST(MemoryFileRoundTrip, EveryFieldComesBack) {
+  const MemoryFileData cases[] = {
+      TwoCells(),
+      {0, 0, 0, 0, 0, {}},
+      {-1200, -45, 32767, 20000, -32768, {{"", ""}, {"", "x"}}},
+      {kMemoryFileGeometryLimit, -kMemoryFileGeometryLimit, 38400, 1, 32767,
+       {{"Größe ½ — 寸", " 1'- 0\" sq. "}, {"  padded  ", "\t tab"}}},
+  };
+  for (const MemoryFileData& data : cases) {
+    const MemoryFileWriteResult out = WriteMemoryFile(data);
+    ASSERT_EQ(out.error, "");
+    const MemoryFileReadResult in = ReadMemoryFile(out.bytes);
+    EXPECT_EQ(in.status, MemoryFileStatus::Ok) << in.reason;
+    EXPECT_EQ(in.reason, "");
+    EXPECT_EQ(in.data, data) << out.bytes;
+  }
+}
+
+TEST(MemoryFileRead, NumberLinesAreLeadingNumbersRoundedHalvesToEven) {
+  const MemoryFileReadResult in =
+      ReadMemoryFile("  1634.5 twips\n1635.5\n-2.5\n 1 5 0 0\n 2.5\n1e3\nA\n1\nB\n2\n");
+  ASSERT_EQ(in.status, MemoryFileStatus::Ok) << in.reason;
+  EXPECT_EQ(in.data.left, 1634);
+  EXPECT_EQ(in.data.top, 1636);
+  EXPECT_EQ(in.data.width, -2);
+  EXPECT_EQ(in.data.height, 1500);
+  EXPECT_EQ(in.data.cells.size(), 2u);
+  EXPECT_EQ(in.data.memoryWidth, 1000);
+}
+
+TEST(MemoryFileRead, LfAndMixedLineEnds) {
+  const MemoryFileReadResult in = ReadMemoryFile(" 1\n 2\r\n 3\r 4\n 1\n 5\nname\r\nvalue");
+  ASSERT_EQ(in.status, MemoryFileStatus::Ok) << in.reason;
+  EXPECT_EQ(in.data.height, 4);
+  ASSERT_EQ(in.data.cells.size(), 1u);
+  EXPECT_EQ(in.data.cells[0], (MemoryCellRecord{"name", "value"}));
+}
+
+TEST(MemoryFileRead, AnsiBytesAreReadAsWindows1252) {
+  const std::string file = " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 2\r\n 1935\r\n"
+                           "Caf\xE9 \x80\x93\x9F\r\n 3\xBD\"\r\n"
+                           "Gr\xC3\xB6\xC3\x9F" "e\r\n\xEF\xBB\r\n";
+  const MemoryFileReadResult in = ReadMemoryFile(file);
+  ASSERT_EQ(in.status, MemoryFileStatus::Ok) << in.reason;
+  ASSERT_EQ(in.data.cells.size(), 2u);
+  EXPECT_EQ(in.data.cells[0].name, "Café €“Ÿ");
+  EXPECT_EQ(in.data.cells[0].value, " 3½\"");
+  EXPECT_EQ(in.data.cells[1].name, "Größe");  // UTF-8 stays UTF-8
+  EXPECT_EQ(in.data.cells[1].value, "ï»");    // a cut-off sequence is ANSI
+}
+
+TEST(TextDecoding, InvalidUtf8SequencesFallBackByteByByte) {
+  const struct {
+    std::string bytes;
+    std::string text;
+  } cases[] = {
+      {"plain", "plain"},
+      {"\xC0\xAF", "À¯"},                  // overlong
+      {"\xED\xA0\x80", "í\u00A0€"},         // a surrogate is not UTF-8
+      {"\xF4\x90\x80\x80", "ô\u0090€€"},    // beyond U+10FFFF
+      {"\xE2\x82\xAC", "€"},               // well-formed stays
+      {"\x81\x8D\x8F\x90\x9D", "\u0081\u008D\u008F\u0090\u009D"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DecodeUtf8OrWindows1252(c.bytes), c.text) << c.bytes;
+}
+
+TEST(TextDecoding, SplitLines) {
+  EXPECT_EQ(SplitLines(""), std::vector<std::string_view>{});
+  EXPECT_EQ(SplitLines("a\r\n"), std::vector<std::string_view>{"a"});
+  EXPECT_EQ(SplitLines("\xEF\xBB\xBF" "a\r\n\r\nb"), (std::vector<std::string_view>{"a", "", "b"}));
+  EXPECT_EQ(SplitLines("a\n\rb\r\r\n"), (std::vector<std::string_view>{"a", "", "b", ""}));
+}
+
+TEST(MemoryFileRead, AFileShorterThanItsCountKeepsTheCompletePairs) {
+  const std::string head = " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 3\r\n 1935\r\n";
+  for (const std::string& tail : {"A\r\n1\r\nB\r\n2\r\n"s, "A\r\n1\r\nB\r\n2\r\nC\r\n"s}) {
+    const MemoryFileReadResult in = ReadMemoryFile(head + tail);
+    EXPECT_EQ(in.status, MemoryFileStatus::Incomplete);
+    EXPECT_NE(in.reason.find('3'), std::string::npos) << in.reason;
+    ASSERT_EQ(in.data.cells.size(), 2u);
+    EXPECT_EQ(in.data.cells[1], (MemoryCellRecord{"B", "2"}));
+  }
+}
+
+TEST(MemoryFileRead, LinesAfterTheLastPairAreIgnored) {
+  const MemoryFileReadResult in =
+      ReadMemoryFile(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1\r\n 1935\r\nA\r\n1\r\nB\r\n2\r\n\r\nrubbish\0\r\n"s);
+  EXPECT_EQ(in.status, MemoryFileStatus::Ok);
+  ASSERT_EQ(in.data.cells.size(), 1u);
+  EXPECT_EQ(in.data.cells[0], (MemoryCellRecord{"A", "1"}));
+}
+
+TEST(MemoryFileRead, NulCharactersInTextsAreDropped) {
+  const MemoryFileReadResult in = ReadMemoryFile(" 0\n 0\n 0\n 0\n 1\n 1935\nA\0B\n\0 1\"\n"s);
+  ASSERT_EQ(in.status, MemoryFileStatus::Ok);
+  EXPECT_EQ(in.data.cells[0], (MemoryCellRecord{"AB", " 1\""}));
+}
+
+TEST(MemoryFileRead, WhatIsNotAMemoryFileIsRefusedWithAReason) {
+  const struct {
+    const char* what;
+    std::string bytes;
+    const char* reasonHas;
+  } cases[] = {
+      {"empty", "", "six lines"},
+      {"five lines", " 0\n 0\n 0\n 0\n 0\n", "six lines"},
+      {"a text file", "Dear Sir,\nthank you\nfor\nyour\nletter\nof\nMay\n", "line 1"},
+      {"a blank number line", " 0\n 0\n 0\n\n 0\n 0\n", "line 4"},
+      {"a lone point", " 0\n 0\n 0\n 0\n .\n 0\n", "line 5"},
+      {"a negative count", " 0\n 0\n 0\n 0\n-1\n 0\n", "line 5"},
+      {"a count beyond 16 bits", " 0\n 0\n 0\n 0\n 40000\n 0\n", "line 5"},
+      {"a width beyond 16 bits", " 0\n 0\n 0\n 0\n 0\n-32769\n", "line 6"},
+      {"geometry beyond the limit", " 1e8\n 0\n 0\n 0\n 0\n 0\n", "line 1"},
+      {"an infinite number", " 0\n 1e999\n 0\n 0\n 0\n 0\n", "line 2"},
+      {"NUL bytes", " 0\n 0\n 0\0\0\n 0\n 0\n 0\n"s, "binary"},
+      {"a binary file", "\x7F" "ELF\x02\x01\x01\0\0\0\n\x03\0>\0\n\n\n\n\n"s, "binary"},
+  };
+  for (const auto& c : cases) {
+    const MemoryFileReadResult in = ReadMemoryFile(c.bytes);
+    EXPECT_EQ(in.status, MemoryFileStatus::NotAMemoryFile) << c.what;
+    EXPECT_NE(in.reason.find(c.reasonHas), std::string::npos) << c.what << ": " << in.reason;
+    EXPECT_TRUE(in.data.cells.empty()) << c.what;
+  }
+}
+
+TEST(MemoryFileRead, LargeFilesAreReadOrRefusedWithinASecond) {
+  MemoryFileData many{0, 0, 9000, 9000, 1935, {}};
+  for (int i = 0; i < 10000; ++i) many.cells.push_back({"Memory " + std::to_string(i + 1), " 1'- 0\" "});
+  const std::string manyBytes = WriteMemoryFile(many).bytes;
+  const std::string longName = " 0\n 0\n 0\n 0\n 1\n 1935\n" + std::string(1 << 20, 'n') + "\n 1\"\n";
+  const std::string longNumber = std::string(1 << 20, '7') + "\n 0\n 0\n 0\n 0\n 0\n";
+  const std::string nuls(1 << 20, '\0');
+
+  const struct {
+    const char* what;
+    const std::string& bytes;
+    MemoryFileStatus status;
+    size_t cells;
+  } cases[] = {
+      {"10,000 cells", manyBytes, MemoryFileStatus::Ok, 10000},
+      {"a 1 MB name", longName, MemoryFileStatus::Ok, 1},
+      {"a 1 MB number", longNumber, MemoryFileStatus::NotAMemoryFile, 0},
+      {"1 MB of NUL", nuls, MemoryFileStatus::NotAMemoryFile, 0},
+  };
+  for (const auto& c : cases) {
+    const auto start = std::chrono::steady_clock::now();
+    const MemoryFileReadResult in = ReadMemoryFile(c.bytes);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(in.status, c.status) << c.what;
+    EXPECT_EQ(in.data.cells.size(), c.cells) << c.what;
+    EXPECT_LT(elapsed, std::chrono::seconds(1)) << c.what;
+  }
+  EXPECT_EQ(ReadMemoryFile(manyBytes).data, many);
+}
+
+}  // namespace
+}  // namespace mezura

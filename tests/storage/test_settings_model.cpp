@@ -1,0 +1,210 @@
+// The settings' defaults, text forms and parsing, with every unusable stored
+// text falling back to its key's default.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <map>
+
+#include "storage/settings_model.h"
+
+namespace mezura {
+namespace {
+
+// A 1920 x 1080 screen; the sizes are whole twips so the defaults are exact.
+SettingsContext Context() {
+  SettingsContext c;
+  c.screenWidth = 28800;
+  c.screenHeight = 16200;
+  c.calcWidth = 3600;
+  c.calcHeight = 5000;
+  c.convWidth = 1815;
+  c.convHeight = 2310;
+  c.mdiWidth = 6000;
+  c.mdiHeight = 4000;
+  c.screens = {{0, 0, 28800, 15600}};
+  return c;
+}
+
+// An in-memory store that matches keys without regard to case, as the INI
+// store must.
+class FakeStore {
+ public:
+  void Set(std::string section, std::string key, std::string text) {
+    m_texts[Lower(section + "/" + key)] = std::move(text);
+  }
+  SettingsLookup Lookup() const {
+    return [this](std::string_view section, std::string_view key) -> std::optional<std::string> {
+      auto it = m_texts.find(Lower(std::string(section) + "/" + std::string(key)));
+      if (it == m_texts.end()) return std::nullopt;
+      return it->second;
+    };
+  }
+
+ private:
+  static std::string Lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+  }
+  std::map<std::string, std::string> m_texts;
+};
+
+TEST(SettingsModel, FirstRunDefaults) {
+  const Settings s = ReadSettings(FakeStore().Lookup(), Context());
+  EXPECT_EQ(s, DefaultSettings(Context()));
+  EXPECT_FALSE(s.zoom);
+  EXPECT_FALSE(s.accuracy32);
+  EXPECT_FALSE(s.converter);
+  EXPECT_TRUE(s.showKeys);
+  EXPECT_TRUE(s.showTape);
+  EXPECT_EQ(s.calcTop, (16200 - 5000) / 2);
+  EXPECT_EQ(s.calcLeft, (28800 - 3600) / 2);
+  EXPECT_EQ(s.convTop, 6945);
+  // (28800 - 1815) / 2 - 1815 / 2 - 3600 / 2 - 100 = 13492.5 - 907.5 - 1800 - 100
+  EXPECT_EQ(s.convLeft, 10685);
+  EXPECT_EQ(s.mdiTop, 1635);
+  EXPECT_EQ(s.mdiLeft, 1575);
+  EXPECT_EQ(s.calcBackground, 8421376);
+  EXPECT_EQ(s.readoutBackground, 8454143);
+  EXPECT_EQ(s.memoryBackground, 8421376);
+  EXPECT_EQ(s.memoryReadout, 8454143);
+  EXPECT_EQ(s.converterColor, 8421376);
+  EXPECT_EQ(s.convReadout, 8454143);
+  EXPECT_EQ(s.convResult, 8454143);
+}
+
+TEST(SettingsModel, DefaultPositionsRoundHalvesToEven) {
+  SettingsContext c = Context();
+  c.screenHeight = 16201;  // (16201 - 5000) / 2 = 5600.5
+  c.screenWidth = 28803;   // (28803 - 3600) / 2 = 12601.5
+  const Settings s = DefaultSettings(c);
+  EXPECT_EQ(s.calcTop, 5600);
+  EXPECT_EQ(s.calcLeft, 12602);
+}
+
+TEST(SettingsModel, EntriesUseTheStoredTextForms) {
+  Settings s = DefaultSettings(Context());
+  s.accuracy32 = true;
+  s.calcLeft = 1440;
+  s.convTop = -300;
+  s.memoryReadout = 65280;
+  const std::vector<SettingsEntry> entries = SettingsEntries(s);
+  ASSERT_EQ(entries.size(), 18u);
+  EXPECT_EQ(entries[0], (SettingsEntry{"Colors", "CalcBackground", " 8421376"}));
+  EXPECT_EQ(entries[1], (SettingsEntry{"Colors", "ReadoutBackground", " 8454143"}));
+  EXPECT_EQ(entries[3], (SettingsEntry{"Colors", "MemoryReadout", " 65280"}));
+  EXPECT_EQ(entries[4], (SettingsEntry{"Colors", "Converter", " 8421376"}));
+  EXPECT_EQ(entries[8], (SettingsEntry{"Settings", "CalcLeft", "1440"}));
+  EXPECT_EQ(entries[9], (SettingsEntry{"Settings", "ConvTop", "-300"}));
+  EXPECT_EQ(entries[13], (SettingsEntry{"Settings", "Zoom", "False"}));
+  EXPECT_EQ(entries[14], (SettingsEntry{"Settings", "Accuracy", "True"}));
+  EXPECT_EQ(entries[15], (SettingsEntry{"Settings", "Converter", "False"}));
+  EXPECT_EQ(entries[17], (SettingsEntry{"Settings", "ShowTape", "True"}));
+}
+
+TEST(SettingsModel, EveryKeyRoundTrips) {
+  Settings s;
+  s.zoom = true;
+  s.accuracy32 = true;
+  s.converter = true;
+  s.showKeys = false;
+  s.showTape = false;
+  s.calcTop = 100;
+  s.calcLeft = 200;
+  s.convTop = 300;
+  s.convLeft = 28000;  // partly off the right edge, but grabbable
+  s.mdiTop = 15000;
+  s.mdiLeft = -2000;
+  s.calcBackground = 1;
+  s.readoutBackground = 2;
+  s.memoryBackground = 3;
+  s.memoryReadout = 0xFFFFFF;
+  s.converterColor = 0;
+  s.convReadout = 65280;
+  s.convResult = 255;
+  FakeStore store;
+  for (const SettingsEntry& e : SettingsEntries(s)) store.Set(e.section, e.key, e.text);
+  EXPECT_EQ(ReadSettings(store.Lookup(), Context()), s);
+}
+
+TEST(SettingsModel, TruthTexts) {
+  const struct {
+    const char* text;
+    std::optional<bool> value;
+  } cases[] = {{"True", true}, {"False", false}, {"true", true}, {" FALSE ", false}, {"0", false},
+               {"-1", true},   {"1", true},      {"0.0", false}, {"2.5", true},       {"", std::nullopt},
+               {"yes", std::nullopt}, {"Truely", std::nullopt}, {"1x", std::nullopt}, {"nan", std::nullopt}};
+  for (const auto& c : cases) EXPECT_EQ(ParseTruthText(c.text), c.value) << c.text;
+}
+
+TEST(SettingsModel, NumberTexts) {
+  const struct {
+    const char* text;
+    std::optional<int32_t> value;
+  } cases[] = {{"1440", 1440},       {" 8421376", 8421376}, {"-300", -300},
+               {"+7", 7},            {"2.5", 2},            {"3.5", 4},
+               {"-2.5", -2},         {"1e3", 1000},         {"2147483647", 2147483647},
+               {"-2147483648", -2147483647 - 1},            {"2147483648", std::nullopt},
+               {"", std::nullopt},   {"abc", std::nullopt}, {"12abc", std::nullopt},
+               {"inf", std::nullopt}, {"-nan", std::nullopt}, {"0x10", std::nullopt}, {"1 2", std::nullopt}};
+  for (const auto& c : cases) EXPECT_EQ(ParseInteger32(c.text), c.value) << c.text;
+
+  EXPECT_EQ(ParseColourText(" 65280"), 65280);
+  EXPECT_EQ(ParseColourText("16777215"), 16777215);
+  EXPECT_EQ(ParseColourText("16777216"), std::nullopt);
+  EXPECT_EQ(ParseColourText("-1"), std::nullopt);
+}
+
+TEST(SettingsModel, GarbageFallsBackToThatKeysDefault) {
+  const Settings defaults = DefaultSettings(Context());
+  FakeStore store;
+  store.Set("Settings", "Zoom", "maybe");
+  store.Set("Settings", "ShowKeys", "");
+  store.Set("Settings", "Accuracy", "True");
+  store.Set("Settings", "CalcTop", "high");
+  store.Set("Settings", "CalcLeft", "1000");
+  store.Set("Settings", "MDITop", "1e12");
+  store.Set("Colors", "CalcBackground", "-5");
+  store.Set("Colors", "ConvResult", "blue");
+  store.Set("Colors", "Converter", " 255");
+  const Settings s = ReadSettings(store.Lookup(), Context());
+  EXPECT_EQ(s.zoom, defaults.zoom);
+  EXPECT_EQ(s.showKeys, defaults.showKeys);
+  EXPECT_TRUE(s.accuracy32);
+  EXPECT_EQ(s.calcTop, defaults.calcTop);
+  EXPECT_EQ(s.calcLeft, 1000);
+  EXPECT_EQ(s.mdiTop, defaults.mdiTop);
+  EXPECT_EQ(s.calcBackground, defaults.calcBackground);
+  EXPECT_EQ(s.convResult, defaults.convResult);
+  EXPECT_EQ(s.converterColor, 255);
+}
+
+TEST(SettingsModel, APositionOffEveryScreenFallsBackToBothDefaults) {
+  SettingsContext two = Context();
+  two.screens.push_back({28800, -2000, 19200, 14000});  // a second screen to the right
+  const Settings defaults = DefaultSettings(two);
+  const struct {
+    int32_t top, left;
+    bool kept;
+  } cases[] = {
+      {1000, 1000, true},
+      {1000, 30000, true},       // on the second screen
+      {-4800, 30000, true},      // above the first screen, on the second
+      {-4800, 1000, false},      // only 200 twips of it reach down onto the first
+      {-4700, 1000, true},
+      {20000, 1000, false},      // below every screen
+      {1000, 60000, false},      // right of every screen
+      {1000, -3300, true},       // 300 twips left to grab
+      {1000, -3301, false},
+  };
+  for (const auto& c : cases) {
+    FakeStore store;
+    store.Set("Settings", "CalcTop", std::to_string(c.top));
+    store.Set("Settings", "CalcLeft", std::to_string(c.left));
+    const Settings s = ReadSettings(store.Lookup(), two);
+    EXPECT_EQ(s.calcTop, c.kept ? c.top : defaults.calcTop) << c.top << ", " << c.left;
+    EXPECT_EQ(s.calcLeft, c.kept ? c.left : defaults.calcLeft) << c.top << ", " << c.left;
+  }
+}
+
+}  // namespace
+}  // namespace mezura

@@ -1,0 +1,208 @@
+// The INI settings store and the memory files on disk, through real files.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileDevice>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <ostream>
+
+#include "storage/io/memory_file_io.h"
+#include "storage/io/settings_store.h"
+
+QT_BEGIN_NAMESPACE
+void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace mezura {
+namespace {
+
+SettingsContext Context() {
+  SettingsContext c;
+  c.screenWidth = 28800;
+  c.screenHeight = 16200;
+  c.calcWidth = 3600;
+  c.calcHeight = 5000;
+  c.convWidth = 1815;
+  c.convHeight = 2310;
+  c.mdiWidth = 6000;
+  c.mdiHeight = 4000;
+  c.screens = {{0, 0, 28800, 15600}};
+  return c;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
+
+class StorageIo : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+  QString Path(const QString& name) const { return m_dir.filePath(name); }
+  QTemporaryDir m_dir;
+};
+
+TEST_F(StorageIo, FirstRunGivesTheDefaults) {
+  const SettingsStore store(Path("Mezura.ini"));
+  EXPECT_EQ(store.Load(Context()), DefaultSettings(Context()));
+  EXPECT_EQ(store.Read("Settings", "Zoom"), std::nullopt);
+}
+
+TEST_F(StorageIo, DefaultStoreLivesInTheUsersConfigurationFolder) {
+  const SettingsStore store;
+  EXPECT_TRUE(store.FilePath().endsWith("Mezura/Mezura.ini")) << store.FilePath().toStdString();
+}
+
+TEST_F(StorageIo, EveryKeyRoundTripsThroughANewSettingsObject) {
+  Settings s;
+  s.zoom = true;
+  s.accuracy32 = true;
+  s.converter = true;
+  s.showKeys = false;
+  s.showTape = false;
+  s.calcTop = 100;
+  s.calcLeft = 200;
+  s.convTop = 300;
+  s.convLeft = 400;
+  s.mdiTop = 500;
+  s.mdiLeft = -600;
+  s.calcBackground = 1;
+  s.readoutBackground = 2;
+  s.memoryBackground = 3;
+  s.memoryReadout = 4;
+  s.converterColor = 5;
+  s.convReadout = 65280;
+  s.convResult = 0xFFFFFF;
+  {
+    SettingsStore store(Path("Mezura.ini"));
+    ASSERT_TRUE(store.Save(s));
+  }
+  // A QSettings of its own, as the next run would open the file.
+  QSettings raw(Path("Mezura.ini"), QSettings::IniFormat);
+  for (const SettingsEntry& e : SettingsEntries(s)) {
+    const QString key = QString::fromStdString(e.section + "/" + e.key);
+    EXPECT_EQ(raw.value(key).toString(), QString::fromStdString(e.text)) << e.key;
+  }
+  const SettingsStore reread(Path("Mezura.ini"));
+  EXPECT_EQ(reread.Load(Context()), s);
+}
+
+TEST_F(StorageIo, KeysAndSectionsMatchWithoutRegardToCase) {
+  WriteFile(Path("Mezura.ini"),
+            "[colors]\ncalcbackground=\" 65280\"\nREADOUTBACKGROUND=255\n"
+            "[SETTINGS]\naccuracy=True\nCALCTOP=1440\n");
+  const SettingsStore store(Path("Mezura.ini"));
+  EXPECT_EQ(store.Read("Colors", "CalcBackGround"), " 65280");
+  const Settings s = store.Load(Context());
+  EXPECT_EQ(s.calcBackground, 65280);
+  EXPECT_EQ(s.readoutBackground, 255);
+  EXPECT_TRUE(s.accuracy32);
+  EXPECT_EQ(s.calcTop, 1440);
+}
+
+TEST_F(StorageIo, WritingAKeyReplacesItsOtherSpellings) {
+  WriteFile(Path("Mezura.ini"), "[Colors]\nCalcBackGround=255\n");
+  {
+    SettingsStore store(Path("Mezura.ini"));
+    store.Write("Colors", "CalcBackground", " 65280");
+    ASSERT_TRUE(store.Sync());
+  }
+  QSettings raw(Path("Mezura.ini"), QSettings::IniFormat);
+  raw.beginGroup("Colors");
+  EXPECT_EQ(raw.childKeys(), QStringList{"CalcBackground"});
+  EXPECT_EQ(raw.value("CalcBackground").toString(), " 65280");
+}
+
+TEST_F(StorageIo, GarbageInTheFileFallsBackToTheDefaults) {
+  WriteFile(Path("Mezura.ini"),
+            "[Settings]\nZoom=perhaps\nShowTape=0\nCalcTop=1, 2\nCalcLeft=@Variant(\\0\\0\\0\\x7f)\n"
+            "ConvTop=999999999999\n[Colors]\nMemoryBackground=green\nConvReadout=\" 12\"\n");
+  const Settings defaults = DefaultSettings(Context());
+  const Settings s = SettingsStore(Path("Mezura.ini")).Load(Context());
+  EXPECT_EQ(s.zoom, defaults.zoom);
+  EXPECT_FALSE(s.showTape);
+  EXPECT_EQ(s.calcTop, defaults.calcTop);
+  EXPECT_EQ(s.calcLeft, defaults.calcLeft);
+  EXPECT_EQ(s.convTop, defaults.convTop);
+  EXPECT_EQ(s.memoryBackground, defaults.memoryBackground);
+  EXPECT_EQ(s.convReadout, 12);
+}
+
+TEST_F(StorageIo, MemoryFileSaveAndLoad) {
+  const MemoryFileData data{1575, 1635, 4800, 3600, 1935, {{"Memory 1", "0."}, {"Größe", " 3 1/2\" "}}};
+  const QString path = Path("lumber.mem");
+  ASSERT_EQ(MemoryFileIo::Save(path, data), QString());
+  EXPECT_EQ(ReadFile(path), QByteArray::fromStdString(WriteMemoryFile(data).bytes));
+  const MemoryFileReadResult in = MemoryFileIo::Load(path);
+  EXPECT_EQ(in.status, MemoryFileStatus::Ok);
+  EXPECT_EQ(in.data, data);
+}
+
+TEST_F(StorageIo, MissingAndUnreadableFiles) {
+  EXPECT_EQ(MemoryFileIo::Load(Path("none.mem")).status, MemoryFileStatus::Missing);
+  EXPECT_EQ(MemoryFileIo::Load(m_dir.path()).status, MemoryFileStatus::Missing);
+
+  WriteFile(Path("big.mem"), QByteArray(2048, ' '));
+  const MemoryFileIo::Bytes read = MemoryFileIo::ReadBytes(Path("big.mem"), 1024);
+  EXPECT_FALSE(read.ok);
+  EXPECT_TRUE(read.error.contains("too large")) << read.error.toStdString();
+  EXPECT_TRUE(MemoryFileIo::ReadBytes(Path("big.mem"), 2048).ok);
+
+  WriteFile(Path("locked.mem"), " 0\n 0\n 0\n 0\n 0\n 0\n");
+  QFile::setPermissions(Path("locked.mem"), QFileDevice::WriteOwner);
+  if (QFile(Path("locked.mem")).open(QIODevice::ReadOnly)) GTEST_SKIP() << "running with rights that ignore permissions";
+  const MemoryFileReadResult in = MemoryFileIo::Load(Path("locked.mem"));
+  EXPECT_EQ(in.status, MemoryFileStatus::Unreadable);
+  EXPECT_NE(in.reason, "");
+}
+
+TEST_F(StorageIo, AFailedSaveReportsWhyAndLeavesTheOldFileWhole) {
+  const QString folder = Path("readonly");
+  ASSERT_TRUE(QDir().mkdir(folder));
+  const QString path = folder + "/cells.mem";
+  const MemoryFileData old{0, 0, 100, 100, 1935, {{"Old", " 1\" "}}};
+  ASSERT_EQ(MemoryFileIo::Save(path, old), QString());
+  const QByteArray before = ReadFile(path);
+
+  QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  const MemoryFileData next{0, 0, 100, 100, 1935, {{"New", " 2\" "}, {"More", " 3\" "}}};
+  const QString error = MemoryFileIo::Save(path, next);
+  const bool folderWasWritable = error.isEmpty();
+  QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  if (folderWasWritable) GTEST_SKIP() << "running with rights that ignore permissions";
+
+  EXPECT_TRUE(error.contains("cells.mem")) << error.toStdString();
+  EXPECT_EQ(ReadFile(path), before);
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"cells.mem"});  // no temporary left
+}
+
+TEST_F(StorageIo, ASaveWhoseTemporaryFileCannotBeMadeLeavesTheOldFileWhole) {
+  // A name at the file system's limit leaves no room for the temporary
+  // file's suffix; this fails for every user, root included.
+  const QString path = Path(QString(250, 'm') + ".mem");
+  WriteFile(path, "old bytes");
+  const QString error = MemoryFileIo::Save(path, {0, 0, 100, 100, 1935, {{"New", " 2\" "}}});
+  EXPECT_TRUE(error.startsWith("Cannot save")) << error.toStdString();
+  EXPECT_EQ(ReadFile(path), "old bytes");
+}
+
+TEST_F(StorageIo, DataThatCannotBeSavedIsRefusedBeforeTheFileIsTouched) {
+  const QString path = Path("cells.mem");
+  WriteFile(path, "keep me");
+  MemoryFileData data;
+  data.width = kMemoryFileGeometryLimit + 1;
+  EXPECT_NE(MemoryFileIo::Save(path, data), QString());
+  EXPECT_EQ(ReadFile(path), "keep me");
+}
+
+}  // namespace
+}  // namespace mezura
