@@ -21,7 +21,21 @@ class RecordingHost : public EngineHost {
     messages.emplace_back(std::string(text), std::string(title));
   }
   void FocusEqual() override { ++focusCalls; }
-  void CaptionsChanged() override { ++captionChanges; }
+  void CaptionsChanged() override {
+    ++captionChanges;
+    if (watched) {
+      seenReadout = watched->Readout();
+      seenActionLabel = watched->ActionLabel();
+      seenLabel1 = watched->Label1();
+    }
+  }
+
+  /// The captions as the window last repainted them: a change that was not
+  /// announced leaves these behind the engine's own.
+  const CalculatorEngine* watched = nullptr;
+  std::string seenReadout{kClearedEntry};
+  std::string seenActionLabel;
+  std::string seenLabel1;
 
   int beeps = 0;
   int focusCalls = 0;
@@ -31,6 +45,8 @@ class RecordingHost : public EngineHost {
 
 class EngineTest : public ::testing::Test {
  protected:
+  EngineTest() { host.watched = &engine; }
+
   /// Presses keys as typed on the keyboard ("5'3 1/2\"="). Keys the keyboard
   /// does not reach go in braces: {sq} {sqrt} {pi} {ce} {bs} {esc} {enter}
   /// {circ} {area} {cyl} {diag} {plus} {minus} {times} {div} {equal}
@@ -39,13 +55,21 @@ class EngineTest : public ::testing::Test {
     for (size_t i = 0; i < keys.size(); ++i) {
       if (keys[i] != '{') {
         engine.KeyPress(static_cast<unsigned char>(keys[i]));
+        ExpectCaptionsAnnounced();
         continue;
       }
       const size_t close = keys.find('}', i);
       ASSERT_NE(close, std::string_view::npos) << "unclosed key name in " << keys;
       PressNamed(keys.substr(i + 1, close - i - 1));
       i = close;
+      ExpectCaptionsAnnounced();
     }
+  }
+
+  void ExpectCaptionsAnnounced() const {
+    EXPECT_EQ(host.seenReadout, engine.Readout());
+    EXPECT_EQ(host.seenActionLabel, engine.ActionLabel());
+    EXPECT_EQ(host.seenLabel1, engine.Label1());
   }
 
   void PressNamed(std::string_view name) {

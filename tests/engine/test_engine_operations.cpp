@@ -191,6 +191,59 @@ TEST_F(EngineTest, ResultLeavesCaptionsAndFocusReady) {
   EXPECT_TRUE(State().SecondOperandText.empty());
 }
 
+TEST_F(EngineTest, KeypadButtonsAndKeyboardAgree) {
+  Press("5{foot}3{space}1{div}2{inch}{equal}{plus}2{foot}{equal}{times}{dot}5{equal}");
+  const std::string display = Display();
+  const auto tape = Tape();
+  Press("{clear}");
+  const size_t cleared = Tape().size();
+  Press("5'3 1/2\"=+2'=x.5=");
+  EXPECT_EQ(Display(), display);
+  EXPECT_EQ(TapeFrom(cleared), tape);
+  EXPECT_EQ(tape.front(), "5'- 3 1/2\" ");
+  EXPECT_EQ(display, " 3'- 7 3/4\"");
+}
+
+TEST_F(EngineTest, EqualsRefusesALengthOnAnAreaTotalAndTheReverse) {
+  struct Case {
+    const char* keys;
+    const char* shown;
+  };
+  for (const Case& c : {Case{"5'=x3'={ce}", " 2'- 0\""}, Case{"5'=", " 1'- 0\" sq."}, Case{"5'=", " 1'- 0\" cu."},
+                        Case{"5'=x3'=x2'={ce}", " 1'- 0\" sq."}}) {
+    Press("{clear}");
+    Press(c.keys);
+    engine.SetReadout(c.shown);
+    const EngineState before = State();
+    const auto tape = Tape();
+    const int beeps = host.beeps;
+    Press("=");
+    EXPECT_EQ(host.beeps, beeps + 1) << c.keys << c.shown;
+    EXPECT_EQ(Display(), c.shown);
+    EXPECT_EQ(Tape(), tape);
+    EXPECT_EQ(State().Accumulator, before.Accumulator);
+    EXPECT_EQ(State().FirstOperandText, before.FirstOperandText);
+    EXPECT_EQ(State().ResultText, before.ResultText);
+    EXPECT_FALSE(State().SecondOperand.has_value());
+  }
+}
+
+TEST_F(EngineTest, RejectOperationShowsTheFirstOperandAgain) {
+  Press("5'=x3");
+  engine.RejectOperation();
+  EXPECT_EQ(host.beeps, 2);
+  EXPECT_EQ(Display(), "5'");
+  EXPECT_EQ(engine.ActionLabel(), "");
+  EXPECT_EQ(State().PendingOperation, Operation::None);
+  EXPECT_EQ(State().SecondOperandText, "");
+  EXPECT_EQ(State().Accumulator, 60.0);
+  ExpectCaptionsAnnounced();
+
+  Press("{clear}");
+  engine.RejectOperation();  // no total: the old first operand text is not brought back
+  EXPECT_EQ(Display(), "0.");
+}
+
 // ---- values that are not finite never get in ------------------------------
 
 void ExpectNoNonFiniteText(const CalculatorEngine& engine, const std::vector<std::string>& tape) {
