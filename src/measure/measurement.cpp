@@ -140,20 +140,23 @@ std::string FormatWithFactor(double value, double factor, int denominator) {
   }
 
   const std::string fraction = FractionText(numerator, denominator);
+  // Built by appending: fewer temporaries, and GCC 12 at -O3 warns falsely
+  // (-Wrestrict) on " " + fraction.
   std::string text;
+  text.reserve(32);
   if (feet != 0) {
-    text = " " + FeetText(feet) + "'- " + std::to_string(whole);
-    if (!fraction.empty()) text += " " + fraction;
-    text += kInchMark;
-  } else if (whole != 0) {
-    text = " " + std::to_string(whole);
-    if (!fraction.empty()) text += " " + fraction;
-    text += kInchMark;
-  } else if (!fraction.empty()) {
-    text = fraction + kInchMark;
-  } else {
-    text = std::string(" 0") + kInchMark;
+    text += ' ';
+    text += FeetText(feet);
+    text += "'-";  // the inches bring their own leading blank
   }
+  if (feet != 0 || whole != 0) {
+    text += ' ';
+    text += std::to_string(whole);
+    if (!fraction.empty()) text += ' ';
+  }
+  text += fraction;
+  if (text.empty()) text = " 0";
+  text += kInchMark;
   if (value < 0) text.insert(text.begin(), '-');
   return text;
 }
