@@ -1,0 +1,421 @@
+#include "app/calculator.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/calculator_face.h"
+#include "app/calculator_layout.h"
+#include "app/keep_on_top.h"
+#include "app/session.h"
+#include "tape/ui/design_metrics.h"
+#include "tape/ui/tape_window.h"
+
+namespace mezura {
+
+namespace {
+
+const QColor kCalculatorColor(0, 128, 128);
+const QColor kReadoutColor(255, 255, 128);
+
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+Calculator::Calculator(Session& session, QWidget* parent)
+    : QMainWindow(parent),
+      m_session(session),
+      m_engine(session.Engine()),
+      m_windowWidth(kZoom100.windowWidth),
+      m_windowHeight(kZoom100.heightWithKeys) {
+  setObjectName(QStringLiteral("Calculator"));
+  setWindowTitle(QStringLiteral("Brellin Calculator"));
+  BuildControls();
+  BuildMenus();
+  ApplyWindowSize();
+  m_session.SetEngineHost(this);
+  CaptionsChanged();
+  // The tape window exists from the start, hidden; the start-up shows it.
+  m_tape = new TapeWindow(m_session.Tapes(), *this, this);
+  FocusEqual();
+}
+
+Calculator::~Calculator() {
+  if (m_session.EngineHostTarget() == this) m_session.SetEngineHost(nullptr);
+  // The tape window calls back into this window; it must go while this
+  // window is still whole.
+  delete m_tape;
+  m_tape = nullptr;
+}
+
+void Calculator::BuildControls() {
+  m_face = new CalculatorFace(this);
+  QPalette palette = m_face->palette();
+  palette.setColor(QPalette::Window, kCalculatorColor);
+  m_face->setPalette(palette);
+  setCentralWidget(m_face);
+
+  m_label1 = new QLabel(m_face);
+  m_label1->setObjectName(QStringLiteral("Label1"));
+  m_label1->setFont(DesignFont(8.25));
+  m_label1->setAutoFillBackground(true);
+  QPalette labelPalette = m_label1->palette();
+  labelPalette.setColor(QPalette::Window, Qt::yellow);
+  labelPalette.setColor(QPalette::WindowText, Qt::black);
+  m_label1->setPalette(labelPalette);
+  m_controls.push_back({m_label1, kLabel1Design, kLabel1Design});
+
+  m_readout = new QLabel(m_face);
+  m_readout->setObjectName(QStringLiteral("Readout"));
+  m_readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  m_readout->setFont(DesignFont(kZoom100.readoutPointSize, kZoom100.readoutBold));
+  m_readout->setAutoFillBackground(true);
+  QPalette readoutPalette = m_readout->palette();
+  readoutPalette.setColor(QPalette::Window, kReadoutColor);
+  readoutPalette.setColor(QPalette::WindowText, Qt::black);
+  m_readout->setPalette(readoutPalette);
+  m_controls.push_back({m_readout, kReadoutDesign, kReadoutDesign});
+
+  m_actionLabel = new QLabel(m_face);
+  m_actionLabel->setObjectName(QStringLiteral("ActionLabel"));
+  m_actionLabel->setAlignment(Qt::AlignCenter);
+  m_actionLabel->setFont(DesignFont(13.5));
+  QPalette actionPalette = m_actionLabel->palette();
+  actionPalette.setColor(QPalette::WindowText, Qt::red);
+  m_actionLabel->setPalette(actionPalette);
+  m_controls.push_back({m_actionLabel, kActionLabelDesign, kActionLabelDesign});
+
+  for (const KeyDefinition& key : KeypadTable()) {
+    auto* button = new QPushButton(FromUtf8(key.caption), m_face);
+    button->setObjectName(FromUtf8(key.name));
+    button->setToolTip(FromUtf8(key.toolTip));
+    button->setFont(DesignFont(key.pointSize, true));
+    button->setAutoDefault(false);
+    button->setVisible(key.visible);
+    button->installEventFilter(this);
+    connect(button, &QPushButton::clicked, this, [this, &key] { Press(key); });
+    if (key.name == "Equal") m_equal = button;
+    m_controls.push_back({button, key.geometry, key.geometry});
+  }
+  // The operation marker overlaps the display's left end and stays in front.
+  m_actionLabel->raise();
+  m_face->SetEdgeControl(m_readout);
+  m_face->installEventFilter(this);
+  installEventFilter(this);
+  connect(m_face, &CalculatorFace::mousePressed, this,
+          [this](QWidget*, Qt::MouseButton button, QPoint globalPos) { Form_MouseDown(button, globalPos); });
+  connect(m_face, &CalculatorFace::doubleClicked, this, [this](QWidget* target) {
+    if (target == m_face || target == m_label1) Form_DblClick();
+  });
+  PlaceControls();
+}
+
+void Calculator::Press(const KeyDefinition& key) {
+  if (key.digit >= 0)
+    m_engine.Number_Click(key.digit);
+  else if (key.press)
+    (m_engine.*key.press)();
+}
+
+void Calculator::PlaceControls() {
+  for (const Control& control : m_controls) control.widget->setGeometry(ToPixels(control.current));
+  m_face->update();
+}
+
+void Calculator::ApplyWindowSize() {
+  const QSize client(TwipsToPixels(m_windowWidth - kFrameWidthTwips), TwipsToPixels(m_windowHeight - kFrameHeightTwips));
+  m_face->setFixedSize(client);
+  setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
+}
+
+std::vector<QWidget*> Calculator::Controls() const {
+  std::vector<QWidget*> widgets;
+  for (const Control& control : m_controls) widgets.push_back(control.widget);
+  return widgets;
+}
+
+TwipRect Calculator::ControlTwips(const QWidget* control) const {
+  for (const Control& c : m_controls)
+    if (c.widget == control) return c.current;
+  return {};
+}
+
+TwipRect Calculator::DesignTwips(const QWidget* control) const {
+  for (const Control& c : m_controls)
+    if (c.widget == control) return c.design;
+  return {};
+}
+
+void Calculator::StartUp() {
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    const double left = (PixelsToTwips(area.width()) - m_windowWidth) / 2 + PixelsToTwips(area.left());
+    const double top = (PixelsToTwips(area.height()) - m_windowHeight) / 2 + PixelsToTwips(area.top());
+    move(TwipsToPixels(left), TwipsToPixels(top));
+  }
+  KeepOnTop(this, true);
+  show();
+  if (!IsChecked("mnuTape")) mnuTape_Click();
+  FocusEqual();
+}
+
+// ---- EngineHost ---------------------------------------------------------
+
+void Calculator::Beep() { QApplication::beep(); }
+
+void Calculator::ShowMessage(std::string_view text, std::string_view title) {
+  QMessageBox::warning(this, FromUtf8(title), FromUtf8(text));
+}
+
+void Calculator::FocusEqual() {
+  if (m_equal) m_equal->setFocus(Qt::OtherFocusReason);
+}
+
+void Calculator::CaptionsChanged() {
+  m_readout->setText(FromUtf8(m_engine.Readout()));
+  m_actionLabel->setText(FromUtf8(m_engine.ActionLabel()));
+  m_label1->setText(FromUtf8(m_engine.Label1()));
+}
+
+// ---- TapeDockHost -------------------------------------------------------
+
+TwipRect Calculator::CalculatorRect() const {
+  const QPoint place = frameGeometry().topLeft();
+  return {PixelsToTwips(place.x()), PixelsToTwips(place.y()), m_windowWidth, m_windowHeight};
+}
+
+bool Calculator::CalculatorMinimized() const { return windowState().testFlag(Qt::WindowMinimized); }
+
+void Calculator::RaiseTapeAndCalculator() {
+  if (m_tape && m_tape->isVisible()) KeepOnTop(m_tape, true);
+  KeepOnTop(this, true);
+}
+
+void Calculator::TapeHiddenByUser() {
+  SetChecked("mnuTape", false);
+  SetChecked("mnuPopup1ShowTape", false);
+}
+
+// ---- Zoom and key display -----------------------------------------------
+
+bool Calculator::ZoomedSmall() const { return m_windowWidth <= kZoomWidthThreshold; }
+
+void Calculator::ZoomSmall_Click() {
+  if (!ZoomedSmall()) {
+    for (Control& control : m_controls) control.current = ZoomSmallRect(control.design);
+    for (Control& control : m_controls) {
+      if (control.widget != m_readout) continue;
+      control.current.left = kZoom75.readoutLeft;
+      control.current.width = kZoom75.readoutWidth;
+    }
+    m_readout->setFont(DesignFont(kZoom75.readoutPointSize, kZoom75.readoutBold));
+    SetChecked("ZoomSmall", true);
+    SetChecked("mnuPopup1Zoom75", true);
+    SetChecked("ZoomLarge", false);
+    SetChecked("mnuPopup1Zoom100", false);
+    m_windowWidth = kZoom75.windowWidth;
+    m_windowHeight = IsChecked("ShowKeys") ? kZoom75.heightWithKeys : kZoom75.heightWithoutKeys;
+    PlaceControls();
+    ApplyWindowSize();
+  }
+  RedockTape();
+}
+
+void Calculator::ZoomLarge_Click() {
+  if (ZoomedSmall()) {
+    for (Control& control : m_controls) control.current = control.design;
+    m_readout->setFont(DesignFont(kZoom100.readoutPointSize, kZoom100.readoutBold));
+    SetChecked("ZoomLarge", true);
+    SetChecked("mnuPopup1Zoom100", true);
+    SetChecked("ZoomSmall", false);
+    SetChecked("mnuPopup1Zoom75", false);
+    m_windowWidth = kZoom100.windowWidth;
+    m_windowHeight = IsChecked("ShowKeys") ? kZoom100.heightWithKeys : kZoom100.heightWithoutKeys;
+    PlaceControls();
+    ApplyWindowSize();
+  }
+  RedockTape();
+}
+
+void Calculator::RedockTape() {
+  if (m_tape && m_tape->isVisible()) m_tape->Form_Resize();
+}
+
+void Calculator::ShowKeys_Click() {
+  bool show = false;
+  if (ZoomedSmall()) {
+    show = !IsChecked("ShowKeys");
+    m_windowHeight = show ? kZoom75.heightWithKeys : kZoom75.heightWithoutKeys;
+  } else {
+    show = m_windowHeight == kZoom100.heightWithoutKeys;
+    m_windowHeight = show ? kZoom100.heightWithKeys : kZoom100.heightWithoutKeys;
+  }
+  SetChecked("ShowKeys", show);
+  SetChecked("mnuPopup1ShowKeys", show);
+  // The keys stay where they are; the shorter window just does not reach them.
+  ApplyWindowSize();
+}
+
+// ---- Tape window --------------------------------------------------------
+
+void Calculator::mnuTape_Click() {
+  if (IsChecked("mnuTape")) {
+    m_tape->hide();
+    SetChecked("mnuTape", false);
+    SetChecked("mnuPopup1ShowTape", false);
+  } else {
+    m_tape->show();
+    SetChecked("mnuTape", true);
+    SetChecked("mnuPopup1ShowTape", true);
+    m_tape->Form_Resize();
+    KeepOnTop(m_tape, true);
+    KeepOnTop(this, true);
+  }
+}
+
+// ---- Menu items that drive the engine or the window ---------------------
+
+void Calculator::Circumference_Click() { m_engine.Circumference_Click(); }
+void Calculator::CircArea_Click() { m_engine.CircArea_Click(); }
+void Calculator::CylVolume_Click() { m_engine.CylVolume_Click(); }
+void Calculator::mnuDiagonal_Click() { m_engine.mnuDiagonal_Click(); }
+
+void Calculator::Exit_Click() { close(); }
+
+void Calculator::Sixteen_Click() {
+  m_engine.SetAccuracy(kAccuracy16);
+  SetChecked("Sixteen", true);
+  SetChecked("mnuPopup1Accuracy16", true);
+  SetChecked("thirtysecond", false);
+  SetChecked("mnuPopup1Accuracy32", false);
+}
+
+void Calculator::thirtysecond_Click() {
+  m_engine.SetAccuracy(kAccuracy32);
+  SetChecked("thirtysecond", true);
+  SetChecked("mnuPopup1Accuracy32", true);
+  SetChecked("Sixteen", false);
+  SetChecked("mnuPopup1Accuracy16", false);
+}
+
+void Calculator::mnuPopup1Cancel_Click() {}
+
+// Filled in by the windows that own these features.
+void Calculator::mnuOpen_Click() {}
+void Calculator::mnuSave_Click() {}
+void Calculator::mnuSaveAs_Click() {}
+void Calculator::mnuPrint_Click() {}
+void Calculator::mnuPrintAll_Click() {}
+void Calculator::NewMemory_Click() {}
+void Calculator::NamedMemory_Click() {}
+void Calculator::mnuArrangeMemory_Click() {}
+void Calculator::ClearMemory_Click() {}
+void Calculator::EraseMemory_Click() {}
+void Calculator::mnuConverter_Click() {}
+void Calculator::mnuColor_Click(int /*index*/) {}
+void Calculator::mnuHelpContents_Click() {}
+void Calculator::mnuAbout_Click() {}
+
+// ---- Window events ------------------------------------------------------
+
+void Calculator::Form_Activate() {
+  TapeStore& tapes = m_session.Tapes();
+  tapes.SelectTape(0, std::string(kCalculatorTapeName));
+  tapes.ScrollTapeToEnd();
+}
+
+void Calculator::Form_Resize() {
+  if (windowState().testFlag(Qt::WindowMinimized)) {
+    m_tape->hide();
+  } else if (!windowState().testFlag(Qt::WindowMaximized)) {
+    if (IsChecked("mnuTape")) {
+      m_tape->show();
+      m_tape->Form_Resize();
+    }
+  }
+}
+
+void Calculator::Form_DblClick() { ShowKeys_Click(); }
+
+void Calculator::Form_MouseDown(Qt::MouseButton button, QPoint globalPos) {
+  if (button == Qt::RightButton) m_popup->popup(globalPos);
+}
+
+void Calculator::FollowMove() {
+  if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+  const TwipRect here = CalculatorRect();
+  if (here.left == m_lastCalcLeft && here.top == m_lastCalcTop) return;
+  m_lastCalcLeft = here.left;
+  m_lastCalcTop = here.top;
+  if (m_tape) m_tape->FollowCalculator();
+  FocusEqual();
+}
+
+void Calculator::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  FollowMove();
+}
+
+void Calculator::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) {
+    Form_Resize();
+    FollowMove();
+  } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    Form_Activate();
+  }
+}
+
+void Calculator::closeEvent(QCloseEvent* event) {
+  // Form_QueryUnload: the close is never refused; the window goes first.
+  hide();
+  if (m_tape) m_tape->hide();
+  event->accept();
+}
+
+bool Calculator::Form_KeyPress(QKeyEvent* event) {
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  int code = 0;
+  switch (event->key()) {
+    case Qt::Key_Escape: code = 27; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: code = 13; break;
+    case Qt::Key_Backspace: code = 8; break;
+    case Qt::Key_Space: code = 32; break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+      // The arrow keys reach the tape from the keypad too.
+      if (m_tape && m_tape->isVisible()) return m_tape->Grid1_KeyDown(event->key());
+      return false;
+    default: {
+      const QString text = event->text();
+      if (text.size() != 1 || text.at(0).unicode() < 32 || text.at(0).unicode() > 126) return false;
+      code = text.at(0).unicode();
+    }
+  }
+  m_engine.KeyPress(code);
+  return true;
+}
+
+bool Calculator::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+      if (Form_KeyPress(static_cast<QKeyEvent*>(event))) return true;
+      break;
+    case QEvent::KeyRelease:
+      // A released space bar must not click the focused key as well.
+      if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) return true;
+      break;
+    default:
+      break;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace mezura

@@ -1,0 +1,155 @@
+#pragma once
+// The calculator window ("Brellin Calculator"): display, prompt strip,
+// operation marker and keypad at their design places, the menu bar and the
+// pop-up menu, the two zoom levels, the key display, the sunken display edge,
+// and the docked tape window that follows the window when it moves.
+//
+// Who does what: the Session owns the tape store and the engine; every key and
+// keyboard key is handed to the CalculatorEngine, which changes the captions
+// and writes the tape, and calls back through EngineHost (beep, message, focus
+// to "=", captions changed). The TapeWindow shows the store and lays itself
+// out; this window tells it where to go (TapeDockHost). The pure layout rules
+// (keypad table, zoom arithmetic, docking) live in calculator_layout and
+// tape_layout. Menu items whose features belong to other windows (files,
+// printing, memory cells, converter, colours, help, About) have their handlers
+// here, still empty, for those windows to fill.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <vector>
+
+#include "engine/calculator_engine.h"
+#include "tape/twips.h"
+#include "tape/ui/tape_dock_host.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace mezura {
+
+class CalculatorFace;
+class Session;
+class TapeWindow;
+struct KeyDefinition;
+
+class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
+  Q_OBJECT
+
+ public:
+  explicit Calculator(Session& session, QWidget* parent = nullptr);
+  ~Calculator() override;
+
+  /// The start-up: centres the window on the screen at its design size,
+  /// keeps it on top, shows it with the tape window docked above it and gives
+  /// "=" the focus.
+  void StartUp();
+
+  // EngineHost
+  void Beep() override;
+  void ShowMessage(std::string_view text, std::string_view title) override;
+  void FocusEqual() override;
+  void CaptionsChanged() override;
+
+  // TapeDockHost
+  TwipRect CalculatorRect() const override;
+  bool CalculatorMinimized() const override;
+  void RaiseTapeAndCalculator() override;
+  void TapeHiddenByUser() override;
+
+  TapeWindow* Tape() const { return m_tape; }
+  QMenu* Popup() const { return m_popup; }
+  QLabel* Readout() const { return m_readout; }
+  /// The window's outer design size in twips (3615 x 3590 at 100% with keys).
+  double WindowWidth() const { return m_windowWidth; }
+  double WindowHeight() const { return m_windowHeight; }
+  /// A control's present place in twips, and its place in the design table.
+  TwipRect ControlTwips(const QWidget* control) const;
+  TwipRect DesignTwips(const QWidget* control) const;
+  /// Every control with a place, in the window's collection order.
+  std::vector<QWidget*> Controls() const;
+
+ public slots:
+  // File
+  void mnuOpen_Click();
+  void mnuSave_Click();
+  void mnuSaveAs_Click();
+  void mnuPrint_Click();
+  void mnuPrintAll_Click();
+  void Circumference_Click();
+  void CircArea_Click();
+  void CylVolume_Click();
+  void mnuDiagonal_Click();
+  void Exit_Click();
+  // Memory
+  void NewMemory_Click();
+  void NamedMemory_Click();
+  void mnuArrangeMemory_Click();
+  void ClearMemory_Click();
+  void EraseMemory_Click();
+  // Display
+  void Sixteen_Click();
+  void thirtysecond_Click();
+  void ShowKeys_Click();
+  void mnuConverter_Click();
+  void mnuTape_Click();
+  void ZoomSmall_Click();
+  void ZoomLarge_Click();
+  void mnuColor_Click(int index);
+  // Help
+  void mnuHelpContents_Click();
+  void mnuAbout_Click();
+  // Pop-up menu
+  void mnuPopup1Cancel_Click();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct Control {
+    QWidget* widget;
+    TwipRect design;
+    TwipRect current;
+  };
+
+  void BuildControls();
+  void BuildMenus();
+  QAction* Action(const char* name) const;
+  void SetChecked(const char* name, bool checked);
+  bool IsChecked(const char* name) const;
+  void Press(const KeyDefinition& key);
+  void PlaceControls();
+  void ApplyWindowSize();
+  bool ZoomedSmall() const;
+  void RedockTape();
+
+  // Handlers owned by this window that are not menu items.
+  void Form_Activate();
+  void Form_Resize();
+  void Form_DblClick();
+  void Form_MouseDown(Qt::MouseButton button, QPoint globalPos);
+  bool Form_KeyPress(QKeyEvent* event);
+  void FollowMove();
+
+  Session& m_session;
+  CalculatorEngine& m_engine;
+  CalculatorFace* m_face = nullptr;
+  QLabel* m_readout = nullptr;
+  QLabel* m_actionLabel = nullptr;
+  QLabel* m_label1 = nullptr;
+  QPushButton* m_equal = nullptr;
+  std::vector<Control> m_controls;
+  QMenu* m_popup = nullptr;
+  TapeWindow* m_tape = nullptr;
+  double m_windowWidth;
+  double m_windowHeight;
+  // Where the window was when the tape last followed it (twips).
+  double m_lastCalcLeft = -1e9;
+  double m_lastCalcTop = -1e9;
+};
+
+}  // namespace mezura

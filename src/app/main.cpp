@@ -1,0 +1,20 @@
+// The program's entry point: the Qt application, the session that owns the
+// shared state, and the calculator window, started and then left to the
+// event loop until the calculator window closes.
+
+#include <QApplication>
+
+#include "app/calculator.h"
+#include "app/session.h"
+#include "tape/ui/design_metrics.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Mezura"));
+  QApplication::setFont(mezura::DesignFont(8.25));
+
+  mezura::Session session;
+  mezura::Calculator calculator(session);
+  calculator.StartUp();
+  return QApplication::exec();
+}

@@ -1,0 +1,206 @@
+#include "tape/ui/tape_window.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QTableView>
+
+#include "tape/ui/design_metrics.h"
+#include "tape/ui/tape_dock_host.h"
+#include "tape/ui/tape_table_model.h"
+
+namespace mezura {
+
+namespace {
+// The window frame is not drawn by us: the design counts 120 twips of it in
+// each direction, so the client area is the outer size less that much.
+constexpr double kFrameTwips = kTapeFrameHeight;
+}  // namespace
+
+TapeWindow::TapeWindow(TapeStore& store, TapeDockHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint), m_store(store), m_host(host) {
+  setObjectName(QStringLiteral("frmTape"));
+  setWindowTitle(QString());
+  setFont(DesignFont(8.25));
+
+  m_title = new QLabel(QString::fromStdString(store.View().title), this);
+  m_title->setObjectName(QStringLiteral("Label1"));
+  m_title->setAlignment(Qt::AlignCenter);
+  m_title->setFont(DesignFont(8.25, true));
+
+  m_model = new TapeTableModel(store, this);
+  m_grid = new QTableView(this);
+  m_grid->setObjectName(QStringLiteral("Grid1"));
+  m_grid->setModel(m_model);
+  m_grid->setFrameShape(QFrame::NoFrame);
+  m_grid->setShowGrid(false);
+  m_grid->setWordWrap(false);
+  m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  m_grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+  m_grid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Always there, so that one column is exactly the width that is left.
+  m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  m_grid->horizontalHeader()->hide();
+  m_grid->verticalHeader()->hide();
+  // Fixed sizes keep the view from measuring 32767 rows of text.
+  const int rowPixels = TwipsToPixels(kTapeRowHeight);
+  m_grid->verticalHeader()->setMinimumSectionSize(1);
+  m_grid->verticalHeader()->setDefaultSectionSize(rowPixels);
+  m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  m_grid->horizontalHeader()->setMinimumSectionSize(1);
+  m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+
+  static constexpr const char* kArrows[2] = {"\u25C0", "\u25B6"};  // the two pointing triangles
+  for (int i = 0; i < 2; ++i) {
+    auto* button = new QPushButton(QString::fromUtf8(kArrows[i]), this);
+    button->setObjectName(QStringLiteral("cmdScrollTape(%1)").arg(i));
+    button->setFont(DesignFont(6));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->hide();
+    connect(button, &QPushButton::clicked, this, [this, i] { cmdScrollTape_Click(i); });
+    m_scroll[i] = button;
+  }
+
+  m_grid->installEventFilter(this);
+  m_grid->viewport()->installEventFilter(this);
+  m_title->installEventFilter(this);
+  m_store.AddListener(this);
+
+  // First placement: docked on the calculator, five rows high.
+  m_geometry = DockTapeWindow(m_host.CalculatorRect(), kTapeStartHeight);
+  Lay(kTapeStartHeight);
+  ApplyView();
+}
+
+TapeWindow::~TapeWindow() { m_store.RemoveListener(this); }
+
+void TapeWindow::Form_Resize() {
+  if (m_host.CalculatorMinimized()) return;
+  Lay(m_geometry.height);
+}
+
+void TapeWindow::FollowCalculator() {
+  m_movingTape = true;
+  Lay(m_geometry.height);
+  m_movingTape = false;
+}
+
+void TapeWindow::Lay(double windowHeight) {
+  // Our own move and resize come back as events; the guard swallows the ones
+  // that arrive while the pass runs, and an event with the size we asked for
+  // changes nothing, so the pass settles.
+  if (m_inLayout) return;
+  m_inLayout = true;
+
+  const TapeSnap snap = SnapTapeHeight(windowHeight, kTapeRowHeight);
+  m_geometry = DockTapeWindow(m_host.CalculatorRect(), snap.windowHeight);
+
+  const int titleHeight = TwipsToPixels(kTapeTitleHeight);
+  const int gridHeight = TwipsToPixels(snap.gridHeight);
+  const int clientWidth = std::max(1, TwipsToPixels(m_geometry.width - kFrameTwips));
+  const QSize client(clientWidth, titleHeight + gridHeight);
+  const QPoint place(TwipsToPixels(m_geometry.left), TwipsToPixels(m_geometry.top));
+  if (pos() != place) move(place);
+  if (size() != client && client != m_requestedSize) resize(client);
+  m_requestedSize = client;
+
+  m_title->setGeometry(0, 0, clientWidth, titleHeight);
+  m_grid->setGeometry(0, titleHeight, clientWidth, gridHeight);
+  const int scrollBar = m_grid->verticalScrollBar()->sizeHint().width();
+  m_grid->horizontalHeader()->setDefaultSectionSize(std::max(1, clientWidth - scrollBar));
+  const QSize arrow(TwipsToPixels(kTapeArrowWidth), TwipsToPixels(kTapeArrowHeight));
+  m_scroll[0]->setGeometry(QRect(QPoint(0, 0), arrow));
+  m_scroll[1]->setGeometry(QRect(QPoint(clientWidth - arrow.width(), 0), arrow));
+  m_scroll[0]->raise();
+  m_scroll[1]->raise();
+
+  m_store.SetViewGeometry(snap.gridHeight, kTapeRowHeight);
+  ApplyView();
+  if (!m_movingTape && isVisible()) m_host.RaiseTapeAndCalculator();
+  m_inLayout = false;
+}
+
+void TapeWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (m_inLayout || m_host.CalculatorMinimized()) return;
+  if (event->size() == m_requestedSize) return;  // our own request arriving
+  // The user (or the window system) resized the window: snap what it got.
+  Lay(PixelsToTwips(event->size().height()) + kFrameTwips);
+}
+
+bool TapeWindow::Grid1_KeyDown(int key) {
+  if (key != Qt::Key_Left && key != Qt::Key_Right) return false;
+  const int next = NextTapeColumn(m_store.CursorColumn(), m_store.ColumnCount(),
+                                  key == Qt::Key_Left ? TapeStep::Left : TapeStep::Right);
+  m_store.SelectTape(next, std::string(m_store.TapeName(next)));
+  m_store.ScrollTapeToEnd();
+  return true;
+}
+
+void TapeWindow::cmdScrollTape_Click(int index) {
+  Grid1_KeyDown(index == 0 ? Qt::Key_Left : Qt::Key_Right);
+  m_grid->setFocus();
+}
+
+void TapeWindow::Grid1_DblClick() { HideByUser(); }
+
+void TapeWindow::Label1_DblClick() { HideByUser(); }
+
+void TapeWindow::HideByUser() {
+  hide();
+  m_host.TapeHiddenByUser();
+}
+
+void TapeWindow::SetScrollButtonsVisible(bool visible) {
+  for (auto* button : m_scroll) button->setVisible(visible);
+}
+
+void TapeWindow::TapeViewChanged() { ApplyView(); }
+
+void TapeWindow::ApplyView() {
+  const TapeView& view = m_store.View();
+  m_title->setText(QString::fromStdString(view.title));
+  // Rows appended just now are not yet in the scroll range; lay the view out
+  // first so that the last line can be reached.
+  m_grid->doItemsLayout();
+  const QModelIndex current = m_grid->currentIndex();
+  if (!current.isValid() || current.column() != view.firstVisibleColumn) {
+    const QModelIndex cell = m_model->index(m_store.TapeRowCount(view.firstVisibleColumn), view.firstVisibleColumn);
+    if (cell.isValid()) m_grid->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
+  }
+  m_grid->horizontalScrollBar()->setValue(view.firstVisibleColumn);
+  m_grid->verticalScrollBar()->setValue(view.firstVisibleRow);
+}
+
+bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+      if (watched == m_grid && Grid1_KeyDown(static_cast<QKeyEvent*>(event)->key())) return true;
+      break;
+    case QEvent::FocusIn:
+      // Grid1_GotFocus
+      if (watched == m_grid && !m_movingTape && !m_host.CalculatorMinimized()) m_host.RaiseTapeAndCalculator();
+      break;
+    case QEvent::MouseButtonDblClick:
+      if (watched == m_grid->viewport()) {
+        Grid1_DblClick();
+        return true;
+      }
+      if (watched == m_title) {
+        Label1_DblClick();
+        return true;
+      }
+      break;
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace mezura

@@ -1,0 +1,76 @@
+#pragma once
+// The tape window (frmTape): a narrow, captionless tool window docked on the
+// calculator window's top edge, showing one tape of the TapeStore at a time
+// under its title, with two arrow buttons and the arrow keys to switch tapes.
+// It owns its layout pass (height snapped to whole rows, docked above the
+// calculator) and mirrors the store's view state (first visible row and
+// column, title). The store and what is written on it belong to others; the
+// calculator decides when the window is shown and answers TapeDockHost.
+
+#include <QWidget>
+
+#include "tape/tape_layout.h"
+#include "tape/tape_store.h"
+
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace mezura {
+
+class TapeDockHost;
+class TapeTableModel;
+
+class TapeWindow : public QWidget, public TapeStoreListener {
+  Q_OBJECT
+
+ public:
+  TapeWindow(TapeStore& store, TapeDockHost& host, QWidget* parent = nullptr);
+  ~TapeWindow() override;
+
+  /// The layout pass: snaps the height to whole rows, docks the window above
+  /// the calculator and lays out the title, the grid and the arrow buttons.
+  void Form_Resize();
+  /// Follows a moved calculator window, keeping the height; nothing is lifted
+  /// on top while it runs.
+  void FollowCalculator();
+  /// The arrow keys: switch to the tape on the left (Qt::Key_Left) or right
+  /// (Qt::Key_Right). Returns whether the key was one of them.
+  bool Grid1_KeyDown(int key);
+  void cmdScrollTape_Click(int index);
+  void Grid1_DblClick();
+  void Label1_DblClick();
+  /// The arrow buttons show while more than one tape is open.
+  void SetScrollButtonsVisible(bool visible);
+
+  /// The outer geometry the layout pass gave the window, in twips.
+  TwipRect GeometryTwips() const { return m_geometry; }
+  QTableView* Grid() const { return m_grid; }
+  TapeTableModel* Model() const { return m_model; }
+  QLabel* Title() const { return m_title; }
+
+  // TapeStoreListener
+  void TapeViewChanged() override;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Lay(double windowHeight);
+  void ApplyView();
+  void HideByUser();
+
+  TapeStore& m_store;
+  TapeDockHost& m_host;
+  TapeTableModel* m_model = nullptr;
+  QLabel* m_title = nullptr;
+  QTableView* m_grid = nullptr;
+  QPushButton* m_scroll[2] = {nullptr, nullptr};
+  TwipRect m_geometry;
+  QSize m_requestedSize;  // the client size last asked of the window system
+  bool m_inLayout = false;
+  bool m_movingTape = false;
+};
+
+}  // namespace mezura
