@@ -51,17 +51,9 @@ TEST(OperandClassTest, ResultTexts) {
   EXPECT_EQ(ResultClassText(0.5, R::Plain, 16), " .5");
   EXPECT_EQ(ResultClassText(2.5, R::PlainNoBlank, 16), "2.5");
   EXPECT_EQ(ResultClassText(-2.5, R::PlainNoBlank, 16), "-2.5");
-  EXPECT_EQ(ResultClassText(63.5, R::Linear, 16), " 5'- 3 1/2\"");
-  EXPECT_EQ(ResultClassText(150.5, R::Square, 32), " 1'- 6 1/2\" sq.");
-  EXPECT_EQ(ResultClassText(864.125, R::Cubic, 16), " 864 1/8\" cu.");
+  EXPECT_EQ(ResultClassText(11.96875, R::Linear, 32), " 11 31/32\"");
+  EXPECT_EQ(ResultClassText(150.53125, R::Square, 32), " 1'- 6 1/2\" sq.");  // areas ignore the accuracy
   EXPECT_EQ(ResultClassText(1.0, R::Rejected, 16), "");
-}
-
-TEST(OperandClassTest, PlainCountsAsLinearInASum) {
-  EXPECT_EQ(SumDimension(O::Plain), Dimension::Linear);
-  EXPECT_EQ(SumDimension(O::Linear), Dimension::Linear);
-  EXPECT_EQ(SumDimension(O::Square), Dimension::Square);
-  EXPECT_EQ(SumDimension(O::Cubic), Dimension::Cubic);
 }
 
 }  // namespace
