@@ -1,0 +1,234 @@
+#include "converter/ui/converter.h"
+
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QScreen>
+#include <cmath>
+#include <optional>
+
+namespace mezura {
+namespace {
+
+// Geometry is designed in twips; this window converts at 15 twips per pixel.
+constexpr double kTwipsPerPixel = 15.0;
+// The design sizes are outer sizes; the client area is what is left inside a
+// nominal frame (the real frame differs by platform and is not known before
+// the window is shown).
+constexpr int kCaptionPixels = 19;
+constexpr int kBorderPixels = 4;
+constexpr int32_t kDesignWidthTwips = 1575 + kConverterLabelMargin;  // labels 1575 wide
+constexpr int32_t kLabelLeft = 60;
+constexpr int32_t kLabelHeight = 255;
+constexpr int32_t kLabelTops[6] = {120, 420, 720, 1020, 1320, 1620};  // Label1, lblLabel(2)..(6)
+
+int Pixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+int32_t Twips(int pixels) { return static_cast<int32_t>(pixels * kTwipsPerPixel); }
+
+int ClientHeightFor(int32_t outerHeightTwips) {
+  return Pixels(outerHeightTwips) - kCaptionPixels - 2 * kBorderPixels;
+}
+
+QColor ColourFromNumber(int32_t colour) {
+  return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+void SetBackground(QWidget* widget, int32_t colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, ColourFromNumber(colour));
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+// The value a drag carries: our own windows' mime type, or plain text from
+// elsewhere when it reads as a measurement.
+std::optional<QString> DraggedValue(const QMimeData* mime) {
+  if (!mime) return std::nullopt;
+  if (mime->hasFormat(QString::fromLatin1(kValueMimeType)))
+    return QString::fromUtf8(mime->data(QString::fromLatin1(kValueMimeType)));
+  if (mime->hasText() && LooksLikeMeasurement(mime->text().toStdString())) return mime->text();
+  return std::nullopt;
+}
+
+}  // namespace
+
+Converter::Converter(QWidget* parent) : QWidget(parent, Qt::Tool) {
+  setObjectName(QStringLiteral("Converter"));
+  setWindowTitle(QStringLiteral("Converter"));
+  setWindowIcon(QIcon());
+  setAcceptDrops(true);
+
+  QFont labelFont = font();
+  labelFont.setPointSizeF(8.25);
+  QFont dropFont = labelFont;
+  dropFont.setBold(true);
+
+  m_label1 = new QLabel(this);
+  m_label1->setObjectName(QStringLiteral("Label1"));
+  m_label1->setFont(dropFont);
+  m_label1->setAcceptDrops(true);
+  m_label1->installEventFilter(this);
+  for (size_t i = 0; i < m_results.size(); ++i) {
+    QLabel* label = new QLabel(this);
+    label->setObjectName(QStringLiteral("lblLabel(%1)").arg(kFirstResultLabel + static_cast<int>(i)));
+    label->setFont(labelFont);
+    label->installEventFilter(this);
+    m_results[i] = label;
+  }
+  for (QLabel* label : findChildren<QLabel*>()) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+  SetConverterColor(8421376);
+  SetConvReadoutColor(8454143);
+  SetConvResultColor(8454143);
+
+  resize(Pixels(kDesignWidthTwips) - 2 * kBorderPixels, ClientHeightFor(m_model.HeightTwips()));
+  ShowModel();
+  Form_Resize();
+}
+
+void Converter::SetConverterColor(int32_t colour) { SetBackground(this, colour); }
+
+void Converter::SetConvReadoutColor(int32_t colour) { SetBackground(m_label1, colour); }
+
+void Converter::SetConvResultColor(int32_t colour) {
+  for (QLabel* label : m_results) SetBackground(label, colour);
+}
+
+int32_t Converter::LeftTwips() const { return Twips(frameGeometry().left()); }
+int32_t Converter::TopTwips() const { return Twips(frameGeometry().top()); }
+int32_t Converter::WidthTwips() const { return Twips(width() + 2 * kBorderPixels); }
+int32_t Converter::HeightTwips() const { return Twips(height() + kCaptionPixels + 2 * kBorderPixels); }
+
+void Converter::MoveTwips(int32_t left, int32_t top) { move(Pixels(left), Pixels(top)); }
+
+void Converter::ShowBeside(const QWidget* calculator) {
+  const QRect calc = calculator->frameGeometry();
+  const QScreen* screen = calculator->screen();
+  const QRect area = screen ? screen->geometry() : QRect(0, 0, 0, 0);
+  const ConverterPlacement place = PlaceConverterBeside(
+      Twips(calc.left()), Twips(calc.top()), Twips(calc.width()), Twips(area.left()),
+      Twips(area.width()), WidthTwips());
+  MoveTwips(place.left, place.top);
+  show();
+  raise();
+}
+
+void Converter::Label1_DragDrop(const QString& text) {
+  m_model.Drop(text.toStdString(), m_accuracy);
+  ShowModel();
+  ApplyHeight();
+}
+
+void Converter::Form_DblClick() {
+  m_model.ToggleCollapsed();
+  ApplyHeight();
+}
+
+void Converter::Label1_DblClick() {
+  m_model.Clear();
+  ShowModel();
+  ApplyHeight();
+}
+
+void Converter::Form_Resize() {
+  const int labelWidth = Pixels(ConverterLabelWidth(WidthTwips()));
+  m_label1->setGeometry(Pixels(kLabelLeft), Pixels(kLabelTops[0]), labelWidth, Pixels(kLabelHeight));
+  for (size_t i = 0; i < m_results.size(); ++i)
+    m_results[i]->setGeometry(Pixels(kLabelLeft), Pixels(kLabelTops[i + 1]), labelWidth, Pixels(kLabelHeight));
+  ApplyHeight();
+}
+
+void Converter::ShowModel() {
+  m_label1->setText(QString::fromStdString(m_model.DropCaption()));
+  for (size_t i = 0; i < m_results.size(); ++i)
+    m_results[i]->setText(QString::fromStdString(m_model.ResultCaption(kFirstResultLabel + static_cast<int>(i))));
+}
+
+void Converter::ApplyHeight() {
+  // The user may change the width, never the height.
+  const int height = ClientHeightFor(m_model.HeightTwips());
+  if (minimumHeight() != height || maximumHeight() != height) setFixedHeight(height);
+}
+
+bool Converter::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_label1) {
+    switch (event->type()) {
+      case QEvent::DragEnter:
+      case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (DraggedValue(drag->mimeData())) {
+          drag->acceptProposedAction();
+        } else {
+          drag->ignore();
+        }
+        return true;
+      }
+      case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (const auto value = DraggedValue(drop->mimeData())) {
+          drop->acceptProposedAction();
+          Label1_DragDrop(*value);
+        } else {
+          drop->ignore();
+        }
+        return true;
+      }
+      case QEvent::MouseButtonDblClick:
+        Label1_DblClick();
+        return true;
+      default:
+        break;
+    }
+  } else if (event->type() == QEvent::MouseButtonDblClick) {
+    return true;  // a result label's double-click is its own and does nothing
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void Converter::mouseDoubleClickEvent(QMouseEvent* event) {
+  event->accept();
+  Form_DblClick();
+}
+
+void Converter::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Form_Resize();
+}
+
+void Converter::closeEvent(QCloseEvent* event) {
+  // Only the user's close hides the window; a close the program asks for
+  // (quitting) must go through, or it would cancel the quit.
+  if (!event->spontaneous()) {
+    QWidget::closeEvent(event);
+    return;
+  }
+  event->ignore();
+  hide();
+  emit closedByUser();
+}
+
+void Converter::dragEnterEvent(QDragEnterEvent* event) {
+  if (DraggedValue(event->mimeData())) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
+}
+
+void Converter::dragMoveEvent(QDragMoveEvent* event) {
+  if (DraggedValue(event->mimeData())) {
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
+}
+
+void Converter::dropEvent(QDropEvent* event) {
+  event->ignore();  // only the drop label converts; the source keeps its value
+}
+
+}  // namespace mezura

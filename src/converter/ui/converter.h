@@ -1,0 +1,87 @@
+#pragma once
+// The Converter window: a small tool window with the drop label `Label1` and
+// the result labels lblLabel(2) to lblLabel(6). It is a thin shell over
+// ConverterModel (converter/converter_model.h), which decides every text and
+// the collapsed state; the calculator owns when it is shown, its menu check
+// and the settings that carry its place and colours.
+//
+//   auto* converter = new Converter(calculatorWindow);
+//   converter->SetAccuracy(32);                    // with the accuracy menus
+//   converter->SetConverterColor(settings.converterColor);   // and the other two
+//   converter->ShowBeside(calculatorWindow);       // mnuConverter_Click, when hidden
+//   connect(converter, &Converter::closedByUser, ...uncheck mnuConverter...);
+//
+// Drops: the mime type "application/x-mezura-value" (the value text in UTF-8)
+// from our own windows, and plain text that reads as a measurement.
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+#include "converter/converter_model.h"
+
+class QLabel;
+
+namespace mezura {
+
+/// The mime type our windows drag values with; its data is the text, UTF-8.
+inline constexpr char kValueMimeType[] = "application/x-mezura-value";
+
+class Converter : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Converter(QWidget* parent = nullptr);
+
+  /// The denominator of linear results, 16 or 32.
+  void SetAccuracy(int accuracy) { m_accuracy = accuracy; }
+  /// Colours are colour numbers (red + 256 * green + 65536 * blue).
+  void SetConverterColor(int32_t colour);   ///< the window
+  void SetConvReadoutColor(int32_t colour); ///< the drop label
+  void SetConvResultColor(int32_t colour);  ///< the five result labels
+
+  const ConverterModel& Model() const { return m_model; }
+
+  /// The window's outer place and size in twips (as the settings keep them).
+  int32_t LeftTwips() const;
+  int32_t TopTwips() const;
+  int32_t WidthTwips() const;
+  int32_t HeightTwips() const;
+  /// Moves the window's outer top-left corner.
+  void MoveTwips(int32_t left, int32_t top);
+  /// Puts the window beside `calculator` (on the side away from the screen
+  /// edge, top-aligned) and shows it.
+  void ShowBeside(const QWidget* calculator);
+
+  // Handlers.
+  void Label1_DragDrop(const QString& text);
+  void Form_DblClick();
+  void Label1_DblClick();
+  void Form_Resize();
+
+ signals:
+  /// The user closed the window; it is hidden, not destroyed.
+  void closedByUser();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  // Form_DragOver: values may be dragged over the background, but only the
+  // drop label takes them.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void ShowModel();
+  void ApplyHeight();
+
+  ConverterModel m_model;
+  int m_accuracy = kAccuracy16;
+  QLabel* m_label1 = nullptr;
+  std::array<QLabel*, 5> m_results{};
+};
+
+}  // namespace mezura

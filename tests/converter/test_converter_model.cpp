@@ -1,0 +1,144 @@
+// What a dropped measurement shows in the converter, its collapse/expand
+// state, its labels' width and its place beside the calculator.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "converter/converter_model.h"
+
+namespace mezura {
+namespace {
+
+using Captions = std::array<std::string, 5>;  // lblLabel(2) to lblLabel(6)
+
+Captions Shown(const ConverterModel& model) {
+  Captions c;
+  for (int i = 0; i < 5; ++i) c[static_cast<size_t>(i)] = model.ResultCaption(kFirstResultLabel + i);
+  return c;
+}
+
+struct Case {
+  const char* dropped;
+  int accuracy;
+  const char* caption;
+  Captions results;
+};
+
+class Conversions : public ::testing::TestWithParam<Case> {};
+
+TEST_P(Conversions, ShowTheDroppedValueInEveryUnit) {
+  const Case& c = GetParam();
+  ConverterModel model;
+  model.Drop(c.dropped, c.accuracy);
+  EXPECT_EQ(model.DropCaption(), c.caption);
+  EXPECT_EQ(Shown(model), c.results);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Converter, Conversions,
+    ::testing::Values(
+        Case{" 5'- 6\"", 16, "5'- 6\" ", {" 5'- 6\" ", " 66\" ", " 5.5' ", " 1.8333 yds ", " .001 miles "}},
+        Case{"- 5'- 6\"", 16, "- 5'- 6\" ", {"- 5'- 6\" ", "-66\" ", "-5.5' ", "-1.8333 yds ", "-.001 miles "}},
+        Case{" 1'- 0\" sq.", 16, "1'- 0\" sq. ", {" 1'- 0\"sq ", " 144\"sq ", " 1'sq ", " .1111 sy ", " 0 acres "}},
+        Case{" 27'- 0\" cu.", 16, "27'- 0\" cu. ", {" 27'- 0\"cu ", " 46656\"cu ", " 27'cu ", " 1 cy ", ""}},
+        Case{"-864 1/8\" cu.", 32, "-864 1/8\" cu. ", {"- 864 1/8\"cu ", "-864.125\"cu ", "-.5001'cu ", "-.0185 cy ", ""}},
+        // "cu" is tested before "sq"
+        Case{"3\" sq cu", 16, "3\" sq cu ", {" 3\"cu ", " 3\"cu ", " .0017'cu ", " .0001 cy ", ""}},
+        Case{"  3.40625  ", 32, "3.40625 ", {" 3 13/32\" ", " 3.4062\" ", " .2839' ", " .0946 yds ", " .0001 miles "}},
+        Case{"  3.40625  ", 16, "3.40625 ", {" 3 3/8\" ", " 3.4062\" ", " .2839' ", " .0946 yds ", " .0001 miles "}},
+        Case{"", 16, " ", {" 0\" ", " 0\" ", " 0' ", " 0 yds ", " 0 miles "}},
+        Case{"abc", 16, "abc ", {" 0\" ", " 0\" ", " 0' ", " 0 yds ", " 0 miles "}},
+        Case{"6969600 sq", 16, "6969600 sq ", {" 48400'- 0\"sq ", " 6969600\"sq ", " 48400'sq ", " 5377.7778 sy ", " 1.1111 acres "}}));
+
+TEST(ConverterFigure, RoundsToFourDecimalsHalvesToEven) {
+  const struct {
+    double value;
+    const char* text;
+  } cases[] = {{0.03125, " .0312 x"}, {0.09375, " .0938 x"}, {-0.03125, "-.0312 x"},
+               {0.00004, " 0 x"},     {-0.00004, " 0 x"},    {2.5, " 2.5 x"},
+               {1e14, " 100000000000000 x"}};
+  for (const auto& c : cases) EXPECT_EQ(ConverterFigure(c.value, " x"), c.text) << c.value;
+}
+
+TEST(ConverterFigure, WhatCannotBeShownIsNothing) {
+  for (const double value : {HUGE_VAL, -HUGE_VAL, std::nan(""), 1e15, -1e300})
+    EXPECT_EQ(ConverterFigure(value, " x"), std::nullopt) << value;
+}
+
+TEST(ConverterModel, ALabelWhoseFigureCannotBeShownKeepsItsCaption) {
+  ConverterModel model;
+  model.Drop("66", 16);
+  const Captions before = Shown(model);
+  model.Drop("1/0", 16);  // infinite inches
+  EXPECT_EQ(model.DropCaption(), "1/0 ");
+  EXPECT_EQ(Shown(model), before);
+
+  model.Drop("1E300", 16);  // finite, but beyond the figures' range
+  const Captions after = Shown(model);
+  EXPECT_NE(after[0], before[0]);  // the feet-and-inches form still shows it
+  for (size_t i = 1; i < 5; ++i) EXPECT_EQ(after[i], before[i]) << i;
+}
+
+TEST(ConverterModel, CollapseExpandAndClear) {
+  ConverterModel model;
+  EXPECT_TRUE(model.Collapsed());
+  EXPECT_EQ(model.HeightTwips(), 770);
+  EXPECT_EQ(model.DropCaption(), " Drop Here     ");
+
+  model.Drop("12", 16);  // a drop always expands
+  EXPECT_FALSE(model.Collapsed());
+  EXPECT_EQ(model.HeightTwips(), 2310);
+  model.Drop("13", 16);
+  EXPECT_EQ(model.HeightTwips(), 2310);
+
+  model.Clear();  // empties and collapses an expanded converter
+  EXPECT_EQ(model.DropCaption(), "Drop Here     ");
+  EXPECT_EQ(Shown(model), Captions{});
+  EXPECT_EQ(model.HeightTwips(), 770);
+  model.Clear();  // and expands a collapsed one
+  EXPECT_EQ(model.HeightTwips(), 2310);
+
+  model.ToggleCollapsed();
+  EXPECT_EQ(model.HeightTwips(), 770);
+  model.ToggleCollapsed();
+  EXPECT_EQ(model.HeightTwips(), 2310);
+  EXPECT_EQ(model.ResultCaption(1), "");
+  EXPECT_EQ(model.ResultCaption(7), "");
+}
+
+TEST(ConverterModel, LabelsFollowTheWidthLess240) {
+  EXPECT_EQ(ConverterLabelWidth(1815), 1575);
+  EXPECT_EQ(ConverterLabelWidth(3000.5), 2760);  // halves to even
+  EXPECT_EQ(ConverterLabelWidth(3001.5), 2762);
+}
+
+TEST(ConverterModel, PlacedBesideTheCalculatorAwayFromTheScreenEdge) {
+  const struct {
+    int32_t calcLeft, screenLeft;
+    int32_t left;
+  } cases[] = {
+      {0, 0, 0 + 3600 + 200},           // at the left edge: on its right
+      {25200, 0, 25200 - 1815 - 200},   // at the right edge: on its left
+      {12600, 0, 12600 - 1815 - 200},   // centred exactly: on its left
+      {12599, 0, 12599 + 3600 + 200},
+      {28800, 28800, 28800 + 3600 + 200},  // left edge of a second screen
+  };
+  for (const auto& c : cases) {
+    const ConverterPlacement place = PlaceConverterBeside(c.calcLeft, 1234, 3600, c.screenLeft, 28800, 1815);
+    EXPECT_EQ(place.left, c.left) << c.calcLeft;
+    EXPECT_EQ(place.top, 1234);
+  }
+}
+
+TEST(ConverterModel, PlainTextThatReadsAsAMeasurement) {
+  for (const char* text : {" 5'- 3 1/2\"", "7", "-1/2\"", " 1'- 6 1/2\" sq.", "27' cu", "3.25", "12 sq"})
+    EXPECT_TRUE(LooksLikeMeasurement(text)) << text;
+  for (const char* text : {"", "   ", "hello", "5 apples", "sq", "'-\"", "1e5", "http://x/1"})
+    EXPECT_FALSE(LooksLikeMeasurement(text)) << text;
+  EXPECT_FALSE(LooksLikeMeasurement(std::string(65, '1')));
+}
+
+}  // namespace
+}  // namespace mezura
