@@ -239,7 +239,7 @@ void CalculatorEngine::Square_Click() {
       const std::string entry = m_readout;
       m_state.DisplayText = entry;
       Evaluate();
-      if (m_state.Accumulator) {  // the entry was refused: nothing to square
+      if (m_state.Accumulator) {  // absent when the entry was refused: nothing to square
         m_state.PendingOperation = Operation::Multiply;
         m_state.DisplayText = entry;
         Evaluate();

@@ -113,7 +113,8 @@ class CalculatorEngine {
   void CylVolume_Click();
   void mnuDiagonal_Click();
 
-  /// Two beeps; the display shows the first operand again; nothing pending.
+  /// Two beeps; the display shows the first operand again (the cleared entry
+  /// when there is no total or only a formula's marker); nothing pending.
   void RejectOperation();
 
   // Captions of the calculator window.
