@@ -1,0 +1,79 @@
+#include "memory/ui/mdi_form1.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "memory/ui/memory_controller.h"
+#include "memory/ui/twips.h"
+
+namespace mezura {
+
+MDIForm1::MDIForm1(MemoryController& controller, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_controller(controller), m_area(new QMdiArea(this)) {
+  setObjectName(QStringLiteral("MDIForm1"));
+  setWindowTitle(tr("Memory"));
+  m_area->setObjectName(QStringLiteral("MdiArea"));
+  m_area->setBackground(palette().brush(QPalette::Dark));
+  m_area->setFrameShape(QFrame::NoFrame);
+  // The area's own size hint would keep the container wider than one cell.
+  m_area->setMinimumSize(1, 1);
+  m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(m_area);
+  resize(TwipsToPixels(1935), TwipsToPixels(630));
+  move(TwipsToPixels(1635), TwipsToPixels(1980));
+}
+
+ContainerMetrics MDIForm1::Metrics() const {
+  ContainerMetrics m;
+  // A hidden window lays out its area only when asked to.
+  if (!isVisible() && layout()) layout()->activate();
+  const QRect frame = frameGeometry();
+  m.width = PixelsToTwips(frame.width());
+  m.height = PixelsToTwips(frame.height());
+  m.innerWidth = PixelsToTwips(m_area->viewport()->width());
+  m.innerHeight = PixelsToTwips(m_area->viewport()->height());
+  m.normalState = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+  const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+  const QRect available = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
+  m.screenWidth = PixelsToTwips(available.width());
+  m.screenHeight = PixelsToTwips(available.height());
+  return m;
+}
+
+QRect MDIForm1::FrameTwips() const {
+  const QRect frame = frameGeometry();
+  return QRect(PixelsToTwips(frame.x()), PixelsToTwips(frame.y()), PixelsToTwips(frame.width()),
+               PixelsToTwips(frame.height()));
+}
+
+void MDIForm1::ResizeFrameTwips(int widthTwips, int heightTwips) {
+  // resize() sets the client size; the frame's share stays what it is.
+  const int extraWidth = frameGeometry().width() - width();
+  const int extraHeight = frameGeometry().height() - height();
+  resize(std::max(1, TwipsToPixels(widthTwips) - extraWidth), std::max(1, TwipsToPixels(heightTwips) - extraHeight));
+}
+
+void MDIForm1::MoveFrameTwips(int leftTwips, int topTwips) { move(TwipsToPixels(leftTwips), TwipsToPixels(topTwips)); }
+
+void MDIForm1::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  m_controller.MDIForm_Resize();
+}
+
+void MDIForm1::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) m_controller.MDIForm_Resize();
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event) {
+  // The container is never destroyed: closing it erases the cells and hides it.
+  event->ignore();
+  m_controller.MDIForm_Unload();
+}
+
+}  // namespace mezura

@@ -1,0 +1,41 @@
+#pragma once
+// The container window "Memory" that holds the memory cell windows. It reports
+// its sizes in twips and hands its resize and close to the MemoryController;
+// where the cells go is computed in memory/memory_layout.
+
+#include <QMdiArea>
+#include <QWidget>
+
+#include "memory/memory_layout.h"
+
+namespace mezura {
+
+class MemoryController;
+
+class MDIForm1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit MDIForm1(MemoryController& controller, QWidget* parent = nullptr);
+
+  QMdiArea* Area() const { return m_area; }
+
+  /// Sizes in twips, for the layout.
+  ContainerMetrics Metrics() const;
+  /// Left, top, width and height of the frame, twips.
+  QRect FrameTwips() const;
+  /// Keeps the frame's Left and Top and gives the frame this outer size.
+  void ResizeFrameTwips(int widthTwips, int heightTwips);
+  void MoveFrameTwips(int leftTwips, int topTwips);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  MemoryController& m_controller;
+  QMdiArea* m_area;
+};
+
+}  // namespace mezura

@@ -1,0 +1,368 @@
+#include "memory/ui/memory_controller.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMimeData>
+
+#include "memory/ui/frm_input.h"
+#include "memory/ui/mdi_form1.h"
+#include "memory/ui/memory_form.h"
+#include "memory/ui/twips.h"
+#include "memory/ui/value_drag.h"
+#include "memory/ui/value_label.h"
+
+namespace mezura {
+namespace {
+
+constexpr int kClosedContainerWidth = 2055;
+
+TwipsRect RectOf(const MemoryForm* form) {
+  const QRect g = form->geometry();
+  return TwipsRect{PixelsToTwips(g.x()), PixelsToTwips(g.y()), PixelsToTwips(g.width()), PixelsToTwips(g.height())};
+}
+
+QRect Pixels(const TwipsRect& r) {
+  return QRect(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width), TwipsToPixels(r.height));
+}
+
+}  // namespace
+
+MemoryController::MemoryController(CalculatorEngine& engine, TapeStore& tapes, QObject* parent)
+    : QObject(parent),
+      m_engine(engine),
+      m_tapes(tapes),
+      m_model(tapes),
+      m_transfers(engine, m_model),
+      m_container(std::make_unique<MDIForm1>(*this)) {
+  m_model.AddListener(this);
+  connect(m_container->Area(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+    if (auto* form = qobject_cast<MemoryForm*>(window)) SelectCellTape(form->CellNumber());  // Form_Activate
+  });
+}
+
+MemoryController::~MemoryController() {
+  m_model.RemoveListener(this);
+  // The forms call back into this controller when they close.
+  m_layoutBusy = true;
+  for (auto& [number, form] : m_forms)
+    if (form) delete form.data();
+  m_forms.clear();
+}
+
+MemoryForm* MemoryController::Form(int number) const {
+  const auto it = m_forms.find(number);
+  return it == m_forms.end() ? nullptr : it->second.data();
+}
+
+int MemoryController::CellHeight() const { return MemoryForm::NeededHeightTwips(); }
+
+// ---- Memory menu -------------------------------------------------------------
+
+void MemoryController::NewMemory() {
+  if (!m_model.CanCreate()) {
+    m_engine.Host().Beep();
+    return;
+  }
+  if (m_model.CreateCell() == 0) {
+    m_engine.Host().Beep();
+    return;
+  }
+  Created();
+}
+
+void MemoryController::NamedMemory() {
+  if (!m_model.CanCreate()) {
+    m_engine.Host().Beep();
+    return;
+  }
+  if (m_keepOnTop) m_keepOnTop(false);
+  m_inputResult = AskName(QString::fromStdString(m_model.NextDefaultName()));
+  if (m_keepOnTop) m_keepOnTop(true);
+  if (m_inputResult.isEmpty()) return;
+  if (m_model.CreateNamedCell(m_inputResult.toStdString()) == 0) {
+    m_engine.Host().Beep();
+    return;
+  }
+  Created();
+}
+
+void MemoryController::Created() {
+  Arrange();
+  FocusCalculator();
+}
+
+void MemoryController::ClearAll() { m_model.ClearAll(); }
+
+void MemoryController::EraseAll() { MDIForm_Unload(); }
+
+void MemoryController::Arrange() {
+  if (m_model.TapeCount() < 2) return;
+  const MemoryLayout layout =
+      ArrangeLayout(Metrics(), CellRects(), m_model.MemoryWidth(), m_model.NextMemoryNumber(), CellHeight());
+  ApplyLayout(layout);
+}
+
+void MemoryController::Relayout() {
+  if (m_model.CellCount() == 0) return;
+  ApplyLayout(RelayoutAfterCellChange(Metrics(), CellRects(), m_model.MemoryWidth(), CellHeight()));
+}
+
+// ---- Container -----------------------------------------------------------------
+
+void MemoryController::HideContainer() { m_container->hide(); }
+
+void MemoryController::RestoreContainer() {
+  if (m_model.TapeCount() > 1) m_container->show();
+}
+
+void MemoryController::MoveContainer(int leftTwips, int topTwips) {
+  const bool busy = m_layoutBusy;
+  m_layoutBusy = true;
+  m_container->MoveFrameTwips(leftTwips, topTwips);
+  m_layoutBusy = busy;
+}
+
+QRect MemoryController::ContainerGeometry() const { return m_container->FrameTwips(); }
+
+void MemoryController::MDIForm_Resize() {
+  if (m_inContainerResize) return;
+  if (m_containerState) m_containerState(m_container->windowState());
+  if (m_containerResizeGuard && m_model.TapeCount() > 2) {
+    m_containerResizeGuard = false;
+    return;
+  }
+  if (m_layoutBusy || m_model.CellCount() == 0 || m_container->isMinimized()) return;
+  m_containerResizeGuard = true;
+  m_inContainerResize = true;
+  ApplyLayout(ContainerResizeLayout(Metrics(), CellRects(), m_model.MemoryWidth(), CellHeight()));
+  m_inContainerResize = false;
+}
+
+void MemoryController::MDIForm_Unload() {
+  m_layoutBusy = true;
+  m_container->setWindowState(Qt::WindowNoState);
+  m_container->ResizeFrameTwips(kClosedContainerWidth, m_container->FrameTwips().height());
+  m_container->setWindowTitle(tr("Memory"));
+  m_container->hide();
+  m_model.EraseAll();
+  m_layoutBusy = false;
+}
+
+// ---- Colours -------------------------------------------------------------------
+
+void MemoryController::SetMemoryBackground(std::uint32_t colour) {
+  m_background = colour;
+  for (const MemoryCell& cell : m_model.Cells())
+    if (MemoryForm* form = Form(cell.number)) form->SetBackground(colour);
+}
+
+void MemoryController::SetMemoryReadout(std::uint32_t colour) {
+  m_readout = colour;
+  for (const MemoryCell& cell : m_model.Cells())
+    if (MemoryForm* form = Form(cell.number)) form->SetReadoutColour(colour);
+}
+
+// ---- The calculator's display ----------------------------------------------
+
+bool MemoryController::DropOnReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth) {
+  const std::optional<ValueDrag> drag = DecodeValueDrag(mime);
+  if (!drag) return false;
+  return m_transfers.DropOnReadout(drag->text.toStdString(), drag->source, x, readoutLeft, readoutWidth) ==
+         DropOutcome::Done;
+}
+
+std::optional<DragImage> MemoryController::DragOverReadout(const QMimeData* mime, int x, int readoutLeft,
+                                                           int readoutWidth) const {
+  if (!CarriesValue(mime)) return std::nullopt;
+  return m_transfers.ReadoutDragImage(x, readoutLeft, readoutWidth);
+}
+
+// ---- Memory files ------------------------------------------------------------
+
+void MemoryController::LoadCells(const std::vector<LoadedCell>& cells, int memoryWidth,
+                                 const QRect& containerTwips, const QString& caption) {
+  EraseAll();
+  m_layoutBusy = true;
+  m_model.SetMemoryWidth(memoryWidth);
+  m_container->setWindowTitle(caption);
+  m_container->MoveFrameTwips(containerTwips.x(), containerTwips.y());
+  m_container->ResizeFrameTwips(containerTwips.width(), containerTwips.height());
+  for (const LoadedCell& cell : cells) {
+    if (m_model.LoadCell(cell.name, cell.value) == 0) {
+      m_engine.Host().Beep();
+      break;
+    }
+  }
+  m_layoutBusy = false;
+  Arrange();
+  FocusCalculator();
+}
+
+// ---- Cell windows ------------------------------------------------------------
+
+void MemoryController::CellCreated(const MemoryCell& cell) {
+  auto* form = new MemoryForm(*this, cell.number);
+  m_forms[cell.number] = form;
+  form->setWindowTitle(QString::fromStdString(cell.name));
+  form->SetValue(QString::fromStdString(cell.value));
+  if (MemoryModel::UsesConfiguredColours(m_background, m_readout)) form->SetColours(m_background, m_readout);
+  m_cellResizeGuard = 2;
+  m_container->Area()->addSubWindow(form, form->windowFlags());
+  const int width = m_model.MemoryWidth();
+  form->setGeometry(Pixels(TwipsRect{0, 0, width, CellHeight()}));
+  m_container->show();
+  form->show();
+  // A window shown for the first time sends its first resize later on some
+  // platforms: the guard must not swallow a user's resize then.
+  m_cellResizeGuard = 0;
+  form->SetLabelWidthTwips(LabelWidthFor(width));
+  if (m_tapeArrows) m_tapeArrows(true);
+}
+
+void MemoryController::CellChanged(const MemoryCell& cell) {
+  if (MemoryForm* form = Form(cell.number)) {
+    form->setWindowTitle(QString::fromStdString(cell.name));
+    form->SetValue(QString::fromStdString(cell.value));
+  }
+}
+
+void MemoryController::CellClosed(int number) {
+  const auto it = m_forms.find(number);
+  if (it != m_forms.end()) {
+    QPointer<MemoryForm> form = it->second;
+    m_forms.erase(it);
+    if (form) form->close();  // a user's close is already under way; this one is ours
+  }
+  if (m_model.TapeCount() < 2 && m_tapeArrows) m_tapeArrows(false);
+}
+
+void MemoryController::CellsErased() {
+  if (m_tapeArrows) m_tapeArrows(false);
+}
+
+void MemoryController::Form_Unload(int number) {
+  // Already gone from the model when the program closed it.
+  m_forms.erase(number);
+  m_model.CloseCell(number);
+}
+
+void MemoryController::Form_Resize(int number) {
+  if (m_cellResizeGuard == 1) return;
+  if (m_cellResizeGuard == 2) {
+    m_cellResizeGuard = 0;
+    return;
+  }
+  if (m_layoutBusy || !Form(number)) return;
+  m_cellResizeGuard = 1;
+  ApplyCellSizes(ApplyCellSizeRule(CellRects(), m_model.IndexOf(number), m_model.MemoryWidth(), CellHeight()));
+  Relayout();
+  m_cellResizeGuard = 0;
+}
+
+void MemoryController::Form_Click(int number) {
+  MemoryForm* form = Form(number);
+  if (!form) return;
+  std::vector<int> widths;
+  for (const MemoryCell& cell : m_model.Cells())
+    if (MemoryForm* f = Form(cell.number)) widths.push_back(f->ValueTextWidthTwips());
+  const std::optional<int> width =
+      WidenToLongestValue(widths, PixelsToTwips(form->Label1()->width()));
+  if (width) {
+    m_cellResizeGuard = 1;
+    form->resize(TwipsToPixels(*width), form->height());
+    m_cellResizeGuard = 0;
+    Form_Resize(number);
+  }
+  Relayout();
+}
+
+void MemoryController::Form_DblClick(int number) {
+  const MemoryCell* cell = m_model.Cell(number);
+  if (!cell) return;
+  if (m_keepOnTop) m_keepOnTop(false);
+  m_inputResult = AskName(QString::fromStdString(cell->name));
+  if (m_keepOnTop) m_keepOnTop(true);
+  if (!m_inputResult.isEmpty()) m_model.Rename(number, m_inputResult.toStdString());
+  FocusCalculator();
+}
+
+void MemoryController::SelectCellTape(int number) {
+  const MemoryCell* cell = m_model.Cell(number);
+  if (!cell) return;
+  m_tapes.SelectTape(number, cell->name);
+  m_tapes.ScrollTapeToEnd();
+}
+
+void MemoryController::Label1_DblClick(int number) { m_model.ResetValue(number); }
+
+void MemoryController::Label1_DragDrop(int number, const QMimeData* mime, int x) {
+  MemoryForm* form = Form(number);
+  const std::optional<ValueDrag> drag = DecodeValueDrag(mime);
+  if (!form || !drag) return;
+  const DropOutcome outcome =
+      m_transfers.DropOnCell(number, drag->text.toStdString(), drag->source, x, 0, form->Label1()->width());
+  if (outcome == DropOutcome::Done) {
+    m_container->Area()->setActiveSubWindow(form);
+    form->setFocus();
+  }
+}
+
+// ---- Layout helpers --------------------------------------------------------
+
+std::vector<TwipsRect> MemoryController::CellRects() const {
+  std::vector<TwipsRect> rects;
+  for (const MemoryCell& cell : m_model.Cells()) {
+    if (const MemoryForm* form = Form(cell.number))
+      rects.push_back(RectOf(form));
+    else
+      rects.push_back(TwipsRect{0, 0, m_model.MemoryWidth(), CellHeight()});
+  }
+  return rects;
+}
+
+ContainerMetrics MemoryController::Metrics() const { return m_container->Metrics(); }
+
+void MemoryController::ApplyLayout(const MemoryLayout& layout) {
+  const int guard = m_cellResizeGuard;
+  m_cellResizeGuard = 1;
+  m_model.SetMemoryWidth(layout.memoryWidth);
+  if (layout.resizeContainer) {
+    const bool busy = m_layoutBusy;
+    m_layoutBusy = true;
+    m_container->ResizeFrameTwips(layout.containerWidth, layout.containerHeight);
+    m_layoutBusy = busy;
+  }
+  const auto& cells = m_model.Cells();
+  for (std::size_t i = 0; i < cells.size() && i < layout.cells.size(); ++i) {
+    if (MemoryForm* form = Form(cells[i].number)) {
+      form->setGeometry(Pixels(layout.cells[i]));
+      form->SetLabelWidthTwips(LabelWidthFor(layout.cells[i].width));
+    }
+  }
+  m_cellResizeGuard = guard;
+}
+
+void MemoryController::ApplyCellSizes(const CellSizeResult& sizes) {
+  m_model.SetMemoryWidth(sizes.memoryWidth);
+  const auto& cells = m_model.Cells();
+  for (std::size_t i = 0; i < cells.size() && i < sizes.cells.size(); ++i) {
+    if (MemoryForm* form = Form(cells[i].number)) {
+      form->setGeometry(Pixels(sizes.cells[i]));
+      form->SetLabelWidthTwips(sizes.labelWidth);
+    }
+  }
+}
+
+void MemoryController::FocusCalculator() {
+  if (m_focusCalculator)
+    m_focusCalculator();
+  else
+    m_engine.Host().FocusEqual();
+}
+
+QString MemoryController::AskName(const QString& initial) {
+  if (m_askName) return m_askName(initial);
+  return frmInput::Ask(m_dialogParent, initial);
+}
+
+}  // namespace mezura

@@ -1,0 +1,172 @@
+#pragma once
+// The memory cells' windows and commands, for the calculator window to call.
+//
+// The start-up creates one controller over the program's engine and tape
+// store; it owns the cells' model (MemoryModel), the transfers
+// (MemoryTransfers), the container window (MDIForm1, hidden until its first
+// cell) and one MemoryForm per open cell. Wiring from the calculator window:
+//
+//   NewMemory_Click / mnuPopup1NewMemory_Click        -> NewMemory()
+//   NamedMemory_Click / mnuPopup1NamedMemory_Click    -> NamedMemory()
+//   ClearMemory_Click                                 -> ClearAll()
+//   EraseMemory_Click (also on exit)                  -> EraseAll()
+//   mnuArrangeMemory_Click                            -> Arrange()
+//   calculator minimized / restored                   -> HideContainer() / RestoreContainer()
+//   colour menu "Memory" / "Memory readout"           -> SetMemoryBackground(c) / SetMemoryReadout(c)
+//   settings MDILeft/MDITop                           -> MoveContainer() / ContainerGeometry()
+//   Readout dragEnter/dragMove                        -> DragOverReadout(mime, x, left, width)
+//   Readout drop                                      -> DropOnReadout(mime, x, left, width)
+//   Readout drag start                                -> StartValueDrag() of memory/ui/value_drag.h
+//   memory file load                                  -> LoadCells(); save reads Model().Cells()
+//   hooks: SetTapeArrowsHandler (tape window's arrow buttons, shown while
+//          TapeCount >= 2), SetFocusCalculatorHandler (the "=" key),
+//          SetKeepCalculatorOnTopHandler (lifted while the naming dialog shows),
+//          SetContainerStateHandler (restack companions when the container
+//          is maximized or restored), SetNameAsker (tests).
+// Positions passed with a Readout drag are in one unit (pixels of the
+// Readout's parent, say): only the halves matter.
+
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "engine/calculator_engine.h"
+#include "memory/memory_layout.h"
+#include "memory/memory_model.h"
+#include "memory/memory_transfers.h"
+
+class QMimeData;
+class QWidget;
+
+namespace mezura {
+
+class MDIForm1;
+class MemoryForm;
+
+inline constexpr std::uint32_t kDefaultMemoryBackground = 8421376;
+inline constexpr std::uint32_t kDefaultMemoryReadout = 8454143;
+
+class MemoryController : public QObject, private MemoryModelListener {
+  Q_OBJECT
+
+ public:
+  MemoryController(CalculatorEngine& engine, TapeStore& tapes, QObject* parent = nullptr);
+  ~MemoryController() override;
+
+  MemoryModel& Model() { return m_model; }
+  MemoryTransfers& Transfers() { return m_transfers; }
+  MDIForm1* Container() const { return m_container.get(); }
+  /// The window of open cell n, or null.
+  MemoryForm* Form(int number) const;
+
+  // Memory menu.
+  void NewMemory();
+  void NamedMemory();
+  void ClearAll();
+  void EraseAll();
+  void Arrange();
+
+  // The container follows the calculator's window state.
+  void HideContainer();
+  void RestoreContainer();
+  void MoveContainer(int leftTwips, int topTwips);
+  /// Left, top, width and height of the container's frame, twips.
+  QRect ContainerGeometry() const;
+
+  // Colours: 32-bit numbers red + 256 green + 65536 blue.
+  void SetMemoryBackground(std::uint32_t colour);
+  void SetMemoryReadout(std::uint32_t colour);
+  std::uint32_t MemoryBackground() const { return m_background; }
+  std::uint32_t MemoryReadout() const { return m_readout; }
+
+  // The calculator's display as a drop target.
+  bool DropOnReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth);
+  std::optional<DragImage> DragOverReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth) const;
+
+  /// A memory file's cells replace all cells: names and values in order, the
+  /// common width, the container's frame in twips and its caption.
+  struct LoadedCell {
+    std::string name;
+    std::string value;
+  };
+  void LoadCells(const std::vector<LoadedCell>& cells, int memoryWidth, const QRect& containerTwips,
+                 const QString& caption);
+
+  // Hooks.
+  void SetTapeArrowsHandler(std::function<void(bool visible)> handler) { m_tapeArrows = std::move(handler); }
+  void SetFocusCalculatorHandler(std::function<void()> handler) { m_focusCalculator = std::move(handler); }
+  void SetKeepCalculatorOnTopHandler(std::function<void(bool)> handler) { m_keepOnTop = std::move(handler); }
+  void SetContainerStateHandler(std::function<void(Qt::WindowStates)> handler) {
+    m_containerState = std::move(handler);
+  }
+  /// Asks for a cell name starting from `initial`; "" means cancelled. The
+  /// default shows frmInput modally.
+  void SetNameAsker(std::function<QString(const QString& initial)> asker) { m_askName = std::move(asker); }
+  /// The parent for the naming dialog (the calculator window).
+  void SetDialogParent(QWidget* parent) { m_dialogParent = parent; }
+
+  /// The naming dialog's last result; it outlives the dialog.
+  QString InputResult() const { return m_inputResult; }
+
+  /// Height of every cell window in twips: the design's 585, or more when the
+  /// platform's title bar needs it.
+  int CellHeight() const;
+
+  // Called by the windows.
+  void Form_Resize(int number);
+  void Form_Click(int number);
+  void Form_DblClick(int number);
+  void SelectCellTape(int number);
+  void Label1_DblClick(int number);
+  void Label1_DragDrop(int number, const QMimeData* mime, int x);
+  void Form_Unload(int number);
+  void MDIForm_Resize();
+  void MDIForm_Unload();
+
+ private:
+  // MemoryModelListener
+  void CellCreated(const MemoryCell& cell) override;
+  void CellChanged(const MemoryCell& cell) override;
+  void CellClosed(int number) override;
+  void CellsErased() override;
+
+  std::vector<TwipsRect> CellRects() const;
+  ContainerMetrics Metrics() const;
+  void ApplyLayout(const MemoryLayout& layout);
+  void ApplyCellSizes(const CellSizeResult& sizes);
+  void Relayout();
+  void Created();
+  void FocusCalculator();
+  QString AskName(const QString& initial);
+
+  CalculatorEngine& m_engine;
+  TapeStore& m_tapes;
+  MemoryModel m_model;
+  MemoryTransfers m_transfers;
+  std::unique_ptr<MDIForm1> m_container;
+  std::map<int, QPointer<MemoryForm>> m_forms;
+  std::uint32_t m_background = kDefaultMemoryBackground;
+  std::uint32_t m_readout = kDefaultMemoryReadout;
+  QString m_inputResult;
+  QWidget* m_dialogParent = nullptr;
+
+  // Re-entry guards against the resize events our own moves raise.
+  bool m_layoutBusy = false;
+  int m_cellResizeGuard = 0;  // 0 idle, 1 size rule running, 2 a cell just loaded
+  bool m_containerResizeGuard = false;
+  bool m_inContainerResize = false;
+
+  std::function<void(bool)> m_tapeArrows;
+  std::function<void()> m_focusCalculator;
+  std::function<void(bool)> m_keepOnTop;
+  std::function<void(Qt::WindowStates)> m_containerState;
+  std::function<QString(const QString&)> m_askName;
+};
+
+}  // namespace mezura

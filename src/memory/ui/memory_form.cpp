@@ -1,0 +1,131 @@
+#include "memory/ui/memory_form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
+
+#include "memory/memory_layout.h"
+#include "memory/ui/memory_controller.h"
+#include "memory/ui/twips.h"
+#include "memory/ui/value_label.h"
+
+namespace mezura {
+namespace {
+
+constexpr int kLabelLeft = 270;
+constexpr int kLabelHeight = 285;
+
+QFont CellFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+  font.setPointSizeF(8.25);
+  font.setBold(true);
+  return font;
+}
+
+void SetBackgroundColour(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, colour);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+QColor ColourFromNumber(std::uint32_t colour) {
+  return QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff);
+}
+
+MemoryForm::MemoryForm(MemoryController& controller, int number, QWidget* parent)
+    : QMdiSubWindow(parent, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowCloseButtonHint),
+      m_controller(controller),
+      m_number(number),
+      m_client(new QWidget),
+      m_label(new ValueLabel(m_client)) {
+  setObjectName(QStringLiteral("MemoryForm"));
+  setWindowIcon(QIcon());
+  m_client->setObjectName(QStringLiteral("MemoryFormClient"));
+  SetBackgroundColour(m_client, QColor(128, 128, 128));
+  m_label->setObjectName(QStringLiteral("Label1"));
+  m_label->setFont(CellFont());
+  m_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  m_label->setText(QStringLiteral("0."));
+  SetBackgroundColour(m_label, QColor(255, 255, 128));
+  m_label->setGeometry(TwipsToPixels(kLabelLeft), 0, TwipsToPixels(1575), TwipsToPixels(kLabelHeight));
+  m_label->SetDragSource(DragSource::Cell(number));
+  setWidget(m_client);
+  // The model, not the window, holds the cell, so the window may go when closed.
+  setAttribute(Qt::WA_DeleteOnClose);
+  m_client->installEventFilter(this);
+
+  connect(m_label, &ValueLabel::doubleClicked, this, [this] { m_controller.Label1_DblClick(m_number); });
+  connect(m_label, &ValueLabel::valueDropped, this,
+          [this](const QMimeData* mime, int x) { m_controller.Label1_DragDrop(m_number, mime, x); });
+}
+
+void MemoryForm::SetValue(const QString& value) { m_label->setText(value); }
+
+void MemoryForm::SetColours(std::uint32_t background, std::uint32_t readout) {
+  SetBackground(background);
+  SetReadoutColour(readout);
+}
+
+void MemoryForm::SetBackground(std::uint32_t colour) { SetBackgroundColour(m_client, ColourFromNumber(colour)); }
+
+void MemoryForm::SetReadoutColour(std::uint32_t colour) { SetBackgroundColour(m_label, ColourFromNumber(colour)); }
+
+void MemoryForm::SetLabelWidthTwips(int twips) {
+  m_label->setGeometry(TwipsToPixels(kLabelLeft), 0, TwipsToPixels(twips), TwipsToPixels(kLabelHeight));
+}
+
+int MemoryForm::ValueTextWidthTwips() const {
+  return PixelsToTwips(m_label->fontMetrics().horizontalAdvance(m_label->text()));
+}
+
+int MemoryForm::NeededHeightTwips() {
+  QStyleOptionTitleBar option;
+  option.titleBarFlags = Qt::SubWindow;
+  QStyle* style = QApplication::style();
+  const int title = style->pixelMetric(QStyle::PM_TitleBarHeight, &option);
+  const int frame = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr);
+  return std::max(kCellHeight, PixelsToTwips(title + frame + TwipsToPixels(kLabelHeight) + frame));
+}
+
+void MemoryForm::resizeEvent(QResizeEvent* event) {
+  QMdiSubWindow::resizeEvent(event);
+  m_controller.Form_Resize(m_number);
+}
+
+void MemoryForm::closeEvent(QCloseEvent* event) {
+  QMdiSubWindow::closeEvent(event);
+  if (event->isAccepted()) m_controller.Form_Unload(m_number);
+}
+
+bool MemoryForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_client) {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+        m_pressed = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        break;
+      case QEvent::MouseButtonRelease: {
+        const bool click = m_pressed && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        m_pressed = false;
+        m_controller.SelectCellTape(m_number);  // Form_MouseUp
+        if (click) m_controller.Form_Click(m_number);
+        break;
+      }
+      case QEvent::MouseButtonDblClick:
+        m_pressed = false;
+        m_controller.Form_DblClick(m_number);
+        return true;
+      default:
+        break;
+    }
+  }
+  return QMdiSubWindow::eventFilter(watched, event);
+}
+
+}  // namespace mezura

@@ -1,0 +1,412 @@
+// The memory windows driven through MemoryController, on the offscreen platform.
+
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "memory/ui/frm_input.h"
+#include "memory/ui/mdi_form1.h"
+#include "memory/ui/memory_controller.h"
+#include "memory/ui/memory_form.h"
+#include "memory/ui/twips.h"
+#include "memory/ui/value_drag.h"
+#include "memory/ui/value_label.h"
+
+using namespace mezura;
+
+namespace {
+
+struct CountingHost : EngineHost {
+  int beeps = 0;
+  void Beep() override { ++beeps; }
+  void ShowMessage(std::string_view, std::string_view) override {}
+  void FocusEqual() override {}
+};
+
+QStringList TapeLines(const TapeStore& tapes, int tape) {
+  QStringList lines;
+  for (int row = 1; row <= tapes.TapeRowCount(tape); ++row)
+    lines << QString::fromStdString(std::string(tapes.Line(tape, row)));
+  return lines;
+}
+
+// Sends enter, move and drop to `target` at x, as a drag from another window would.
+void DropOn(QWidget* target, QMimeData* mime, int x, std::optional<DragImage>* hover = nullptr) {
+  const QPointF pos(x, target->height() / 2);
+  QDragEnterEvent enter(pos.toPoint(), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &enter);
+  QDragMoveEvent move(pos.toPoint(), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &move);
+  if (hover) *hover = static_cast<ValueLabel*>(target)->HoverImage();
+  QDropEvent drop(pos, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &drop);
+}
+
+bool Overlap(const QRect& a, const QRect& b) { return a.intersects(b); }
+
+}  // namespace
+
+class TstMemoryController : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+  void createsDefaultCells();
+  void namedMemoryAsksThroughTheDialog_data();
+  void namedMemoryAsksThroughTheDialog();
+  void renameAndResetByDoubleClick();
+  void singleCellSizesTheContainer();
+  void arrangePlacesCellsColumnByColumn();
+  void hundredsOfCellsDoNotOverlap();
+  void closingCellsAndErasing();
+  void containerCloseErasesAll();
+  void colourRule_data();
+  void colourRule();
+  void dropsOntoACell_data();
+  void dropsOntoACell();
+  void dropOntoItselfClears();
+  void foreignTextIsCheckedAndBeeps();
+  void dropOntoTheReadout();
+  void widenToTheLongestValue();
+  void valueDragRoundTrip();
+
+ private:
+  std::unique_ptr<TapeStore> m_tapes;
+  std::unique_ptr<CountingHost> m_host;
+  std::unique_ptr<CalculatorEngine> m_engine;
+  std::unique_ptr<MemoryController> m_memory;
+  QList<bool> m_arrows;
+  QString m_answer;
+  QStringList m_asked;
+};
+
+void TstMemoryController::init() {
+  m_tapes = std::make_unique<TapeStore>();
+  m_host = std::make_unique<CountingHost>();
+  m_engine = std::make_unique<CalculatorEngine>(*m_tapes, *m_host);
+  m_memory = std::make_unique<MemoryController>(*m_engine, *m_tapes);
+  m_arrows.clear();
+  m_asked.clear();
+  m_memory->SetTapeArrowsHandler([this](bool visible) { m_arrows << visible; });
+  m_memory->SetNameAsker([this](const QString& initial) {
+    m_asked << initial;
+    return m_answer;
+  });
+}
+
+void TstMemoryController::cleanup() {
+  m_memory.reset();
+  m_engine.reset();
+  m_host.reset();
+  m_tapes.reset();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TstMemoryController::createsDefaultCells() {
+  QVERIFY(!m_memory->Container()->isVisible());
+  m_memory->NewMemory();
+  m_memory->NewMemory();
+  QVERIFY(m_memory->Container()->isVisible());
+  QCOMPARE(m_memory->Container()->windowTitle(), QStringLiteral("Memory"));
+  MemoryForm* first = m_memory->Form(1);
+  QVERIFY(first);
+  QCOMPARE(first->windowTitle(), QStringLiteral("Memory 1"));
+  QCOMPARE(m_memory->Form(2)->windowTitle(), QStringLiteral("Memory 2"));
+  QCOMPARE(first->findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("0."));
+  QCOMPARE(first->Label1()->alignment() & Qt::AlignRight, Qt::AlignRight);
+  QCOMPARE(first->Label1()->x(), TwipsToPixels(270));
+  QCOMPARE(m_tapes->TapeName(2), "Memory 2");
+  QCOMPARE(m_memory->Model().TapeCount(), 3);
+  QCOMPARE(m_memory->Container()->Area()->subWindowList().size(), 2);
+  QCOMPARE(m_arrows, (QList<bool>{true, true}));
+}
+
+void TstMemoryController::namedMemoryAsksThroughTheDialog_data() {
+  QTest::addColumn<bool>("accept");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<int>("cells");
+  QTest::newRow("ok") << true << "Walls" << 1;
+  QTest::newRow("cancel") << false << "Walls" << 0;
+  QTest::newRow("ok with nothing") << true << "" << 0;
+}
+
+void TstMemoryController::namedMemoryAsksThroughTheDialog() {
+  QFETCH(bool, accept);
+  QFETCH(QString, typed);
+  QFETCH(int, cells);
+  m_memory->SetNameAsker(nullptr);  // the real dialog
+  QString offered, selected;
+  bool sawDialog = false;
+  QTimer::singleShot(0, this, [&] {
+    auto* dialog = qobject_cast<frmInput*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    sawDialog = true;
+    offered = dialog->txtText1()->text();
+    selected = dialog->txtText1()->selectedText();
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Named Memory"));
+    dialog->txtText1()->setText(typed);
+    (accept ? dialog->Command1() : dialog->Command2())->click();
+  });
+  m_memory->NamedMemory();
+  QVERIFY(sawDialog);
+  QCOMPARE(offered, QStringLiteral("Memory 1"));
+  QCOMPARE(selected, offered);
+  QCOMPARE(m_memory->Model().CellCount(), cells);
+  QCOMPARE(m_memory->InputResult(), accept ? typed : QString());
+  if (cells) {
+    QCOMPARE(m_memory->Form(1)->windowTitle(), typed);
+    QCOMPARE(m_tapes->TapeName(1), typed.toStdString());
+  } else {
+    QVERIFY(!m_memory->Container()->isVisible());
+    QCOMPARE(m_memory->Model().NextMemoryNumber(), 1);
+  }
+}
+
+void TstMemoryController::renameAndResetByDoubleClick() {
+  m_memory->NewMemory();
+  MemoryForm* form = m_memory->Form(1);
+  m_memory->Model().SetValue(1, " 3'- 0\" ");
+  QCOMPARE(form->Label1()->text(), QStringLiteral(" 3'- 0\" "));
+
+  m_answer = QStringLiteral("Floor");
+  QTest::mouseDClick(form->Client(), Qt::LeftButton, {}, QPoint(3, 3));
+  QCOMPARE(m_asked, QStringList{QStringLiteral("Memory 1")});
+  QCOMPARE(form->windowTitle(), QStringLiteral("Floor"));
+  QCOMPARE(m_tapes->TapeName(1), "Floor");
+
+  m_answer.clear();  // cancelled: nothing changes
+  QTest::mouseDClick(form->Client(), Qt::LeftButton, {}, QPoint(3, 3));
+  QCOMPARE(form->windowTitle(), QStringLiteral("Floor"));
+
+  QTest::mouseDClick(form->Label1(), Qt::LeftButton);
+  QCOMPARE(form->Label1()->text(), QStringLiteral("0."));
+  QCOMPARE(m_tapes->TapeRowCount(1), 0);
+}
+
+void TstMemoryController::singleCellSizesTheContainer() {
+  m_memory->NewMemory();
+  const QRect frame = m_memory->ContainerGeometry();
+  QCOMPARE(frame.width(), PixelsToTwips(TwipsToPixels(1935 + 120)));
+  QCOMPARE(frame.height(), PixelsToTwips(TwipsToPixels(1040)));
+  QCOMPARE(m_memory->Form(1)->pos(), QPoint(0, 0));
+}
+
+void TstMemoryController::arrangePlacesCellsColumnByColumn() {
+  for (int i = 0; i < 5; ++i) m_memory->NewMemory();
+  // An inner area of two columns and two rows.
+  const int cellHeight = TwipsToPixels(m_memory->CellHeight());
+  const int cellWidth = TwipsToPixels(1935);
+  m_memory->Container()->resize(2 * cellWidth, 2 * cellHeight);
+  m_memory->Arrange();
+  QList<QRect> rects;
+  for (int n = 1; n <= 5; ++n) rects << m_memory->Form(n)->geometry();
+  QCOMPARE(rects[0].topLeft(), QPoint(0, 0));
+  QCOMPARE(rects[0].size(), QSize(cellWidth, cellHeight));
+  QCOMPARE(rects[1].topLeft(), QPoint(0, cellHeight));
+  QCOMPARE(rects[2].topLeft(), QPoint(0, 2 * cellHeight));
+  QCOMPARE(rects[3].topLeft(), QPoint(cellWidth, 0));
+  QCOMPARE(rects[4].topLeft(), QPoint(cellWidth, cellHeight));
+  QCOMPARE(m_memory->Container()->Area()->viewport()->height(), 3 * cellHeight);
+  for (int i = 0; i < 5; ++i)
+    for (int j = i + 1; j < 5; ++j) QVERIFY2(!Overlap(rects[i], rects[j]), qPrintable(QString("%1 %2").arg(i).arg(j)));
+}
+
+void TstMemoryController::hundredsOfCellsDoNotOverlap() {
+  constexpr int kCells = 150;
+  for (int i = 0; i < kCells; ++i) m_memory->NewMemory();
+  m_memory->Form(7)->close();
+  m_memory->Arrange();
+  QList<QRect> rects;
+  for (const MemoryCell& cell : m_memory->Model().Cells()) rects << m_memory->Form(cell.number)->geometry();
+  QCOMPARE(rects.size(), kCells - 1);
+  const QRect inner = m_memory->Container()->Area()->viewport()->rect();
+  for (int i = 0; i < rects.size(); ++i) {
+    QVERIFY2(inner.contains(rects[i]), qPrintable(QString::number(i)));
+    for (int j = i + 1; j < rects.size(); ++j) QVERIFY(!Overlap(rects[i], rects[j]));
+  }
+}
+
+void TstMemoryController::closingCellsAndErasing() {
+  m_memory->NewMemory();
+  m_memory->NewMemory();
+  QPointer<MemoryForm> first = m_memory->Form(1);
+  first->close();
+  QCOMPARE(m_memory->Model().TapeCount(), 2);
+  QVERIFY(!m_memory->Form(1));
+  m_memory->NewMemory();
+  QCOMPARE(m_memory->Form(3)->windowTitle(), QStringLiteral("Memory 3"));
+  QCOMPARE(m_tapes->ColumnCount(), 4);
+
+  m_memory->EraseAll();
+  QVERIFY(!m_memory->Container()->isVisible());
+  QCOMPARE(m_memory->Model().CellCount(), 0);
+  QCOMPARE(m_memory->Model().NextMemoryNumber(), 1);
+  QCOMPARE(m_tapes->ColumnCount(), 1);
+  QCOMPARE(m_arrows.last(), false);
+  QTRY_COMPARE(m_memory->Container()->Area()->subWindowList().size(), 0);
+
+  m_memory->NewMemory();
+  QVERIFY(m_memory->Container()->isVisible());
+  QCOMPARE(m_memory->Form(1)->windowTitle(), QStringLiteral("Memory 1"));
+  QCOMPARE(m_arrows.last(), true);
+
+  m_memory->Form(1)->close();
+  QCOMPARE(m_memory->Model().TapeCount(), 1);
+  QCOMPARE(m_arrows.last(), false);
+}
+
+void TstMemoryController::containerCloseErasesAll() {
+  for (int i = 0; i < 3; ++i) m_memory->NewMemory();
+  QVERIFY(!m_memory->Container()->close());  // the close is turned into a reset
+  QVERIFY(!m_memory->Container()->isVisible());
+  QCOMPARE(m_memory->Model().TapeCount(), 1);
+  QCOMPARE(m_memory->Model().NextMemoryNumber(), 1);
+  QCOMPARE(m_memory->ContainerGeometry().width(), PixelsToTwips(TwipsToPixels(2055)));
+}
+
+void TstMemoryController::colourRule_data() {
+  QTest::addColumn<uint>("background");
+  QTest::addColumn<uint>("readout");
+  QTest::addColumn<QColor>("windowColour");
+  QTest::addColumn<QColor>("labelColour");
+  QTest::newRow("defaults") << 8421376u << 8454143u << QColor(0, 128, 128) << QColor(255, 255, 128);
+  QTest::newRow("and is zero") << 255u << 65280u << QColor(128, 128, 128) << QColor(255, 255, 128);
+}
+
+void TstMemoryController::colourRule() {
+  QFETCH(uint, background);
+  QFETCH(uint, readout);
+  QFETCH(QColor, windowColour);
+  QFETCH(QColor, labelColour);
+  m_memory->SetMemoryBackground(background);
+  m_memory->SetMemoryReadout(readout);
+  m_memory->NewMemory();
+  MemoryForm* form = m_memory->Form(1);
+  QCOMPARE(form->Client()->palette().color(QPalette::Window), windowColour);
+  QCOMPARE(form->Label1()->palette().color(QPalette::Window), labelColour);
+  // The colour menu recolours open cells whatever the rule says.
+  m_memory->SetMemoryBackground(255);
+  QCOMPARE(form->Client()->palette().color(QPalette::Window), QColor(255, 0, 0));
+}
+
+void TstMemoryController::dropsOntoACell_data() {
+  QTest::addColumn<bool>("leftHalf");
+  QTest::addColumn<QStringList>("tape");
+  QTest::addColumn<QString>("value");
+  QTest::addColumn<int>("image");
+  QTest::newRow("right adds") << false
+                              << QStringList{" +  7'- 3 1/2\" ", "---------------- ", " 7'- 3 1/2\" "}
+                              << " 7'- 3 1/2\" " << int(DragImage::Add);
+  QTest::newRow("left subtracts") << true
+                                  << QStringList{" -  7'- 3 1/2\" ", "---------------- ", "- 7'- 3 1/2\" "}
+                                  << "- 7'- 3 1/2\" " << int(DragImage::Subtract);
+}
+
+void TstMemoryController::dropsOntoACell() {
+  QFETCH(bool, leftHalf);
+  QFETCH(QStringList, tape);
+  QFETCH(QString, value);
+  QFETCH(int, image);
+  m_memory->NewMemory();
+  ValueLabel* label = m_memory->Form(1)->Label1();
+  QMimeData* mime = EncodeValueDrag(QStringLiteral(" 7'- 3 1/2\""), DragSource::Readout());
+  std::optional<DragImage> hover;
+  DropOn(label, mime, leftHalf ? 2 : label->width() - 2, &hover);
+  delete mime;
+  QCOMPARE(hover.has_value(), true);
+  QCOMPARE(int(*hover), image);
+  QVERIFY(!label->HoverImage());
+  QCOMPARE(TapeLines(*m_tapes, 1), tape);
+  QCOMPARE(label->text(), value);
+  QCOMPARE(m_tapes->CurrentTape(), 1);
+}
+
+void TstMemoryController::dropOntoItselfClears() {
+  m_memory->NewMemory();
+  m_memory->Model().SetValue(1, " 2'- 0\" ");
+  ValueLabel* label = m_memory->Form(1)->Label1();
+  std::unique_ptr<QMimeData> mime(EncodeValueDrag(label->text(), label->Source()));
+  DropOn(label, mime.get(), 2);
+  QCOMPARE(label->text(), QStringLiteral("0."));
+  QCOMPARE(TapeLines(*m_tapes, 1), (QStringList{" ", "Clear ", " "}));
+}
+
+void TstMemoryController::foreignTextIsCheckedAndBeeps() {
+  m_memory->NewMemory();
+  ValueLabel* label = m_memory->Form(1)->Label1();
+  QMimeData words;
+  words.setText(QStringLiteral("twelve feet"));
+  DropOn(label, &words, label->width() - 2);
+  QCOMPARE(m_host->beeps, 1);
+  QCOMPARE(label->text(), QStringLiteral("0."));
+  QCOMPARE(m_tapes->TapeRowCount(1), 0);
+
+  QMimeData number;
+  number.setText(QStringLiteral("12\n"));
+  DropOn(label, &number, label->width() - 2);
+  QCOMPARE(label->text(), QStringLiteral(" 1'- 0\" "));
+
+  // Refused sums leave neither the cell nor its tape changed.
+  QMimeData square;
+  square.setText(QStringLiteral("4 sq."));
+  DropOn(label, &square, label->width() - 2);
+  QCOMPARE(m_host->beeps, 3);
+  QCOMPARE(label->text(), QStringLiteral(" 1'- 0\" "));
+  QCOMPARE(m_tapes->TapeRowCount(1), 3);
+}
+
+void TstMemoryController::dropOntoTheReadout() {
+  m_memory->NewMemory();
+  m_memory->Model().SetValue(1, " 5'- 3\" ");
+  std::unique_ptr<QMimeData> mime(EncodeValueDrag(QStringLiteral(" 5'- 3\" "), DragSource::Cell(1)));
+  QCOMPARE(m_memory->DragOverReadout(mime.get(), 10, 0, 100), std::optional<DragImage>(DragImage::Subtract));
+  QCOMPARE(m_memory->DragOverReadout(mime.get(), 60, 0, 100), std::optional<DragImage>(DragImage::Add));
+  QCOMPARE(m_memory->DragOverReadout(nullptr, 60, 0, 100), std::nullopt);
+  QVERIFY(m_memory->DropOnReadout(mime.get(), 10, 0, 100));
+  QCOMPARE(QString::fromStdString(m_engine->Readout()), QStringLiteral("- 5'- 3\" "));
+  QCOMPARE(QString::fromStdString(std::string(m_tapes->Line(0, 1))), QStringLiteral(" - 5'- 3\" "));
+  QCOMPARE(*m_engine->State().Accumulator, -63.0);
+}
+
+void TstMemoryController::widenToTheLongestValue() {
+  m_memory->NewMemory();
+  m_memory->NewMemory();
+  const std::string longValue = " 12345'- 11 31/32\" sq. ";
+  m_memory->Model().SetValue(2, longValue);
+  MemoryForm* first = m_memory->Form(1);
+  const int textWidth = m_memory->Form(2)->ValueTextWidthTwips();
+  QVERIFY(textWidth > PixelsToTwips(first->Label1()->width()));
+  QTest::mouseClick(first->Client(), Qt::LeftButton, {}, QPoint(2, 2));
+  const int expected = PixelsToTwips(TwipsToPixels(textWidth + 375));
+  QCOMPARE(m_memory->Model().MemoryWidth(), expected);
+  QCOMPARE(PixelsToTwips(m_memory->Form(2)->width()), expected);
+  QVERIFY(!first->geometry().intersects(m_memory->Form(2)->geometry()));
+  QCOMPARE(m_tapes->CurrentTape(), 1);  // the mouse-up selected the cell's tape
+}
+
+void TstMemoryController::valueDragRoundTrip() {
+  std::unique_ptr<QMimeData> mime(EncodeValueDrag(QStringLiteral("- 3\u00bd"), DragSource::Cell(12)));
+  QCOMPARE(mime->text(), QStringLiteral("- 3\u00bd"));
+  QCOMPARE(mime->data(kValueSourceMimeType), QByteArray("memory 12"));
+  const std::optional<ValueDrag> drag = DecodeValueDrag(mime.get());
+  QVERIFY(drag);
+  QCOMPARE(drag->text, QStringLiteral("- 3\u00bd"));
+  QCOMPARE(int(drag->source.kind), int(DragSource::Kind::Cell));
+  QCOMPARE(drag->source.cell, 12);
+  QCOMPARE(int(SourceFromId(QStringLiteral("readout")).kind), int(DragSource::Kind::Readout));
+  QCOMPARE(int(SourceFromId(QStringLiteral("memory x")).kind), int(DragSource::Kind::External));
+  QVERIFY(!DecodeValueDrag(nullptr));
+  QList<QImage> images;
+  for (DragImage image : {DragImage::Add, DragImage::Subtract, DragImage::Plain, DragImage::Multiply, DragImage::Divide})
+    images << DragImagePixmap(image).toImage();
+  for (int i = 0; i < images.size(); ++i)
+    for (int j = i + 1; j < images.size(); ++j) QVERIFY(images[i] != images[j]);
+}
+
+QTEST_MAIN(TstMemoryController)
+#include "tst_memory_controller.moc"
