@@ -1,0 +1,181 @@
+// The help window: the help file opened at its contents, every contents link
+// landing on a section, the find box, a missing file, and the Exit and Help
+// commands.
+#include <QCloseEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSet>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/help/help_window.h"
+#include "app/help/shell_commands.h"
+
+namespace mezura {
+namespace {
+
+QString HelpFileInSources() { return QFINDTESTDATA("../../data/mezura.hlp"); }
+
+// Every anchor name the browser's document knows.
+QSet<QString> AnchorNames(const QTextDocument& document) {
+  QSet<QString> names;
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      for (const QString& name : it.fragment().charFormat().anchorNames()) names.insert(name);
+    }
+  }
+  return names;
+}
+
+// True when the "Contents" heading and the first entries of its list are on screen.
+bool ContentsListInView(QTextBrowser& browser) {
+  const QTextDocument& document = *browser.document();
+  const QTextBlock heading = document.find(QStringLiteral("Contents"), 0, QTextDocument::FindCaseSensitively).block();
+  if (!heading.isValid()) return false;
+  const QTextBlock firstEntry = heading.next();
+  const QRectF top = document.documentLayout()->blockBoundingRect(heading);
+  const QRectF bottom = document.documentLayout()->blockBoundingRect(firstEntry.next().next());
+  const int scrolled = browser.verticalScrollBar()->value();
+  return top.top() >= scrolled && bottom.bottom() <= scrolled + browser.viewport()->height();
+}
+
+class ClosingWidget : public QWidget {
+ public:
+  int closes = 0;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    ++closes;
+    QWidget::closeEvent(event);
+  }
+};
+
+}  // namespace
+
+class TstHelp : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QVERIFY2(!HelpFileInSources().isEmpty(), "data/mezura.hlp not found"); }
+  void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+  void helpFileIsLookedUpBesideTheProgram() {
+    QCOMPARE(HelpWindow::HelpFilePath(), QCoreApplication::applicationDirPath() + QStringLiteral("/mezura.hlp"));
+  }
+
+  void opensAtItsContents() {
+    HelpWindow help(nullptr, HelpFileInSources());
+    QStringList messages;
+    help.SetMessageHandler([&](const QString& text) { messages << text; });
+    QVERIFY(help.ShowContents());
+    QVERIFY(messages.isEmpty());
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    QCOMPARE(help.Browser()->source().fragment(), QStringLiteral("contents"));
+    QVERIFY(help.Browser()->source().isLocalFile());
+    // Read as HTML despite the file's name: the markup is gone, the title is text.
+    const QString text = help.Browser()->toPlainText();
+    QVERIFY(text.startsWith(QStringLiteral("Brellin Calculator Help")));
+    QVERIFY(!text.contains(QStringLiteral("<h2>")));
+    QVERIFY(ContentsListInView(*help.Browser()));
+
+    // After reading further down, the command brings the contents back.
+    help.Browser()->scrollToAnchor(QStringLiteral("keyboard"));
+    QVERIFY(!ContentsListInView(*help.Browser()));
+    QVERIFY(help.ShowContents());
+    QVERIFY(ContentsListInView(*help.Browser()));
+  }
+
+  void everyContentsLinkHasItsSection() {
+    QFile file(HelpFileInSources());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    QSet<QString> targets;
+    const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
+    for (auto it = link.globalMatch(html); it.hasNext();) targets.insert(it.next().captured(1));
+
+    HelpWindow help(nullptr, HelpFileInSources());
+    QVERIFY(help.ShowContents());
+    const QSet<QString> anchors = AnchorNames(*help.Browser()->document());
+    QVERIFY(anchors.contains(QStringLiteral("contents")));
+    // The sections the help must cover, each linked from the contents.
+    for (const char* topic : {"entering", "accuracy", "operations", "total", "formulas", "tape", "printing",
+                              "memory", "dragdrop", "converter", "files", "settings", "zoom", "keyboard"}) {
+      QVERIFY2(targets.contains(QString::fromLatin1(topic)), topic);
+    }
+    for (const QString& target : targets) QVERIFY2(anchors.contains(target), qPrintable(target));
+  }
+
+  void findBoxSelectsMatchesAndWrapsAround() {
+    HelpWindow help(nullptr, HelpFileInSources());
+    QVERIFY(help.ShowContents());
+    QTest::keyClicks(help.FindBox(), QStringLiteral("memory cell"));
+    QTest::keyClick(help.FindBox(), Qt::Key_Return);
+    QCOMPARE(help.Browser()->textCursor().selectedText().toLower(), QStringLiteral("memory cell"));
+    const int first = help.Browser()->textCursor().selectionStart();
+
+    // Go past every match: the search starts over at the top and finds the first again.
+    int seen = 1;
+    while (help.FindNext(QStringLiteral("memory cell")) && help.Browser()->textCursor().selectionStart() != first) {
+      QVERIFY(++seen < 100);
+    }
+    QCOMPARE(help.Browser()->textCursor().selectionStart(), first);
+    QVERIFY(seen >= 2);
+
+    QVERIFY(!help.FindNext(QStringLiteral("no such words in the help")));
+    QVERIFY(!help.FindNext(QString()));
+  }
+
+  void missingFileIsReported() {
+    QTemporaryDir dir;
+    HelpWindow help(nullptr, dir.filePath(QStringLiteral("mezura.hlp")));
+    QStringList messages;
+    help.SetMessageHandler([&](const QString& text) { messages << text; });
+    QVERIFY(!help.ShowContents());
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(messages.first().contains(QStringLiteral("mezura.hlp")));
+    QVERIFY(!help.isVisible());
+  }
+
+  void helpCommandOpensOneWindowOwnedByTheCalculator() {
+    // The command looks beside the program, so put the help file there.
+    const QString besideProgram = HelpWindow::HelpFilePath();
+    QFile::remove(besideProgram);
+    QVERIFY(QFile::copy(HelpFileInSources(), besideProgram));
+    {
+      QWidget calculator;
+      ShellCommands commands(&calculator);
+      QVERIFY(!commands.Help());
+      commands.mnuHelpContents_Click();
+      HelpWindow* help = commands.Help();
+      QVERIFY(help);
+      QVERIFY(help->isVisible());
+      QCOMPARE(help->parentWidget(), &calculator);
+      QVERIFY(help->isWindow());
+      QCOMPARE(help->Browser()->source().fragment(), QStringLiteral("contents"));
+      help->close();
+      commands.mnuHelpContents_Click();
+      QCOMPARE(commands.Help(), help);  // hidden, not destroyed: shown again
+      QVERIFY(help->isVisible());
+    }
+    QVERIFY(QFile::remove(besideProgram));
+  }
+
+  void exitClosesTheCalculator() {
+    ClosingWidget calculator;
+    calculator.show();
+    ShellCommands commands(&calculator);
+    commands.Exit_Click();
+    QCOMPARE(calculator.closes, 1);
+    QVERIFY(!calculator.isVisible());
+  }
+};
+
+}  // namespace mezura
+
+QTEST_MAIN(mezura::TstHelp)
+#include "tst_help.moc"
