@@ -14,6 +14,10 @@
 namespace mezura {
 namespace {
 
+// The mime type our windows drag values with (memory/ui/value_drag.h, which
+// this library does not link); its data is the value text in UTF-8.
+constexpr char kValueMimeType[] = "application/x-mezura-value";
+
 // Geometry is designed in twips; this window converts at 15 twips per pixel.
 constexpr double kTwipsPerPixel = 15.0;
 // The design sizes are outer sizes; the client area is what is left inside a

@@ -24,9 +24,6 @@ class QLabel;
 
 namespace mezura {
 
-/// The mime type our windows drag values with; its data is the text, UTF-8.
-inline constexpr char kValueMimeType[] = "application/x-mezura-value";
-
 class Converter : public QWidget {
   Q_OBJECT
 

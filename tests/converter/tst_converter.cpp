@@ -1,0 +1,215 @@
+// The Converter window: drops on the drop label, double-clicks, the fixed
+// height, colours, closing and its place beside the calculator.
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QtTest/qtestspontaneevent.h>
+#include <QtTest>
+
+#include "converter/ui/converter.h"
+
+using mezura::Converter;
+
+class TestConverter : public QObject {
+  Q_OBJECT
+
+ private:
+  static QLabel* Label(Converter& c, const QString& name) {
+    QLabel* label = c.findChild<QLabel*>(name);
+    if (!label) qFatal("no label %s", qPrintable(name));
+    return label;
+  }
+  static QStringList Results(Converter& c) {
+    QStringList texts;
+    for (int i = 2; i <= 6; ++i) texts << Label(c, QStringLiteral("lblLabel(%1)").arg(i))->text();
+    return texts;
+  }
+  // Sends enter and drop to a widget as a drag from another window would;
+  // returns whether the drop was accepted.
+  static bool Drop(QWidget* target, QMimeData* mime) {
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+  }
+  static QMimeData* Value(const QString& text) {
+    auto* mime = new QMimeData;
+    mime->setData(QStringLiteral("application/x-mezura-value"), text.toUtf8());
+    return mime;
+  }
+  static QMimeData* PlainText(const QString& text) {
+    auto* mime = new QMimeData;
+    mime->setText(text);
+    return mime;
+  }
+  static void DoubleClick(QWidget* widget) {
+    QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+  }
+
+ private slots:
+  void startsCollapsedWithItsDesignCaptions() {
+    Converter c;
+    c.show();
+    QCOMPARE(c.windowTitle(), QStringLiteral("Converter"));
+    QCOMPARE(Label(c, "Label1")->text(), QStringLiteral(" Drop Here     "));
+    QVERIFY(Label(c, "Label1")->font().bold());
+    QCOMPARE(Label(c, "Label1")->alignment() & Qt::AlignRight, Qt::AlignRight);
+    QCOMPARE(Results(c), QStringList(5, QString()));
+    QCOMPARE(c.HeightTwips(), 765);  // 770 twips to the whole pixel
+    QCOMPARE(c.WidthTwips(), 1815);
+    // the labels sit at 60, 120 / 420 / ... twips, 1575 x 255
+    QCOMPARE(Label(c, "Label1")->geometry(), QRect(4, 8, 105, 17));
+    QCOMPARE(Label(c, "lblLabel(6)")->geometry(), QRect(4, 108, 105, 17));
+  }
+
+  void aDropOfOurValueShowsItsConversionAndExpands_data() {
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("accuracy");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("results");
+    QTest::newRow("length") << " 5'- 6\" " << 16 << "5'- 6\" "
+                            << QStringList{" 5'- 6\" ", " 66\" ", " 5.5' ", " 1.8333 yds ", " .001 miles "};
+    QTest::newRow("area") << " 1'- 0\" sq." << 16 << "1'- 0\" sq. "
+                          << QStringList{" 1'- 0\"sq ", " 144\"sq ", " 1'sq ", " .1111 sy ", " 0 acres "};
+    QTest::newRow("volume") << " 27'- 0\" cu." << 16 << "27'- 0\" cu. "
+                            << QStringList{" 27'- 0\"cu ", " 46656\"cu ", " 27'cu ", " 1 cy ", ""};
+    QTest::newRow("at 1/32") << "11.96875" << 32 << "11.96875 "
+                             << QStringList{" 11 31/32\" ", " 11.9688\" ", " .9974' ", " .3325 yds ", " .0002 miles "};
+  }
+  void aDropOfOurValueShowsItsConversionAndExpands() {
+    QFETCH(QString, value);
+    QFETCH(int, accuracy);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, results);
+    Converter c;
+    c.SetAccuracy(accuracy);
+    c.show();
+    std::unique_ptr<QMimeData> mime(Value(value));
+    QVERIFY(Drop(Label(c, "Label1"), mime.get()));
+    QCOMPARE(Label(c, "Label1")->text(), caption);
+    QCOMPARE(Results(c), results);
+    QCOMPARE(c.HeightTwips(), 2310);
+    QVERIFY(!c.Model().Collapsed());
+  }
+
+  void plainTextIsTakenOnlyWhenItReadsAsAMeasurement() {
+    Converter c;
+    c.show();
+    std::unique_ptr<QMimeData> words(PlainText("five apples"));
+    QVERIFY(!Drop(Label(c, "Label1"), words.get()));
+    QCOMPARE(Label(c, "Label1")->text(), QStringLiteral(" Drop Here     "));
+    QCOMPARE(c.HeightTwips(), 765);
+
+    std::unique_ptr<QMimeData> length(PlainText("3'"));
+    QVERIFY(Drop(Label(c, "Label1"), length.get()));
+    QCOMPARE(Results(c).at(1), QStringLiteral(" 36\" "));
+  }
+
+  void dropsBesideTheDropLabelDoNothing() {
+    Converter c;
+    c.show();
+    std::unique_ptr<QMimeData> mime(Value("12"));
+    QVERIFY(!Drop(&c, mime.get()));
+    QCOMPARE(Results(c), QStringList(5, QString()));
+    QCOMPARE(Label(c, "Label1")->text(), QStringLiteral(" Drop Here     "));
+  }
+
+  void doubleClicksCollapseExpandAndClear() {
+    Converter c;
+    c.show();
+    DoubleClick(&c);  // Form_DblClick on a collapsed converter expands it
+    QCOMPARE(c.HeightTwips(), 2310);
+    DoubleClick(&c);
+    QCOMPARE(c.HeightTwips(), 765);
+
+    std::unique_ptr<QMimeData> mime(Value("-63.5"));
+    QVERIFY(Drop(Label(c, "Label1"), mime.get()));
+    QCOMPARE(Results(c).at(0), QStringLiteral("- 5'- 3 1/2\" "));
+    QCOMPARE(c.HeightTwips(), 2310);
+
+    DoubleClick(Label(c, "lblLabel(3)"));  // a result label's double-click is its own
+    QCOMPARE(c.HeightTwips(), 2310);
+
+    DoubleClick(Label(c, "Label1"));  // clears and collapses
+    QCOMPARE(Label(c, "Label1")->text(), QStringLiteral("Drop Here     "));
+    QCOMPARE(Results(c), QStringList(5, QString()));
+    QCOMPARE(c.HeightTwips(), 765);
+    DoubleClick(Label(c, "Label1"));  // and expands, empty
+    QCOMPARE(c.HeightTwips(), 2310);
+    QCOMPARE(Results(c), QStringList(5, QString()));
+  }
+
+  void onlyTheWidthCanChange() {
+    Converter c;
+    c.show();
+    c.resize(300, 400);
+    QCOMPARE(c.width(), 300);
+    QCOMPARE(c.HeightTwips(), 765);
+    // outer width (300 + 8) * 15 = 4620 twips, labels 4620 - 240 = 4380 = 292 px
+    QCOMPARE(Label(c, "Label1")->width(), 292);
+    QCOMPARE(Label(c, "lblLabel(4)")->width(), 292);
+  }
+
+  void coloursComeFromTheSetters() {
+    Converter c;
+    QCOMPARE(c.palette().color(QPalette::Window), QColor(0, 128, 128));
+    QCOMPARE(Label(c, "Label1")->palette().color(QPalette::Window), QColor(255, 255, 128));
+    c.SetConverterColor(255);
+    c.SetConvReadoutColor(65280);
+    c.SetConvResultColor(0xFF0000);
+    QCOMPARE(c.palette().color(QPalette::Window), QColor(255, 0, 0));
+    QCOMPARE(Label(c, "Label1")->palette().color(QPalette::Window), QColor(0, 255, 0));
+    for (int i = 2; i <= 6; ++i)
+      QCOMPARE(Label(c, QStringLiteral("lblLabel(%1)").arg(i))->palette().color(QPalette::Window),
+               QColor(0, 0, 255));
+    QVERIFY(Label(c, "lblLabel(2)")->autoFillBackground());
+  }
+
+  void theUsersCloseHidesAndReportsIt() {
+    Converter c;
+    QSignalSpy closed(&c, &Converter::closedByUser);
+    c.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&c));
+    QCloseEvent byTheUser;  // as the window's close box delivers it
+    QSpontaneKeyEvent::setSpontaneous(&byTheUser);
+    qApp->notify(&c, &byTheUser);  // sendEvent would clear the spontaneous flag
+    QVERIFY(!byTheUser.isAccepted());
+    QVERIFY(!c.isVisible());
+    QCOMPARE(closed.count(), 1);
+
+    c.show();
+    QVERIFY(c.close());  // the program's own close (quitting) goes through
+    QCOMPARE(closed.count(), 1);
+  }
+
+  void showBesideTheCalculator_data() {
+    QTest::addColumn<bool>("atLeftEdge");
+    QTest::newRow("calculator at the left edge: converter on its right") << true;
+    QTest::newRow("calculator at the right edge: converter on its left") << false;
+  }
+  void showBesideTheCalculator() {
+    QFETCH(bool, atLeftEdge);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QWidget calculator;
+    calculator.resize(240, 300);
+    calculator.move(atLeftEdge ? screen.left() : screen.right() + 1 - 240, 50);
+    calculator.show();
+    Converter c;
+    c.ShowBeside(&calculator);
+    QVERIFY(c.isVisible());
+    const QRect calc = calculator.frameGeometry();
+    QCOMPARE(c.TopTwips(), calc.top() * 15);
+    const int expectedLeft = atLeftEdge ? (calc.right() + 1) * 15 + 200 : calc.left() * 15 - c.WidthTwips() - 200;
+    QVERIFY2(std::abs(c.LeftTwips() - expectedLeft) <= 7,  // to the nearest pixel
+             qPrintable(QStringLiteral("%1 twips, expected %2").arg(c.LeftTwips()).arg(expectedLeft)));
+  }
+
+  void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+};
+
+QTEST_MAIN(TestConverter)
+#include "tst_converter.moc"
