@@ -66,6 +66,14 @@ QList<QStringList> PdfPages(const QString& path) {
   return pages;
 }
 
+// pdffonts' listing of the fonts a PDF uses.
+QString PdfFonts(const QString& path) {
+  QProcess tool;
+  tool.start(QStringLiteral("pdffonts"), {path});
+  if (!tool.waitForFinished(30000)) return {};
+  return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
 QStringList NonBlank(const QStringList& lines) {
   QStringList out;
   for (const QString& line : lines)
@@ -157,6 +165,8 @@ class TstTapePrinter : public QObject {
 
     const QList<QStringList> pages = PdfPages(dir.filePath(QStringLiteral("calculator.pdf")));
     QCOMPARE(pages.size(), 1);
+    QVERIFY2(PdfFonts(dir.filePath(QStringLiteral("calculator.pdf"))).contains(QStringLiteral("Mono")),
+             "the tape must be set in a fixed-pitch font");
     const QStringList lines = NonBlank(pages.first());
     QStringList trimmed;
     for (const QString& line : lines) trimmed << line.trimmed();
