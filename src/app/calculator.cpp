@@ -397,6 +397,11 @@ bool Calculator::Form_KeyPress(QKeyEvent* event) {
       const QString text = event->text();
       if (text.size() != 1 || text.at(0).unicode() < 32 || text.at(0).unicode() > 126) return false;
       code = text.at(0).unicode();
+      // Pi's key is out of sight under Inch, so the keyboard reaches it.
+      if (code == 'p' || code == 'P') {
+        m_engine.Pi_Click();
+        return true;
+      }
     }
   }
   m_engine.KeyPress(code);

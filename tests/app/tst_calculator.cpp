@@ -1,0 +1,607 @@
+// The calculator window as the user meets it: real keys clicked by name and
+// the keyboard driving the engine, the display and the tape; the zoom levels
+// and the key display; the menu tree; the docked tape window following the
+// window; minimise and restore.
+
+#include <QAction>
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include "app/calculator.h"
+#include "app/keep_on_top.h"
+#include "app/session.h"
+#include "tape/ui/tape_window.h"
+
+namespace mezura {
+
+namespace {
+const QString kSep = QStringLiteral("--------------- ");
+}
+
+class TestCalculator : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+  void keypadClicksDriveTheEngine_data();
+  void keypadClicksDriveTheEngine();
+  void keyboardDrivesTheEngine_data();
+  void keyboardDrivesTheEngine();
+  void keysLookAsDesigned();
+  void footAndInchAreOnTopOfBackspaceAndPi();
+  void rightClickOpensThePopupAndPressesNothing();
+  void menuTreeAsDesigned();
+  void popupCancelDoesNothing();
+  void zoomRoundTripRestoresEveryControl();
+  void zoomSmallPlacesKeysByTheRule();
+  void showKeysChangesOnlyTheHeight_data();
+  void showKeysChangesOnlyTheHeight();
+  void doubleClickOnBackgroundOrPromptTogglesKeys();
+  void tapeWindowDocksAndFollowsTheCalculator();
+  void tapeShowsTapeZeroGrowing();
+  void tapeHidesAndShowsWithTheMenus();
+  void minimizeHidesAndRestoreShowsTheTape();
+  void activationSelectsTapeZero();
+  void keepOnTopChangesOnlyTheFlag();
+  void anyKeysAtAnySpeedLoseNothing();
+
+ private:
+  QPushButton* Key(const QString& name) const;
+  QAction* Item(const QString& name) const;
+  QStringList TapeLines() const;
+  Session* m_session = nullptr;
+  Calculator* m_calc = nullptr;
+};
+
+void TestCalculator::init() {
+  m_session = new Session;
+  m_calc = new Calculator(*m_session);
+  m_calc->move(300, 300);
+  m_calc->show();
+  QVERIFY(QTest::qWaitForWindowExposed(m_calc));
+  Item("mnuTape")->trigger();
+  m_calc->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(m_calc));
+}
+
+void TestCalculator::cleanup() {
+  delete m_calc;
+  delete m_session;
+  m_calc = nullptr;
+  QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+QPushButton* TestCalculator::Key(const QString& name) const {
+  auto* key = m_calc->findChild<QPushButton*>(name);
+  if (!key) qWarning("no key %s", qPrintable(name));
+  return key;
+}
+
+QAction* TestCalculator::Item(const QString& name) const { return m_calc->findChild<QAction*>(name); }
+
+QStringList TestCalculator::TapeLines() const {
+  QStringList lines;
+  const TapeStore& tapes = m_session->Tapes();
+  for (int row = 1; row <= tapes.TapeRowCount(0); ++row) {
+    const auto line = tapes.Line(0, row);
+    lines << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+  }
+  return lines;
+}
+
+void TestCalculator::keypadClicksDriveTheEngine_data() {
+  QTest::addColumn<QStringList>("keys");
+  QTest::addColumn<QString>("readout");
+  QTest::addColumn<QString>("action");
+  QTest::addColumn<QStringList>("tape");
+  QTest::newRow("feet, inches and a fraction")
+      << QStringList{"Cancel", "Number(5)", "Foot", "Number(3)", "Spacebar", "Number(1)", "Divide", "Number(2)", "Inch"}
+      << QStringLiteral("5'- 3 1/2\"") << QString() << QStringList{" ", "Clear ", " "};
+  QTest::newRow("adding feet")
+      << QStringList{"Number(5)", "Foot", "Number(3)", "Equal", "Plus", "Number(2)", "Foot", "Equal"}
+      << QStringLiteral(" 7'- 3\"") << QString() << QStringList{"5'- 3 ", "+ 2' ", kSep, " 7'- 3\" "};
+  QTest::newRow("pending add shows")
+      << QStringList{"Number(7)", "Equal", "Plus"} << QString() << QStringLiteral("+") << QStringList{"7 "};
+  QTest::newRow("pending subtract shows")
+      << QStringList{"Number(7)", "Equal", "Minus"} << QString() << QStringLiteral("--") << QStringList{"7 "};
+  QTest::newRow("length times length is an area")
+      << QStringList{"Number(5)", "Foot", "Equal", "Multiply", "Number(3)", "Foot", "Equal"}
+      << QStringLiteral(" 15'- 0\" sq.") << QString() << QStringList{"5' ", "x 3' ", kSep, " 15'- 0\" sq. "};
+  QTest::newRow("square root") << QStringList{"Number(1)", "Number(4)", "Number(4)", "SquareRoot"}
+                               << QStringLiteral(" 1'- 0\"") << QString()
+                               << QStringList{"144 ", "SQT  ", kSep, " 1'- 0\" "};
+  QTest::newRow("square") << QStringList{"Number(7)", "Square"} << QStringLiteral(" 4'- 1\"") << QString()
+                          << QStringList{"7 ", "x 7 ", kSep, " 4'- 1\" "};
+  QTest::newRow("decimal and cancel entry")
+      << QStringList{"Number(7)", "Decimal", "Decimal", "Number(5)"} << QStringLiteral("7.5") << QString() << QStringList{};
+  QTest::newRow("cancel entry keeps the operation")
+      << QStringList{"Number(9)", "Equal", "Plus", "Number(6)", "CancelEntry"} << QStringLiteral("0.")
+      << QStringLiteral("+") << QStringList{"9 "};
+  QTest::newRow("every digit") << QStringList{"Number(1)", "Number(2)", "Number(3)", "Number(4)", "Number(5)",
+                                              "Number(6)", "Number(7)", "Number(8)", "Number(9)", "Number(0)"}
+                               << QStringLiteral("1234567890") << QString() << QStringList{};
+}
+
+void TestCalculator::keypadClicksDriveTheEngine() {
+  QFETCH(QStringList, keys);
+  QFETCH(QString, readout);
+  QFETCH(QString, action);
+  QFETCH(QStringList, tape);
+  for (const QString& name : keys) {
+    QPushButton* key = Key(name);
+    QVERIFY(key);
+    QTest::mouseClick(key, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), Key(QStringLiteral("Equal")));
+  }
+  QCOMPARE(m_calc->Readout()->text(), readout);
+  QCOMPARE(m_calc->findChild<QLabel*>(QStringLiteral("ActionLabel"))->text(), action);
+  QCOMPARE(TapeLines(), tape);
+}
+
+void TestCalculator::keyboardDrivesTheEngine_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("readout");
+  QTest::addColumn<int>("tapeLines");
+  QTest::newRow("a measurement") << QStringLiteral("5'3 1/2\"") << QStringLiteral("5'- 3 1/2\"") << 0;
+  QTest::newRow("a sum") << QStringLiteral("5'3=+2'=") << QStringLiteral(" 7'- 3\"") << 4;
+  QTest::newRow("x X and * multiply") << QStringLiteral("2=x3=X2=*2=") << QStringLiteral(" 2'- 0\"") << 10;
+  QTest::newRow("c clears") << QStringLiteral("7=c") << QStringLiteral("0.") << 4;
+  QTest::newRow("C clears") << QStringLiteral("7=C") << QStringLiteral("0.") << 4;
+  QTest::newRow("p shows pi") << QStringLiteral("p") << QStringLiteral("3.14159265") << 1;
+  QTest::newRow("other keys do nothing") << QStringLiteral("7qz#") << QStringLiteral("7") << 0;
+}
+
+void TestCalculator::keyboardDrivesTheEngine() {
+  QFETCH(QString, typed);
+  QFETCH(QString, readout);
+  QFETCH(int, tapeLines);
+  QTest::keyClicks(QApplication::focusWidget(), typed);
+  QCOMPARE(m_calc->Readout()->text(), readout);
+  QCOMPARE(m_session->Tapes().TapeRowCount(0), tapeLines);
+  QCOMPARE(QApplication::focusWidget(), Key(QStringLiteral("Equal")));
+}
+
+void TestCalculator::keysLookAsDesigned() {
+  const struct {
+    const char* name;
+    const char* caption;
+    const char* tip;
+    double points;
+  } keys[] = {{"Number(0)", "0", "0", 9.75},     {"Minus", "--", "Subtract", 9.75},
+              {"Square", "x\u00B2", "Square", 9.75}, {"SquareRoot", "\u221A", "Square Root", 9.75},
+              {"Spacebar", "", "Space", 9.75},   {"Equal", "=", "Equals", 12},
+              {"CancelEntry", "CE", "Cancel Entry", 9.75}, {"Decimal", ".", "Decimal Point", 9.75}};
+  for (const auto& k : keys) {
+    QPushButton* key = Key(QString::fromUtf8(k.name));
+    QVERIFY(key);
+    QCOMPARE(key->text(), QString::fromUtf8(k.caption));
+    QCOMPARE(key->toolTip(), QString::fromUtf8(k.tip));
+    QCOMPARE(key->font().pointSizeF(), k.points);
+    QVERIFY(key->font().bold());
+    QVERIFY(key->isVisible());
+  }
+  int visibleKeys = 0;
+  for (QPushButton* key : m_calc->centralWidget()->findChildren<QPushButton*>()) visibleKeys += key->isVisible();
+  QCOMPARE(visibleKeys, 23);
+  QCOMPARE(QFontInfo(Key(QStringLiteral("Equal"))->font()).family(), QStringLiteral("Liberation Sans"));
+  QCOMPARE(m_calc->windowTitle(), QStringLiteral("Brellin Calculator"));
+  QCOMPARE(m_calc->centralWidget()->palette().color(QPalette::Window), QColor(0, 128, 128));
+  QCOMPARE(m_calc->Readout()->palette().color(QPalette::Window), QColor(255, 255, 128));
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("0."));
+  QCOMPARE(m_calc->Readout()->geometry(), QRect(12, 17, 212, 23));
+  // The last row keeps its margin inside the window.
+  QVERIFY(Key(QStringLiteral("Number(0)"))->geometry().bottom() < m_calc->centralWidget()->height() - 2);
+  QCOMPARE(m_calc->centralWidget()->size(), QSize(3615 / 15 - 8, 3590 / 15 - 46));
+}
+
+void TestCalculator::footAndInchAreOnTopOfBackspaceAndPi() {
+  QWidget* face = m_calc->centralWidget();
+  for (const char* name : {"Foot", "Inch"}) {
+    QPushButton* key = Key(QString::fromUtf8(name));
+    QCOMPARE(face->childAt(key->geometry().center()), key);
+  }
+  for (const char* name : {"Backspace", "Pi"}) QVERIFY(!Key(QString::fromUtf8(name))->isVisible());
+  QTest::mouseClick(Key(QStringLiteral("Number(5)")), Qt::LeftButton);
+  QTest::mouseClick(Key(QStringLiteral("Foot")), Qt::LeftButton);
+  QTest::mouseClick(Key(QStringLiteral("Inch")), Qt::LeftButton);
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("5'- \""));
+  // The keyboard still reaches backspace.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("5"));
+}
+
+void TestCalculator::rightClickOpensThePopupAndPressesNothing() {
+  for (const char* name : {"Number(7)", "Equal", "Plus", "Cancel"}) {
+    QTest::mouseClick(Key(QString::fromUtf8(name)), Qt::RightButton);
+    QTRY_VERIFY(m_calc->Popup()->isVisible());
+    m_calc->Popup()->hide();
+  }
+  QTest::mouseClick(m_calc->findChild<QLabel*>(QStringLiteral("Label1")), Qt::RightButton);
+  QTRY_VERIFY(m_calc->Popup()->isVisible());
+  m_calc->Popup()->hide();
+  QTest::mouseClick(m_calc->centralWidget(), Qt::RightButton, {}, QPoint(2, 60));
+  QTRY_VERIFY(m_calc->Popup()->isVisible());
+  m_calc->Popup()->hide();
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("0."));
+  QCOMPARE(m_session->Tapes().TapeRowCount(0), 0);
+}
+
+// One line per menu entry: indentation by depth, the control name, the caption,
+// and "[ ]"/"[x]" for items with a check mark.
+static void Walk(const QMenu* menu, int depth, QStringList& out) {
+  for (const QAction* action : menu->actions()) {
+    QString line = QString(depth * 2, QLatin1Char(' ')) + action->objectName();
+    if (action->isSeparator())
+      line += QStringLiteral(" -");
+    else
+      line += QStringLiteral(" \"%1\"").arg(action->text());
+    if (action->isCheckable()) line += action->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]");
+    out << line;
+    if (action->menu()) Walk(action->menu(), depth + 1, out);
+  }
+}
+
+void TestCalculator::menuTreeAsDesigned() {
+  const QStringList expectedBar{
+      R"(File "&File")",
+      R"(  mnuOpen "&Open...")",
+      R"(  mnuSave "&Save")",
+      R"(  mnuSaveAs "Save &As...")",
+      R"(  mnuSep -)",
+      R"(  mnuPrint "&Print Current Tape")",
+      R"(  mnuPrintAll "Print All &Tapes")",
+      R"(  mnuSeperator -)",
+      R"(  Formulas "&Formulas")",
+      R"(    Circumference "Circumference...")",
+      R"(    CircArea "Area of circle...")",
+      R"(    CylVolume "Volume of cylinder...")",
+      R"(    mnuDiagonal "Diagonal...")",
+      R"(  Exit "E&xit")",
+      R"(Memory "&Memory")",
+      R"(  NewMemory "New &Memory")",
+      R"(  NamedMemory "&Named Memory...")",
+      R"(  mnuArrangeMemory "&Arrange")",
+      R"(  ClearMemory "&Clear All")",
+      R"(  EraseMemory "&Erase All")",
+      R"(DisplayMenu "&Display")",
+      R"(  Accuracy "&Accuracy")",
+      R"(    Sixteen "1/16"" [x])",
+      R"(    thirtysecond "1/32"" [ ])",
+      R"(  ShowKeys "Show &Keys" [x])",
+      R"(  mnuConverter "&Converter" [ ])",
+      R"(  mnuTape "&Tape" [ ])",
+      R"(  Zoom "&Zoom")",
+      R"(    ZoomSmall "75%" [ ])",
+      R"(    ZoomLarge "100%" [x])",
+      R"(  mnuColors "Colors")",
+      R"(    mnuColor(0) "Calculator")",
+      R"(    mnuColor(1) "Calculator readout ")",
+      R"(    mnuColor(2) "Memory")",
+      R"(    mnuColor(3) "Memory readout")",
+      R"(    mnuColor(4) "Converter")",
+      R"(    mnuColor(5) "Converter readout")",
+      R"(    mnuColor(6) "Converter result readouts")",
+      R"(HelpMenu "&Help")",
+      R"(  mnuHelpContents "&Contents")",
+      R"(  mnuAbout "&About")",
+  };
+  const QStringList expectedPopup{
+      R"(mnuPopup1NewMemory "New Memory")",
+      R"(mnuPopup1NamedMemory "Named Memory")",
+      R"(mnuPopup1Separator1 -)",
+      R"(mnuPopup1Accuracy16 "1/16" Accuracy" [x])",
+      R"(mnuPopup1Accuracy32 "1/32" Accuracy" [ ])",
+      R"(mnuPopup1Separator2 -)",
+      R"(mnuPopup1Zoom75 "Zoom 75%" [ ])",
+      R"(mnuPopup1Zoom100 "Zoom 100%" [x])",
+      R"(mnuPopup1ShowKeys "Show Keys" [x])",
+      R"(mnuPopup1ShowTape "ShowTape" [ ])",
+      R"(mnuPopup1Separator3 -)",
+      R"(mnuPopUp1Circumference "Circumference...")",
+      R"(mnuPopUp1AreaofCircle "Area of Circle...")",
+      R"(mnuPopUp1VolumeofCylinder "VolumeofCylinder...")",
+      R"(mnuPopUp1Diagonal "Diagonal...")",
+      R"(mnuPopup1Separator4 -)",
+      R"(mnuPopup1Cancel "Cancel")",
+  };
+  // The start state, before the start-up shows the tape.
+  Session session;
+  Calculator fresh(session);
+  QStringList bar;
+  for (const QAction* action : fresh.menuBar()->actions()) {
+    bar << QStringLiteral("%1 \"%2\"").arg(action->objectName(), action->text());
+    QVERIFY(action->menu());
+    Walk(action->menu(), 1, bar);
+  }
+  QCOMPARE(bar, expectedBar);
+  QStringList popup;
+  Walk(fresh.Popup(), 0, popup);
+  QCOMPARE(popup, expectedPopup);
+  QCOMPARE(fresh.Popup()->objectName(), QStringLiteral("mnuPopup1"));
+  QCOMPARE(fresh.Popup()->title(), QStringLiteral("Popup1"));
+  for (const QAction* action : fresh.findChildren<QAction*>()) QVERIFY(action->shortcut().isEmpty());
+}
+
+void TestCalculator::popupCancelDoesNothing() {
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));
+  const QSize size = m_calc->size();
+  Item("mnuPopup1Cancel")->trigger();
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("12"));
+  QCOMPARE(m_calc->size(), size);
+  QVERIFY(Item("mnuPopup1Zoom100")->isChecked());
+}
+
+void TestCalculator::zoomRoundTripRestoresEveryControl() {
+  const std::vector<QWidget*> controls = m_calc->Controls();
+  QCOMPARE(controls.size(), size_t(28));
+  std::vector<QRect> before;
+  for (QWidget* w : controls) before.push_back(w->geometry());
+  const QFont readoutFont = m_calc->Readout()->font();
+  const QSize windowBefore = m_calc->size();
+
+  for (int round = 0; round < 4; ++round) {
+    Item(round % 2 ? "mnuPopup1Zoom75" : "ZoomSmall")->trigger();
+    Item("ZoomSmall")->trigger();  // again at 75%: nothing moves
+    QCOMPARE(m_calc->WindowWidth(), 2745.0);
+    QCOMPARE(m_calc->WindowHeight(), 2844.0);
+    QVERIFY(Item("ZoomSmall")->isChecked() && Item("mnuPopup1Zoom75")->isChecked());
+    QVERIFY(!Item("ZoomLarge")->isChecked() && !Item("mnuPopup1Zoom100")->isChecked());
+    QCOMPARE(m_calc->Readout()->font().pointSizeF(), 9.75);
+    QVERIFY(m_calc->Readout()->font().bold());
+    QVERIFY(m_calc->width() < windowBefore.width());
+
+    Item(round % 2 ? "mnuPopup1Zoom100" : "ZoomLarge")->trigger();
+    Item("ZoomLarge")->trigger();
+    for (size_t i = 0; i < controls.size(); ++i) {
+      QCOMPARE(controls[i]->geometry(), before[i]);
+      QCOMPARE(m_calc->ControlTwips(controls[i]), m_calc->DesignTwips(controls[i]));
+    }
+    QCOMPARE(m_calc->Readout()->font(), readoutFont);
+    QCOMPARE(m_calc->size(), windowBefore);
+    QVERIFY(Item("ZoomLarge")->isChecked() && Item("mnuPopup1Zoom100")->isChecked());
+    QVERIFY(!Item("ZoomSmall")->isChecked() && !Item("mnuPopup1Zoom75")->isChecked());
+  }
+}
+
+void TestCalculator::zoomSmallPlacesKeysByTheRule() {
+  m_calc->ZoomSmall_Click();
+  const struct {
+    const char* name;
+    TwipRect at75;
+  } cases[] = {
+      {"Number(7)", {107.5, 540, 360, 360}},   // 97.5 rounds to 98, even: +10
+      {"Number(8)", {512.5, 540, 360, 360}},   // 502.5 rounds to 502, even: +10
+      {"Plus", {1387.5, 540, 360, 360}},       // 1387.5 rounds to 1388, even: +10? no: 1850 * .75 = 1387.5
+      {"Cancel", {2207.5, 540, 360, 360}},
+      {"Equal", {2207.5, 1350, 360, 765}},
+      {"Number(4)", {107.5, 945, 360, 360}},
+      {"Minus", {1792.5, 540, 360, 360}},      // 1792.5 rounds to 1792, even: +10
+  };
+  for (const auto& c : cases) {
+    QPushButton* key = Key(QString::fromUtf8(c.name));
+    TwipRect expected = c.at75;
+    if (c.name == std::string_view("Plus")) expected.left = 1397.5;  // 1388 is even
+    if (c.name == std::string_view("Minus")) expected.left = 1802.5;
+    QCOMPARE(m_calc->ControlTwips(key), expected);
+  }
+  // A scaled left that rounds to an odd number stays: Label1 at 180 -> 135.
+  QCOMPARE(m_calc->ControlTwips(m_calc->findChild<QLabel*>(QStringLiteral("Label1"))).left, 135.0);
+  const TwipRect readout = m_calc->ControlTwips(m_calc->Readout());
+  QCOMPARE(readout.left, 139.0);
+  QCOMPARE(readout.width, 2385.0);
+  QCOMPARE(m_calc->Readout()->geometry().x(), 9);
+  QCOMPARE(m_calc->centralWidget()->size(), QSize(2745 / 15 - 8, 190 - 46));
+}
+
+void TestCalculator::showKeysChangesOnlyTheHeight_data() {
+  QTest::addColumn<bool>("small");
+  QTest::addColumn<double>("withKeys");
+  QTest::addColumn<double>("withoutKeys");
+  QTest::newRow("100%") << false << 3590.0 << 1350.0;
+  QTest::newRow("75%") << true << 2844.0 << 1200.0;
+}
+
+void TestCalculator::showKeysChangesOnlyTheHeight() {
+  QFETCH(bool, small);
+  QFETCH(double, withKeys);
+  QFETCH(double, withoutKeys);
+  if (small) m_calc->ZoomSmall_Click();
+  const double width = m_calc->WindowWidth();
+  const QRect equal = Key(QStringLiteral("Equal"))->geometry();
+  for (int round = 0; round < 3; ++round) {
+    Item(round == 1 ? "mnuPopup1ShowKeys" : "ShowKeys")->trigger();
+    QCOMPARE(m_calc->WindowHeight(), withoutKeys);
+    QVERIFY(!Item("ShowKeys")->isChecked() && !Item("mnuPopup1ShowKeys")->isChecked());
+    QCOMPARE(m_calc->centralWidget()->height(), qRound(withoutKeys / 15) - 46);
+    QCOMPARE(Key(QStringLiteral("Equal"))->geometry(), equal);
+    QVERIFY(m_calc->Readout()->geometry().bottom() < m_calc->centralWidget()->height());
+    m_calc->ShowKeys_Click();
+    QCOMPARE(m_calc->WindowHeight(), withKeys);
+    QVERIFY(Item("ShowKeys")->isChecked() && Item("mnuPopup1ShowKeys")->isChecked());
+    QCOMPARE(m_calc->WindowWidth(), width);
+  }
+  // Zooming with the keys hidden keeps them hidden.
+  m_calc->ShowKeys_Click();
+  if (small) m_calc->ZoomLarge_Click(); else m_calc->ZoomSmall_Click();
+  QCOMPARE(m_calc->WindowHeight(), small ? 1350.0 : 1200.0);
+}
+
+void TestCalculator::doubleClickOnBackgroundOrPromptTogglesKeys() {
+  QWidget* face = m_calc->centralWidget();
+  QTest::mouseDClick(face, Qt::LeftButton, {}, QPoint(2, 60));
+  QCOMPARE(m_calc->WindowHeight(), 1350.0);
+  QTest::mouseDClick(m_calc->findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
+  QCOMPARE(m_calc->WindowHeight(), 3590.0);
+  QTest::mouseDClick(m_calc->Readout(), Qt::LeftButton, {}, QPoint(100, 10));
+  QCOMPARE(m_calc->WindowHeight(), 3590.0);
+}
+
+void TestCalculator::tapeWindowDocksAndFollowsTheCalculator() {
+  TapeWindow* tape = m_calc->Tape();
+  QVERIFY(tape->isVisible());
+  QVERIFY(Item("mnuTape")->isChecked() && Item("mnuPopup1ShowTape")->isChecked());
+  const TwipRect calc = m_calc->CalculatorRect();
+  TwipRect t = tape->GeometryTwips();
+  QCOMPARE(t.left, calc.left + 240);
+  QCOMPARE(t.width, calc.width - 480);
+  QCOMPARE(t.top + t.height, calc.top + 60);
+  QCOMPARE(t.height, 1525.0);
+
+  for (const QPoint step : {QPoint(20, 0), QPoint(0, 35), QPoint(-2000, -3000), QPoint(2000, 3000)}) {
+    QWidget* elsewhere = tape->Grid();
+    elsewhere->setFocus();
+    m_calc->move(m_calc->pos() + step);
+    QTRY_COMPARE(tape->GeometryTwips().left, m_calc->CalculatorRect().left + 240);
+    t = tape->GeometryTwips();
+    QCOMPARE(t.top + t.height, m_calc->CalculatorRect().top + 60);
+    QCOMPARE(t.height, 1525.0);
+    QCOMPARE(tape->pos(), QPoint(qRound(t.left / 15), qRound(t.top / 15)));
+    QTRY_COMPARE(QApplication::focusWidget(), Key(QStringLiteral("Equal")));
+  }
+
+  // Zoom re-docks a visible tape window to the new width.
+  m_calc->ZoomSmall_Click();
+  QCOMPARE(tape->GeometryTwips().width, 2745.0 - 480);
+  m_calc->ZoomLarge_Click();
+  QCOMPARE(tape->GeometryTwips().width, 3615.0 - 480);
+}
+
+void TestCalculator::tapeShowsTapeZeroGrowing() {
+  QTableView* grid = m_calc->Tape()->Grid();
+  auto bottomText = [grid] {
+    return grid->model()->index(grid->rowAt(grid->viewport()->height() - 1), 0).data().toString();
+  };
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5'3="));
+  QCOMPARE(grid->model()->index(1, 0).data().toString(), QStringLiteral("5'- 3 "));
+  for (int i = 0; i < 6; ++i) QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("+1'="));
+  QCOMPARE(bottomText(), QStringLiteral(" 11'- 3\" "));
+  QCOMPARE(m_session->Tapes().TapeRowCount(0), 19);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  QCOMPARE(grid->model()->index(21, 0).data().toString(), QStringLiteral("Clear "));
+  QCOMPARE(grid->rowAt(grid->viewport()->height() - 1), 22);
+}
+
+void TestCalculator::tapeHidesAndShowsWithTheMenus() {
+  TapeWindow* tape = m_calc->Tape();
+  QTest::mouseDClick(tape->Title(), Qt::LeftButton);
+  QVERIFY(!tape->isVisible());
+  QVERIFY(!Item("mnuTape")->isChecked() && !Item("mnuPopup1ShowTape")->isChecked());
+  Item("mnuPopup1ShowTape")->trigger();
+  QVERIFY(tape->isVisible());
+  QVERIFY(Item("mnuTape")->isChecked() && Item("mnuPopup1ShowTape")->isChecked());
+  Item("mnuTape")->trigger();
+  QVERIFY(!tape->isVisible());
+  QVERIFY(!Item("mnuTape")->isChecked() && !Item("mnuPopup1ShowTape")->isChecked());
+  // Hidden, it still records.
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4="));
+  QCOMPARE(m_session->Tapes().TapeRowCount(0), 1);
+  m_calc->mnuTape_Click();
+  QVERIFY(tape->isVisible());
+}
+
+void TestCalculator::minimizeHidesAndRestoreShowsTheTape() {
+  TapeWindow* tape = m_calc->Tape();
+  m_calc->showMinimized();
+  QTRY_VERIFY(!tape->isVisible());
+  QVERIFY(Item("mnuTape")->isChecked());
+  m_calc->showNormal();
+  QTRY_VERIFY(tape->isVisible());
+  // Not shown again when its menu item is off.
+  Item("mnuTape")->trigger();
+  m_calc->showMinimized();
+  QTRY_VERIFY(m_calc->isMinimized());
+  m_calc->showNormal();
+  QTRY_VERIFY(!m_calc->isMinimized());
+  QVERIFY(!tape->isVisible());
+}
+
+void TestCalculator::activationSelectsTapeZero() {
+  TapeStore& tapes = m_session->Tapes();
+  tapes.AddTape(1, "Memory 1");
+  tapes.SelectTape(1, "Memory 1");
+  QCOMPARE(m_calc->Tape()->Title()->text(), QStringLiteral("Memory 1"));
+  m_calc->Tape()->activateWindow();
+  QTRY_VERIFY(!m_calc->isActiveWindow());
+  m_calc->activateWindow();
+  QTRY_VERIFY(m_calc->isActiveWindow());
+  QCOMPARE(tapes.CurrentTape(), 0);
+  QCOMPARE(m_calc->Tape()->Title()->text(), QStringLiteral("Calculator"));
+}
+
+void TestCalculator::keepOnTopChangesOnlyTheFlag() {
+  QWindow* handle = m_calc->windowHandle();
+  const WId id = m_calc->winId();
+  KeepOnTop(m_calc, true);
+  KeepOnTop(m_calc, true);
+  QVERIFY(handle->flags().testFlag(Qt::WindowStaysOnTopHint));
+  QVERIFY(m_calc->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  KeepOnTop(m_calc, false);
+  QVERIFY(!handle->flags().testFlag(Qt::WindowStaysOnTopHint));
+  QCOMPARE(m_calc->windowHandle(), handle);
+  QCOMPARE(m_calc->winId(), id);
+  QVERIFY(m_calc->isVisible());
+}
+
+void TestCalculator::anyKeysAtAnySpeedLoseNothing() {
+  // Random keys, clicks and menu commands in any order: the tape only grows
+  // and every control stays at a design place.
+  QRandomGenerator random(20261208);
+  const QString typing = QStringLiteral("0123456789 .'\"+-*/xX=cC\x1b\b\rp");
+  const QStringList names{"Number(3)", "Plus", "Minus", "Multiply", "Divide", "Equal", "Square", "SquareRoot",
+                          "Foot", "Inch", "Cancel", "CancelEntry", "Decimal", "Spacebar"};
+  const char* items[] = {"ZoomSmall", "ZoomLarge", "ShowKeys", "mnuTape", "Sixteen", "thirtysecond", "Circumference",
+                         "CircArea", "CylVolume", "mnuDiagonal"};
+  // A division by zero answers with a message box: close each one as it opens.
+  int boxes = 0;
+  QTimer closer;
+  connect(&closer, &QTimer::timeout, this, [&boxes] {
+    if (QWidget* box = QApplication::activeModalWidget()) {
+      ++boxes;
+      box->close();
+    }
+  });
+  closer.start(0);
+  int lines = 0;
+  // Keys go where the focus normally is; a closing message box may leave the
+  // focus nowhere for a moment on this platform.
+  QWidget* keyboard = Key(QStringLiteral("Equal"));
+  for (int i = 0; i < 1500; ++i) {
+    const quint32 pick = random.bounded(10);
+    if (pick < 6) {
+      const QChar c = typing.at(random.bounded(typing.size()));
+      if (c == QChar(0x1b)) QTest::keyClick(keyboard, Qt::Key_Escape);
+      else if (c == QChar('\b')) QTest::keyClick(keyboard, Qt::Key_Backspace);
+      else if (c == QChar('\r')) QTest::keyClick(keyboard, Qt::Key_Return);
+      else QTest::keyClicks(keyboard, QString(c));
+    } else if (pick < 9) {
+      QTest::mouseClick(Key(names.at(random.bounded(names.size()))), Qt::LeftButton);
+    } else {
+      Item(items[random.bounded(static_cast<quint32>(std::size(items)))])->trigger();
+    }
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY(m_session->Tapes().TapeRowCount(0) >= lines);
+    lines = m_session->Tapes().TapeRowCount(0);
+  }
+  closer.stop();
+  qInfo("%d message boxes, %d tape lines", boxes, lines);
+  m_calc->ZoomLarge_Click();
+  for (QWidget* w : m_calc->Controls()) QCOMPARE(m_calc->ControlTwips(w), m_calc->DesignTwips(w));
+}
+
+}  // namespace mezura
+
+QTEST_MAIN(mezura::TestCalculator)
+#include "tst_calculator.moc"

@@ -1,0 +1,295 @@
+// The tape window on its own, docked on a fake calculator: the grid model over
+// the store, switching tapes, snapping and docking, hiding by double-click,
+// and a full 32767-line tape.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+#include "tape/tape_store.h"
+#include "tape/ui/tape_dock_host.h"
+#include "tape/ui/tape_table_model.h"
+#include "tape/ui/tape_window.h"
+
+namespace mezura {
+
+class FakeCalculator : public TapeDockHost {
+ public:
+  TwipRect CalculatorRect() const override { return rect; }
+  bool CalculatorMinimized() const override { return minimized; }
+  void FocusEqual() override { ++focusRequests; }
+  void RaiseTapeAndCalculator() override { ++raises; }
+  void TapeHiddenByUser() override { ++hiddenByUser; }
+
+  TwipRect rect{3000, 6000, 3615, 3590};
+  bool minimized = false;
+  int focusRequests = 0;
+  int raises = 0;
+  int hiddenByUser = 0;
+};
+
+class TestTapeWindow : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+  void startsDockedFiveRowsHigh();
+  void modelReadsTheStoreAndSignalsNarrowly();
+  void appendingScrollsTheLastLineToTheBottomRow();
+  void arrowKeysWrapAroundTheTapes_data();
+  void arrowKeysWrapAroundTheTapes();
+  void arrowButtonsSwitchAndShowOnlyWhenAsked();
+  void resizeSnapsToWholeRows_data();
+  void resizeSnapsToWholeRows();
+  void followsTheCalculatorAndKeepsItsHeight();
+  void minimizedCalculatorLeavesTheLayoutAlone();
+  void doubleClickHides();
+  void fullTapeScrollsAndSwitchesQuickly();
+
+ private:
+  int LastRow() const;
+  TapeStore* m_store = nullptr;
+  FakeCalculator* m_host = nullptr;
+  TapeWindow* m_window = nullptr;
+};
+
+void TestTapeWindow::init() {
+  m_store = new TapeStore;
+  m_host = new FakeCalculator;
+  m_window = new TapeWindow(*m_store, *m_host);
+  m_window->show();
+  QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void TestTapeWindow::cleanup() {
+  delete m_window;
+  delete m_host;
+  delete m_store;
+  m_window = nullptr;
+  QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+static void Append(TapeStore& store, int tape, const std::string& line) {
+  store.AddTapeRows(tape, 1);
+  store.SetTapeLine(tape, store.TapeRowCount(tape), line);
+}
+
+int TestTapeWindow::LastRow() const {
+  // The row shown at the bottom of the grid.
+  QTableView* grid = m_window->Grid();
+  return grid->rowAt(grid->viewport()->height() - 1);
+}
+
+void TestTapeWindow::startsDockedFiveRowsHigh() {
+  const TwipRect g = m_window->GeometryTwips();
+  QCOMPARE(g.height, 1525.0);
+  QCOMPARE(g.left, 3240.0);
+  QCOMPARE(g.width, 3135.0);
+  QCOMPARE(g.top, 6000.0 - 1525 + 60);
+  QCOMPARE(m_window->Grid()->height(), 5 * 15);
+  QCOMPARE(m_window->Grid()->verticalHeader()->defaultSectionSize(), 15);
+  QCOMPARE(m_window->Title()->text(), QStringLiteral("Calculator"));
+  QCOMPARE(m_store->View().visibleHeight, 1125.0);
+  QCOMPARE(m_store->View().rowHeight, 225.0);
+  QVERIFY(m_window->windowTitle().isEmpty());
+  QVERIFY(m_window->windowFlags().testFlag(Qt::Tool));
+  QVERIFY(!m_window->findChild<QPushButton*>(QStringLiteral("cmdScrollTape(0)"))->isVisible());
+}
+
+void TestTapeWindow::modelReadsTheStoreAndSignalsNarrowly() {
+  TapeTableModel* model = m_window->Model();
+  QCOMPARE(model->rowCount(), 10);
+  QCOMPARE(model->columnCount(), 1);
+  QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+  QSignalSpy rowsInserted(model, &QAbstractItemModel::rowsInserted);
+  QSignalSpy columnsInserted(model, &QAbstractItemModel::columnsInserted);
+  QSignalSpy reset(model, &QAbstractItemModel::modelReset);
+
+  Append(*m_store, 0, "5'- 3 \xC2\xBD ");  // UTF-8 reaches the view intact
+  QCOMPARE(changed.count(), 1);
+  QCOMPARE(changed.at(0).at(0).toModelIndex(), model->index(1, 0));
+  QCOMPARE(changed.at(0).at(1).toModelIndex(), model->index(1, 0));
+  QCOMPARE(model->index(1, 0).data().toString(), QStringLiteral("5'- 3 \u00BD "));
+  QCOMPARE(model->index(1, 0).data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignRight | Qt::AlignVCenter);
+  QVERIFY(!model->index(1, 0).data(Qt::FontRole).isValid());
+  QVERIFY(!model->index(0, 0).data().isValid());
+  // The table keeps ten rows past the longest tape: one row more.
+  QCOMPARE(rowsInserted.count(), 1);
+  QCOMPARE(model->rowCount(), 11);
+
+  for (int i = 0; i < 9; ++i) Append(*m_store, 0, "x");
+  QCOMPARE(model->rowCount(), 20);
+  QCOMPARE(rowsInserted.count(), 10);
+  QCOMPARE(rowsInserted.last().at(1).toInt(), 19);
+
+  m_store->AddTape(1, "Memory 1");
+  m_store->AddTape(2, "Memory 2");
+  QCOMPARE(model->columnCount(), 3);
+  QCOMPARE(columnsInserted.count(), 2);
+  m_store->ResetTapes();
+  QCOMPARE(model->columnCount(), 1);
+  QCOMPARE(model->index(10, 0).data().toString(), QStringLiteral("x"));
+  QCOMPARE(reset.count(), 0);
+}
+
+void TestTapeWindow::appendingScrollsTheLastLineToTheBottomRow() {
+  for (int i = 1; i <= 12; ++i) {
+    Append(*m_store, 0, std::to_string(i) + " ");
+    m_store->ScrollTapeToEnd();
+    QCOMPARE(LastRow(), std::max(i, 4));
+  }
+  QCOMPARE(m_window->Grid()->verticalScrollBar()->value(), 8);
+  QCOMPARE(m_window->Grid()->model()->index(LastRow(), 0).data().toString(), QStringLiteral("12 "));
+}
+
+void TestTapeWindow::arrowKeysWrapAroundTheTapes_data() {
+  QTest::addColumn<int>("tapes");
+  QTest::addColumn<QList<int>>("keys");
+  QTest::addColumn<QList<int>>("shown");
+  const int L = Qt::Key_Left, R = Qt::Key_Right;
+  QTest::newRow("one tape stays") << 1 << QList<int>{L, R} << QList<int>{0, 0};
+  QTest::newRow("left from 0 wraps to the last") << 3 << QList<int>{L, L, L} << QList<int>{2, 1, 0};
+  QTest::newRow("right from the last wraps to 0") << 3 << QList<int>{R, R, R, L} << QList<int>{1, 2, 0, 2};
+}
+
+void TestTapeWindow::arrowKeysWrapAroundTheTapes() {
+  QFETCH(int, tapes);
+  QFETCH(QList<int>, keys);
+  QFETCH(QList<int>, shown);
+  for (int t = 1; t < tapes; ++t) {
+    m_store->AddTape(t, "Memory " + std::to_string(t));
+    for (int i = 0; i <= t; ++i) Append(*m_store, t, "tape " + std::to_string(t));
+  }
+  m_store->SelectTape(0, "Calculator");
+  QTableView* grid = m_window->Grid();
+  for (int i = 0; i < keys.size(); ++i) {
+    QTest::keyClick(grid, Qt::Key(keys[i]));
+    QCOMPARE(m_store->CurrentTape(), shown[i]);
+    QCOMPARE(m_store->View().firstVisibleColumn, shown[i]);
+    QCOMPARE(grid->horizontalScrollBar()->value(), shown[i]);
+    QCOMPARE(grid->columnAt(grid->viewport()->width() / 2), shown[i]);
+    QCOMPARE(grid->columnAt(1), shown[i]);
+    QCOMPARE(m_window->Title()->text(), QString::fromStdString(std::string(m_store->TapeName(shown[i]))));
+  }
+}
+
+void TestTapeWindow::arrowButtonsSwitchAndShowOnlyWhenAsked() {
+  m_store->AddTape(1, "Lumber");
+  auto* left = m_window->findChild<QPushButton*>(QStringLiteral("cmdScrollTape(0)"));
+  auto* right = m_window->findChild<QPushButton*>(QStringLiteral("cmdScrollTape(1)"));
+  QVERIFY(left && right);
+  m_window->SetScrollButtonsVisible(true);
+  QVERIFY(left->isVisible() && right->isVisible());
+  QCOMPARE(left->text(), QStringLiteral("\u25C0"));
+  QCOMPARE(right->text(), QStringLiteral("\u25B6"));
+  QCOMPARE(left->geometry().topLeft(), QPoint(0, 0));
+  QCOMPARE(right->geometry().right(), m_window->width() - 1);
+  QTest::mouseClick(right, Qt::LeftButton);
+  QCOMPARE(m_store->CurrentTape(), 1);
+  QCOMPARE(m_window->Title()->text(), QStringLiteral("Lumber"));
+  QTest::mouseClick(left, Qt::LeftButton);
+  QCOMPARE(m_store->CurrentTape(), 0);
+  m_window->SetScrollButtonsVisible(false);
+  QVERIFY(!left->isVisible() && !right->isVisible());
+}
+
+void TestTapeWindow::resizeSnapsToWholeRows_data() {
+  QTest::addColumn<int>("clientHeight");
+  QTest::addColumn<double>("snappedHeight");
+  // The client height is the outer height less the 8 px frame.
+  QTest::newRow("1600 twips -> 1525") << (1600 / 15 - 8) << 1525.0;
+  QTest::newRow("nothing -> one row") << 0 << 625.0;
+  QTest::newRow("one pixel -> one row") << 1 << 625.0;
+  QTest::newRow("screen high") << 800 << 400 + 52 * 225.0;
+}
+
+void TestTapeWindow::resizeSnapsToWholeRows() {
+  QFETCH(int, clientHeight);
+  QFETCH(double, snappedHeight);
+  for (int i = 0; i < 30; ++i) Append(*m_store, 0, "line");
+  const int lines = m_store->TapeRowCount(0);
+  m_window->resize(m_window->width(), clientHeight);
+  QTRY_COMPARE(m_window->GeometryTwips().height, snappedHeight);
+  const TwipRect g = m_window->GeometryTwips();
+  QCOMPARE(g.top + g.height, m_host->rect.top + 60);
+  QCOMPARE(m_window->Grid()->height() % 15, 0);
+  QCOMPARE(m_store->View().visibleHeight, snappedHeight - 400);
+  QCOMPARE(m_store->TapeRowCount(0), lines);
+}
+
+void TestTapeWindow::followsTheCalculatorAndKeepsItsHeight() {
+  m_window->resize(m_window->width(), 1750 / 15 - 8);
+  QTRY_COMPARE(m_window->GeometryTwips().height, 1750.0);
+  const int raises = m_host->raises;
+  m_host->rect.left += 300;
+  m_window->FollowCalculator();
+  const TwipRect g = m_window->GeometryTwips();
+  QCOMPARE(g.left, 3540.0);
+  QCOMPARE(g.height, 1750.0);
+  QCOMPARE(m_window->pos(), QPoint(236, 287));  // 3540 / 15, (6000 - 1750 + 60) / 15 rounded
+  QCOMPARE(m_host->raises, raises);             // following lifts nothing
+  // Off the screen and back: the rule still holds.
+  m_host->rect = {-60000, -40000, 2745, 2844};
+  m_window->FollowCalculator();
+  QCOMPARE(m_window->GeometryTwips(), (TwipRect{-59760, -41690, 2265, 1750}));
+}
+
+void TestTapeWindow::minimizedCalculatorLeavesTheLayoutAlone() {
+  const TwipRect before = m_window->GeometryTwips();
+  m_host->minimized = true;
+  m_host->rect.left += 1500;
+  m_window->Form_Resize();
+  QCOMPARE(m_window->GeometryTwips(), before);
+  m_host->minimized = false;
+  m_window->Form_Resize();
+  QCOMPARE(m_window->GeometryTwips().left, before.left + 1500);
+}
+
+void TestTapeWindow::doubleClickHides() {
+  QTest::mouseDClick(m_window->Grid()->viewport(), Qt::LeftButton);
+  QVERIFY(!m_window->isVisible());
+  QCOMPARE(m_host->hiddenByUser, 1);
+  m_window->show();
+  QTest::mouseDClick(m_window->Title(), Qt::LeftButton);
+  QVERIFY(!m_window->isVisible());
+  QCOMPARE(m_host->hiddenByUser, 2);
+}
+
+void TestTapeWindow::fullTapeScrollsAndSwitchesQuickly() {
+  m_store->AddTape(1, "Memory 1");
+  Append(*m_store, 1, "one line");
+  for (int i = 1; i <= kMaxTapeLines; ++i) Append(*m_store, 0, std::to_string(i) + "\" ");
+  QCOMPARE(m_store->TapeRowCount(0), kMaxTapeLines);
+  QVERIFY(!m_store->AddTapeRows(0, 1));
+  TapeTableModel* model = m_window->Model();
+  QCOMPARE(model->rowCount(), kMaxTapeLines + 10);
+  QCOMPARE(model->index(kMaxTapeLines, 0).data().toString(), QStringLiteral("32767\" "));
+
+  QElapsedTimer timer;
+  timer.start();
+  m_store->SelectTape(0, "Calculator");
+  m_store->ScrollTapeToEnd();
+  QApplication::processEvents();
+  QCOMPARE(LastRow(), kMaxTapeLines);
+  for (int i = 0; i < 10; ++i) {
+    QTest::keyClick(m_window->Grid(), Qt::Key_Right);
+    QApplication::processEvents();
+  }
+  QCOMPARE(m_store->CurrentTape(), 0);
+  QCOMPARE(LastRow(), kMaxTapeLines);
+  m_window->resize(m_window->width(), 300);
+  QApplication::processEvents();
+  QVERIFY2(timer.elapsed() < 1000, qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
+}
+
+}  // namespace mezura
+
+QTEST_MAIN(mezura::TestTapeWindow)
+#include "tst_tape_window.moc"
