@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -54,6 +55,12 @@ HelpWindow::HelpWindow(QWidget* owner, QString helpFile) : QWidget(owner, Qt::Wi
   connect(m_findBox, &QLineEdit::returnPressed, this, &HelpWindow::txtFind_ReturnPressed);
   connect(findNext, &QPushButton::clicked, this, &HelpWindow::txtFind_ReturnPressed);
   connect(contents, &QPushButton::clicked, this, &HelpWindow::ShowContents);
+  // The usual keys of a find box: Ctrl+F to type a word, F3 for the next match.
+  connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+    m_findBox->setFocus(Qt::ShortcutFocusReason);
+    m_findBox->selectAll();
+  });
+  connect(new QShortcut(QKeySequence::FindNext, this), &QShortcut::activated, this, &HelpWindow::txtFind_ReturnPressed);
 }
 
 bool HelpWindow::ShowContents() {
