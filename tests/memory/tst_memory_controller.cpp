@@ -61,6 +61,7 @@ class TstMemoryController : public QObject {
   void renameAndResetByDoubleClick();
   void singleCellSizesTheContainer();
   void arrangePlacesCellsColumnByColumn();
+  void containerResizeReflowsTheGrid();
   void hundredsOfCellsDoNotOverlap();
   void closingCellsAndErasing();
   void containerCloseErasesAll();
@@ -214,6 +215,32 @@ void TstMemoryController::arrangePlacesCellsColumnByColumn() {
   QCOMPARE(m_memory->Container()->Area()->viewport()->height(), 3 * cellHeight);
   for (int i = 0; i < 5; ++i)
     for (int j = i + 1; j < 5; ++j) QVERIFY2(!Overlap(rects[i], rects[j]), qPrintable(QString("%1 %2").arg(i).arg(j)));
+}
+
+void TstMemoryController::containerResizeReflowsTheGrid() {
+  for (int i = 0; i < 4; ++i) m_memory->NewMemory();
+  const int cellHeight = TwipsToPixels(m_memory->CellHeight());
+  const int cellWidth = TwipsToPixels(1935);
+  MDIForm1* container = m_memory->Container();
+  // Every resize by the user is followed, one after the other.
+  const struct {
+    QSize size;
+    int columns;
+  } steps[] = {{{4 * cellWidth, cellHeight}, 4}, {{cellWidth, 4 * cellHeight}, 1}, {{2 * cellWidth + 3, 2 * cellHeight}, 2}};
+  for (const auto& step : steps) {
+    container->resize(step.size);
+    QSet<int> lefts;
+    for (int n = 1; n <= 4; ++n) lefts.insert(m_memory->Form(n)->x());
+    QCOMPARE(lefts.size(), step.columns);
+    QCoreApplication::processEvents();
+    QCOMPARE(container->Area()->viewport()->width(), step.columns * cellWidth);
+  }
+  // Maximized: the container keeps its size, the cells still form the grid.
+  container->showMaximized();
+  const QSize maximized = container->size();
+  m_memory->Arrange();
+  QCOMPARE(container->size(), maximized);
+  QCOMPARE(m_memory->Form(2)->pos(), QPoint(0, cellHeight));
 }
 
 void TstMemoryController::hundredsOfCellsDoNotOverlap() {

@@ -35,8 +35,10 @@ ContainerMetrics MDIForm1::Metrics() const {
   const QRect frame = frameGeometry();
   m.width = PixelsToTwips(frame.width());
   m.height = PixelsToTwips(frame.height());
-  m.innerWidth = PixelsToTwips(m_area->viewport()->width());
-  m.innerHeight = PixelsToTwips(m_area->viewport()->height());
+  // The area, not its viewport: a scroll bar left from before the cells were
+  // placed goes away once they are, and must not shrink the grid meanwhile.
+  m.innerWidth = PixelsToTwips(m_area->contentsRect().width());
+  m.innerHeight = PixelsToTwips(m_area->contentsRect().height());
   m.normalState = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
   const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
   const QRect available = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);

@@ -125,16 +125,24 @@ void MemoryController::MoveContainer(int leftTwips, int topTwips) {
 QRect MemoryController::ContainerGeometry() const { return m_container->FrameTwips(); }
 
 void MemoryController::MDIForm_Resize() {
-  if (m_inContainerResize) return;
-  if (m_containerState) m_containerState(m_container->windowState());
+  if (m_containerState && !m_inContainerResize) m_containerState(m_container->windowState());
   if (m_containerResizeGuard && m_model.TapeCount() > 2) {
     m_containerResizeGuard = false;
     return;
   }
+  if (m_inContainerResize) return;
   if (m_layoutBusy || m_model.CellCount() == 0 || m_container->isMinimized()) return;
-  m_containerResizeGuard = true;
   m_inContainerResize = true;
-  ApplyLayout(ContainerResizeLayout(Metrics(), CellRects(), m_model.MemoryWidth(), CellHeight()));
+  const MemoryLayout layout = ContainerResizeLayout(Metrics(), CellRects(), m_model.MemoryWidth(), CellHeight());
+  // The guard is there to swallow the resize our own move raises. Qt may
+  // deliver it at once (inside ApplyLayout) or later from the window system,
+  // so it is only armed when a move will really happen; a guard left armed
+  // would swallow the user's next resize instead.
+  const QRect frame = m_container->FrameTwips();
+  m_containerResizeGuard = m_model.TapeCount() > 2 && layout.resizeContainer &&
+                           (TwipsToPixels(layout.containerWidth) != TwipsToPixels(frame.width()) ||
+                            TwipsToPixels(layout.containerHeight) != TwipsToPixels(frame.height()));
+  ApplyLayout(layout);
   m_inContainerResize = false;
 }
 
