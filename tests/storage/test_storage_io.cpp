@@ -157,6 +157,13 @@ TEST_F(StorageIo, MissingAndUnreadableFiles) {
   EXPECT_TRUE(read.error.contains("too large")) << read.error.toStdString();
   EXPECT_TRUE(MemoryFileIo::ReadBytes(Path("big.mem"), 2048).ok);
 
+  // A file that opens but fails to read, whatever the user's rights.
+  if (QFile::exists("/proc/self/mem")) {
+    const MemoryFileReadResult proc = MemoryFileIo::Load("/proc/self/mem");
+    EXPECT_EQ(proc.status, MemoryFileStatus::Unreadable);
+    EXPECT_TRUE(QString::fromStdString(proc.reason).startsWith("Cannot read")) << proc.reason;
+  }
+
   WriteFile(Path("locked.mem"), " 0\n 0\n 0\n 0\n 0\n 0\n");
   QFile::setPermissions(Path("locked.mem"), QFileDevice::WriteOwner);
   if (QFile(Path("locked.mem")).open(QIODevice::ReadOnly)) GTEST_SKIP() << "running with rights that ignore permissions";
