@@ -73,6 +73,8 @@ class TstMemoryController : public QObject {
   void foreignTextIsCheckedAndBeeps();
   void dropOntoTheReadout();
   void widenToTheLongestValue();
+  void resizingOneCellResizesAll();
+  void namingDialogLayoutAndEscape();
   void valueDragRoundTrip();
 
  private:
@@ -414,6 +416,45 @@ void TstMemoryController::widenToTheLongestValue() {
   QCOMPARE(PixelsToTwips(m_memory->Form(2)->width()), expected);
   QVERIFY(!first->geometry().intersects(m_memory->Form(2)->geometry()));
   QCOMPARE(m_tapes->CurrentTape(), 1);  // the mouse-up selected the cell's tape
+}
+
+void TstMemoryController::resizingOneCellResizesAll() {
+  m_memory->NewMemory();
+  const int width = m_memory->Form(1)->width();
+  m_memory->Form(1)->resize(width + 40, m_memory->Form(1)->height());
+  QCOMPARE(m_memory->Form(1)->width(), width);  // a single cell snaps back
+  QCOMPARE(m_memory->Model().MemoryWidth(), 1935);
+
+  m_memory->NewMemory();
+  m_memory->NewMemory();
+  m_memory->Form(2)->resize(width + 40, 200);
+  for (int n = 1; n <= 3; ++n) {
+    QCOMPARE(m_memory->Form(n)->width(), width + 40);
+    QCOMPARE(m_memory->Form(n)->height(), TwipsToPixels(m_memory->CellHeight()));
+    QCOMPARE(m_memory->Form(n)->Label1()->width(), TwipsToPixels(PixelsToTwips(width + 40) - 375));
+  }
+  QCOMPARE(m_memory->Model().MemoryWidth(), PixelsToTwips(width + 40));
+  for (int a = 1; a <= 3; ++a)
+    for (int b = a + 1; b <= 3; ++b) QVERIFY(!Overlap(m_memory->Form(a)->geometry(), m_memory->Form(b)->geometry()));
+}
+
+void TstMemoryController::namingDialogLayoutAndEscape() {
+  frmInput dialog;
+  QCOMPARE(dialog.size(), QSize(TwipsToPixels(3255), TwipsToPixels(1350)));
+  QCOMPARE(dialog.Command1()->geometry(), QRect(TwipsToPixels(90), TwipsToPixels(840), TwipsToPixels(1485), TwipsToPixels(405)));
+  QCOMPARE(dialog.Command2()->x(), TwipsToPixels(1680));
+  QVERIFY(dialog.Command1()->isDefault());
+  QCOMPARE(dialog.findChild<QLabel*>()->text(), QStringLiteral("Enter a name for this memory cell:"));
+  QTimer::singleShot(0, &dialog, [&] {
+    dialog.txtText1()->setText(QStringLiteral("typed"));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+  });
+  dialog.SetText(QStringLiteral("Memory 4"));
+  QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+  QCOMPARE(dialog.InputResult(), QString());
+  QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(dialog.txtText1(), Qt::Key_Return); });
+  QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+  QCOMPARE(dialog.InputResult(), QStringLiteral("typed"));
 }
 
 void TstMemoryController::valueDragRoundTrip() {

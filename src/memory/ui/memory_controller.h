@@ -114,7 +114,7 @@ class MemoryController : public QObject, private MemoryModelListener {
   /// The naming dialog's last result; it outlives the dialog.
   QString InputResult() const { return m_inputResult; }
 
-  /// Height of every cell window in twips: the design's 585, or more when the
+  /// Height of every cell window in twips: 585, or more when the
   /// platform's title bar needs it.
   int CellHeight() const;
 
