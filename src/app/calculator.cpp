@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include "app/calculator_face.h"
 #include "app/calculator_layout.h"
@@ -76,6 +78,7 @@ void Calculator::BuildControls() {
   m_readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   m_readout->setFont(DesignFont(kZoom100.readoutPointSize, kZoom100.readoutBold));
   m_readout->setAutoFillBackground(true);
+  m_readout->setContentsMargins(0, 0, 2, 0);  // the text keeps clear of the sunken edge
   QPalette readoutPalette = m_readout->palette();
   readoutPalette.setColor(QPalette::Window, kReadoutColor);
   readoutPalette.setColor(QPalette::WindowText, Qt::black);
@@ -91,8 +94,13 @@ void Calculator::BuildControls() {
   m_actionLabel->setPalette(actionPalette);
   m_controls.push_back({m_actionLabel, kActionLabelDesign, kActionLabelDesign});
 
+  // The keys are raised 3-D buttons with a bevel, as on an adding machine:
+  // the classic style draws exactly that, whatever the desktop's style is.
+  QStyle* keyStyle = QStyleFactory::create(QStringLiteral("Windows"));
+  if (keyStyle) keyStyle->setParent(this);
   for (const KeyDefinition& key : KeypadTable()) {
     auto* button = new QPushButton(FromUtf8(key.caption), m_face);
+    if (keyStyle) button->setStyle(keyStyle);
     button->setObjectName(FromUtf8(key.name));
     button->setToolTip(FromUtf8(key.toolTip));
     button->setFont(DesignFont(key.pointSize, true));

@@ -467,7 +467,8 @@ void TestCalculator::tapeWindowDocksAndFollowsTheCalculator() {
     t = tape->GeometryTwips();
     QCOMPARE(t.top + t.height, m_calc->CalculatorRect().top + 60);
     QCOMPARE(t.height, 1525.0);
-    QCOMPARE(tape->pos(), QPoint(qRound(t.left / 15), qRound(t.top / 15)));
+    QCOMPARE(tape->pos().x(), qRound(t.left / 15));
+    QCOMPARE(tape->frameGeometry().bottom() + 1, m_calc->frameGeometry().top() + 4);
     QTRY_COMPARE(QApplication::focusWidget(), Key(QStringLiteral("Equal")));
   }
 

@@ -105,7 +105,12 @@ void TapeWindow::Lay(double windowHeight) {
   const int gridHeight = TwipsToPixels(snap.gridHeight);
   const int clientWidth = std::max(1, TwipsToPixels(m_geometry.width - kFrameTwips));
   const QSize client(clientWidth, titleHeight + gridHeight);
-  const QPoint place(TwipsToPixels(m_geometry.left), TwipsToPixels(m_geometry.top));
+  // The bottom edge must overlap the calculator whatever frame the window
+  // system really draws (none at all without a window manager): shift by the
+  // difference between the design's frame and the real one.
+  const int realFrame = frameGeometry().height() - height();
+  const int shift = TwipsToPixels(kFrameTwips) - realFrame;
+  const QPoint place(TwipsToPixels(m_geometry.left), TwipsToPixels(m_geometry.top) + shift);
   if (pos() != place) move(place);
   if (size() != client && client != m_requestedSize) resize(client);
   m_requestedSize = client;
