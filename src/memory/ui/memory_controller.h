@@ -25,6 +25,14 @@
 //          is maximized or restored), SetNameAsker (tests).
 // Positions passed with a Readout drag are in one unit (pixels of the
 // Readout's parent, say): only the halves matter.
+//
+// The Readout may simply be a ValueLabel (memory/ui/value_label.h), which
+// starts drags, paints the image under the pointer and reports drops:
+//   readout->SetDragSource(DragSource::Readout());
+//   readout->SetDragImageRule([&](int x) {
+//     return memory.Transfers().ReadoutDragImage(x, 0, readout->width()); });
+//   connect(readout, &ValueLabel::valueDropped, [&](const QMimeData* m, int x) {
+//     memory.DropOnReadout(m, x, 0, readout->width()); });
 
 #include <QObject>
 #include <QPointer>
