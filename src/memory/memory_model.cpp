@@ -35,7 +35,8 @@ int MemoryModel::Create(std::string name, std::string value, bool valueOnTape) {
   const int n = m_nextMemoryNumber;
   if (!m_tapes.AddTape(n, name)) return 0;
   if (valueOnTape) m_tapes.SetTapeLine(n, 0, value);
-  if (n == 1) m_memoryWidth = kFirstMemoryWidth;
+  // A memory file brings its own common width; a new first cell starts afresh.
+  if (n == 1 && !valueOnTape) m_memoryWidth = kFirstMemoryWidth;
   m_cells.push_back(MemoryCell{n, std::move(name), std::move(value)});
   ++m_tapeCount;
   ++m_nextMemoryNumber;

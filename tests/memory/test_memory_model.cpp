@@ -20,6 +20,7 @@ class MemoryModelTest : public ::testing::Test {
 };
 
 TEST_F(MemoryModelTest, DefaultCellsAreNumberedFromOneWithTheirOwnTapes) {
+  model.SetMemoryWidth(3000);  // left from cells erased before
   EXPECT_EQ(model.NextDefaultName(), "Memory 1");
   ASSERT_EQ(model.CreateCell(), 1);
   ASSERT_EQ(model.CreateCell(), 2);
@@ -102,7 +103,9 @@ TEST_F(MemoryModelTest, ResetValueWritesNothingOnTheTape) {
 }
 
 TEST_F(MemoryModelTest, LoadedCellShowsItsValueAsLineZeroOfItsTape) {
+  model.SetMemoryWidth(2400);
   ASSERT_EQ(model.LoadCell("Deck", " 12'- 6\" "), 1);
+  EXPECT_EQ(model.MemoryWidth(), 2400);
   EXPECT_EQ(model.Cell(1)->value, " 12'- 6\" ");
   EXPECT_EQ(tapes.Line(1, 0), " 12'- 6\" ");
   EXPECT_EQ(tapes.TapeRowCount(1), 0);

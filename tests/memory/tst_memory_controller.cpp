@@ -76,6 +76,9 @@ class TstMemoryController : public QObject {
   void resizingOneCellResizesAll();
   void namingDialogLayoutAndEscape();
   void valueDragRoundTrip();
+  void readoutAsValueLabel();
+  void dragStartsPastTheDragDistance();
+  void loadAndClearCells();
 
  private:
   std::unique_ptr<TapeStore> m_tapes;
@@ -474,6 +477,77 @@ void TstMemoryController::valueDragRoundTrip() {
     images << DragImagePixmap(image).toImage();
   for (int i = 0; i < images.size(); ++i)
     for (int j = i + 1; j < images.size(); ++j) QVERIFY(images[i] != images[j]);
+}
+
+void TstMemoryController::readoutAsValueLabel() {
+  ValueLabel readout;
+  readout.resize(200, 23);
+  readout.SetDragSource(DragSource::Readout());
+  readout.SetDragImageRule([&](int x) { return m_memory->Transfers().ReadoutDragImage(x, 0, readout.width()); });
+  connect(&readout, &ValueLabel::valueDropped, this,
+          [&](const QMimeData* m, int x) { m_memory->DropOnReadout(m, x, 0, readout.width()); });
+  readout.show();
+  const QImage plain = readout.grab().toImage();
+
+  std::unique_ptr<QMimeData> mime(EncodeValueDrag(QStringLiteral(" 3'- 0\""), DragSource::Cell(1)));
+  QDragEnterEvent enter(QPoint(150, 10), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&readout, &enter);
+  QVERIFY(enter.isAccepted());
+  QCOMPARE(readout.HoverImage(), std::optional<DragImage>(DragImage::Add));
+  QVERIFY(readout.grab().toImage() != plain);  // the target shows what a drop does
+  QDragLeaveEvent leave;
+  QCoreApplication::sendEvent(&readout, &leave);
+  QVERIFY(!readout.HoverImage());
+
+  // A multiplication pending: the multiply image everywhere, and the drop completes it.
+  m_engine->Number_Click(5);
+  m_engine->Foot_Click();
+  m_engine->Equal_Click();
+  m_engine->Multiply_Click();
+  std::optional<DragImage> hover;
+  DropOn(&readout, mime.get(), 10, &hover);
+  QCOMPARE(hover, std::optional<DragImage>(DragImage::Multiply));
+  QCOMPARE(QString::fromStdString(m_engine->Readout()), QStringLiteral(" 15'- 0\" sq."));
+  QCOMPARE(m_engine->State().PendingOperation, Operation::None);
+
+  QMimeData image;
+  image.setImageData(QImage(2, 2, QImage::Format_RGB32));
+  QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &image, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&readout, &refused);
+  QVERIFY(!refused.isAccepted());
+}
+
+void TstMemoryController::dragStartsPastTheDragDistance() {
+  QLabel source;
+  const QPoint press(5, 5);
+  const int distance = QApplication::startDragDistance();
+  QVERIFY(!StartValueDrag(&source, press, press + QPoint(distance - 1, 0), QStringLiteral("1"), DragSource::Readout()));
+  QVERIFY(!StartValueDrag(nullptr, press, press + QPoint(distance, 0), QStringLiteral("1"), DragSource::Readout()));
+  // Offscreen, the drag ends at once; starting it is what counts here.
+  QVERIFY(StartValueDrag(&source, press, press + QPoint(distance, 0), QStringLiteral("1"), DragSource::Readout()));
+}
+
+void TstMemoryController::loadAndClearCells() {
+  m_memory->NewMemory();
+  m_memory->LoadCells({{"Memory 1", "0."}, {"Deck", " 12'- 6\" "}}, 2400, QRect(1500, 1600, 5000, 1200),
+                      QStringLiteral("house"));
+  QCOMPARE(m_memory->Model().CellCount(), 2);
+  QCOMPARE(m_memory->Model().NextMemoryNumber(), 3);
+  QCOMPARE(m_memory->Form(2)->windowTitle(), QStringLiteral("Deck"));
+  QCOMPARE(m_memory->Form(2)->Label1()->text(), QStringLiteral(" 12'- 6\" "));
+  QCOMPARE(m_tapes->Line(2, 0), " 12'- 6\" ");
+  QCOMPARE(m_tapes->TapeRowCount(2), 0);
+  QCOMPARE(m_memory->Container()->windowTitle(), QStringLiteral("house"));
+  QVERIFY(m_memory->Container()->isVisible());
+  QCOMPARE(m_memory->Form(1)->width(), TwipsToPixels(2400));
+  QVERIFY(!m_memory->Form(1)->geometry().intersects(m_memory->Form(2)->geometry()));
+
+  m_memory->ClearAll();
+  for (int n = 1; n <= 2; ++n) {
+    QCOMPARE(m_memory->Form(n)->Label1()->text(), QStringLiteral("0."));
+    QCOMPARE(TapeLines(*m_tapes, n), (QStringList{" ", "Clear ", " "}));
+  }
+  QCOMPARE(m_memory->Model().CellCount(), 2);
 }
 
 QTEST_MAIN(TstMemoryController)
