@@ -178,7 +178,12 @@ void Calculator::StartUp() {
 void Calculator::Beep() { QApplication::beep(); }
 
 void Calculator::ShowMessage(std::string_view text, std::string_view title) {
+  // A topmost calculator would cover its own message box: lift it meanwhile.
+  const bool onTop = windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+  if (onTop) KeepOnTop(this, false);
   QMessageBox::warning(this, FromUtf8(title), FromUtf8(text));
+  if (onTop) KeepOnTop(this, true);
+  FocusEqual();
 }
 
 void Calculator::FocusEqual() {

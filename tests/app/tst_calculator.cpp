@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScrollBar>
@@ -42,6 +44,10 @@ class TestCalculator : public QObject {
   void footAndInchAreOnTopOfBackspaceAndPi();
   void rightClickOpensThePopupAndPressesNothing();
   void menuTreeAsDesigned();
+  void altLetterOpensItsMenu();
+  void engineMessagesAreWarningBoxes();
+  void startUpCentresAndShowsTheTape();
+  void exitClosesEverything();
   void popupCancelDoesNothing();
   void zoomRoundTripRestoresEveryControl();
   void zoomSmallPlacesKeysByTheRule();
@@ -332,6 +338,54 @@ void TestCalculator::menuTreeAsDesigned() {
   QCOMPARE(fresh.Popup()->objectName(), QStringLiteral("mnuPopup1"));
   QCOMPARE(fresh.Popup()->title(), QStringLiteral("Popup1"));
   for (const QAction* action : fresh.findChildren<QAction*>()) QVERIFY(action->shortcut().isEmpty());
+}
+
+void TestCalculator::altLetterOpensItsMenu() {
+  QTest::keyClick(Key(QStringLiteral("Equal")), Qt::Key_D, Qt::AltModifier);
+  QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+  QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("DisplayMenu"));
+  QApplication::activePopupWidget()->close();
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("0."));
+}
+
+void TestCalculator::engineMessagesAreWarningBoxes() {
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QTimer::singleShot(0, this, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    title = box->windowTitle();
+    text = box->text();
+    icon = box->icon();
+    box->accept();
+  });
+  QTest::keyClicks(Key(QStringLiteral("Equal")), QStringLiteral("5=/0="));
+  QCOMPARE(title, QStringLiteral("Error"));
+  QCOMPARE(text, QStringLiteral("Can't divide by zero!"));
+  QCOMPARE(icon, QMessageBox::Warning);
+  QVERIFY(!QApplication::activeModalWidget());
+  QCOMPARE(m_calc->focusWidget(), Key(QStringLiteral("Equal")));
+}
+
+void TestCalculator::startUpCentresAndShowsTheTape() {
+  Session session;
+  Calculator calc(session);
+  calc.StartUp();
+  QVERIFY(QTest::qWaitForWindowExposed(&calc));
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  QVERIFY(qAbs(calc.frameGeometry().center().x() - screen.center().x()) <= 8);
+  QVERIFY(qAbs(calc.frameGeometry().center().y() - screen.center().y()) <= 25);
+  QVERIFY(calc.Tape()->isVisible());
+  QVERIFY(calc.findChild<QAction*>(QStringLiteral("mnuTape"))->isChecked());
+  QVERIFY(calc.findChild<QAction*>(QStringLiteral("mnuPopup1ShowTape"))->isChecked());
+  QVERIFY(calc.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  QCOMPARE(calc.focusWidget(), calc.findChild<QPushButton*>(QStringLiteral("Equal")));
+}
+
+void TestCalculator::exitClosesEverything() {
+  Item("Exit")->trigger();
+  QVERIFY(!m_calc->isVisible());
+  QVERIFY(!m_calc->Tape()->isVisible());
 }
 
 void TestCalculator::popupCancelDoesNothing() {
