@@ -63,6 +63,12 @@ std::string WithoutLineBreaks(std::string text) {
 
 }  // namespace
 
+std::string MemoryFileCaption(std::string_view path) {
+  if (const size_t slash = path.find_last_of("/\\"); slash != std::string_view::npos)
+    path.remove_prefix(slash + 1);
+  return std::string(path.substr(0, path.find('.')));
+}
+
 std::string SingleNumberLine(double value) {
   const float single = static_cast<float>(value);
   char buffer[32];

@@ -74,6 +74,11 @@ struct MemoryFileWriteResult {
 /// two lines and shift every later cell, so they are written as blanks.
 MemoryFileWriteResult WriteMemoryFile(const MemoryFileData& data);
 
+/// The memory container's caption for a loaded file: the file's name without
+/// its folder (after the last "/" or "\\") and without anything from its first
+/// "." on ("C:\\jobs\\deck.v2.mem" -> "deck").
+std::string MemoryFileCaption(std::string_view path);
+
 /// A number as lines 1 to 4 hold it: the sign place, at most seven significant
 /// digits of its single-precision value, one trailing blank (1635 -> " 1635 ").
 std::string SingleNumberLine(double value);

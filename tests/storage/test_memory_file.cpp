@@ -81,6 +81,13 @@ TEST(MemoryFileRoundTrip, EveryFieldComesBack) {
   }
 }
 
+TEST(MemoryFileCaption, FileNameWithoutFolderAndFromItsFirstPoint) {
+  EXPECT_EQ(MemoryFileCaption("/home/ann/deck.v2.mem"), "deck");
+  EXPECT_EQ(MemoryFileCaption("C:\\jobs\\deck.mem"), "deck");
+  EXPECT_EQ(MemoryFileCaption("plain"), "plain");
+  EXPECT_EQ(MemoryFileCaption("dir.d/.hidden"), "");
+}
+
 TEST(MemoryFileRead, NumberLinesAreLeadingNumbersRoundedHalvesToEven) {
   const MemoryFileReadResult in =
       ReadMemoryFile("  1634.5 twips\n1635.5\n-2.5\n 1 5 0 0\n 2.5\n1e3\nA\n1\nB\n2\n");
