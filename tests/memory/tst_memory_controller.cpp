@@ -472,6 +472,9 @@ void TstMemoryController::valueDragRoundTrip() {
   QCOMPARE(int(SourceFromId(QStringLiteral("readout")).kind), int(DragSource::Kind::Readout));
   QCOMPARE(int(SourceFromId(QStringLiteral("memory x")).kind), int(DragSource::Kind::External));
   QVERIFY(!DecodeValueDrag(nullptr));
+  // The same cell number in another running program is not our cell.
+  mime->setData(kValueInstanceMimeType, QByteArray::number(QCoreApplication::applicationPid() + 1));
+  QCOMPARE(int(DecodeValueDrag(mime.get())->source.kind), int(DragSource::Kind::External));
   QList<QImage> images;
   for (DragImage image : {DragImage::Add, DragImage::Subtract, DragImage::Plain, DragImage::Multiply, DragImage::Divide})
     images << DragImagePixmap(image).toImage();

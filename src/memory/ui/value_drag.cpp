@@ -90,6 +90,7 @@ QMimeData* EncodeValueDrag(const QString& value, DragSource source) {
   auto* mime = new QMimeData;
   mime->setData(QString::fromLatin1(kValueMimeType), value.toUtf8());
   mime->setData(QString::fromLatin1(kValueSourceMimeType), SourceId(source).toUtf8());
+  mime->setData(QString::fromLatin1(kValueInstanceMimeType), QByteArray::number(QCoreApplication::applicationPid()));
   mime->setText(value);
   return mime;
 }
@@ -99,9 +100,12 @@ std::optional<ValueDrag> DecodeValueDrag(const QMimeData* mime) {
   const QString valueType = QString::fromLatin1(kValueMimeType);
   if (mime->hasFormat(valueType)) {
     const QString source = QString::fromUtf8(mime->data(QString::fromLatin1(kValueSourceMimeType)));
-    DragSource from = SourceFromId(source);
-    // Our own format without a readable source still comes from one of our windows,
-    // but it cannot be the target itself; External makes it pass the measurement check.
+    const QString instanceType = QString::fromLatin1(kValueInstanceMimeType);
+    const bool otherProcess = mime->hasFormat(instanceType) &&
+                              mime->data(instanceType) != QByteArray::number(QCoreApplication::applicationPid());
+    // An unreadable source, or one in another process, is foreign text that
+    // must pass the measurement check.
+    const DragSource from = otherProcess ? DragSource::External() : SourceFromId(source);
     return ValueDrag{QString::fromUtf8(mime->data(valueType)), from};
   }
   if (mime->hasText()) return ValueDrag{mime->text(), DragSource::External()};

@@ -6,8 +6,11 @@
 //   application/x-mezura-value   the value text, UTF-8
 //   application/x-mezura-source  "readout" or "memory <n>"
 //   text/plain                   the value text, for other programs
+//   application/x-mezura-instance  the dragging process's id
 // A drop that carries only text/plain comes from another program; whether it
-// is taken is decided by ExternalValueText (memory/memory_transfers.h).
+// is taken is decided by ExternalValueText (memory/memory_transfers.h). A value
+// dragged from another running Mezura counts as such text too: its "memory 1"
+// is not our cell 1 (a drop of a cell onto itself clears it).
 //
 // Use from a label that is a drag source:
 //   mousePressEvent: remember the press position;
@@ -33,6 +36,7 @@ namespace mezura {
 
 inline constexpr char kValueMimeType[] = "application/x-mezura-value";
 inline constexpr char kValueSourceMimeType[] = "application/x-mezura-source";
+inline constexpr char kValueInstanceMimeType[] = "application/x-mezura-instance";
 
 struct ValueDrag {
   QString text;
