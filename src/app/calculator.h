@@ -15,7 +15,6 @@
 // here, still empty, for those windows to fill.
 
 #include <QMainWindow>
-#include <QPointer>
 #include <vector>
 
 #include "engine/calculator_engine.h"

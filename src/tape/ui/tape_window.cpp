@@ -1,5 +1,7 @@
 #include "tape/ui/tape_window.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
