@@ -136,8 +136,16 @@ void TapeWindow::Lay(double windowHeight) {
 void TapeWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (m_inLayout || m_host.CalculatorMinimized()) return;
-  if (event->size() == m_requestedSize) return;  // our own request arriving
+  if (event->size() == m_requestedSize) {  // our own request arriving
+    m_refusedSize = QSize();
+    return;
+  }
+  // The same foreign size twice in a row: the window system will not take
+  // ours, so stop asking rather than argue with it forever.
+  if (event->size() == m_refusedSize) return;
+  m_refusedSize = event->size();
   // The user (or the window system) resized the window: snap what it got.
+  m_requestedSize = QSize();
   Lay(PixelsToTwips(event->size().height()) + kFrameTwips);
 }
 

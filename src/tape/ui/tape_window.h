@@ -69,6 +69,7 @@ class TapeWindow : public QWidget, public TapeStoreListener {
   QPushButton* m_scroll[2] = {nullptr, nullptr};
   TwipRect m_geometry;
   QSize m_requestedSize;  // the client size last asked of the window system
+  QSize m_refusedSize;    // a size it gave us instead
   bool m_inLayout = false;
   bool m_movingTape = false;
 };
