@@ -37,6 +37,9 @@ Calculator::Calculator(Session& session, QWidget* parent)
       m_windowWidth(kZoom100.windowWidth),
       m_windowHeight(kZoom100.heightWithKeys) {
   setObjectName(QStringLiteral("Calculator"));
+  // A fixed-size window: caption, system menu, minimise and close, no maximise.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setWindowTitle(QStringLiteral("Brellin Calculator"));
   BuildControls();
   BuildMenus();
