@@ -97,6 +97,15 @@ void Calculator::BuildControls() {
   m_actionLabel->setPalette(actionPalette);
   m_controls.push_back({m_actionLabel, kActionLabelDesign, kActionLabelDesign});
 
+  // The drag images are held by invisible labels; the transfers give them
+  // their pictures.
+  for (int i = 0; i < 5; ++i) {
+    auto* image = new QLabel(m_face);
+    image->setObjectName(QStringLiteral("Image%1").arg(i + 1));
+    image->hide();
+    m_controls.push_back({image, kImageDesign[i], kImageDesign[i]});
+  }
+
   // The keys are raised 3-D buttons with a bevel, as on an adding machine:
   // the classic style draws exactly that, whatever the desktop's style is.
   QStyle* keyStyle = QStyleFactory::create(QStringLiteral("Windows"));

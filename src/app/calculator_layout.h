@@ -31,6 +31,9 @@ std::span<const KeyDefinition> KeypadTable();
 inline constexpr TwipRect kLabel1Design{180, 0, 3315, 225};
 inline constexpr TwipRect kReadoutDesign{185, 255, 3180, 345};
 inline constexpr TwipRect kActionLabelDesign{120, 210, 375, 375};
+/// Image1 to Image5: invisible holders of the drag images.
+inline constexpr TwipRect kImageDesign[5] = {
+    {480, 0, 480, 480}, {0, 0, 480, 480}, {1920, 0, 480, 480}, {960, 0, 480, 480}, {1440, 0, 480, 480}};
 
 /// One zoom level's window and display.
 struct ZoomLevel {

@@ -234,9 +234,11 @@ void TestCalculator::rightClickOpensThePopupAndPressesNothing() {
     QTRY_VERIFY(m_calc->Popup()->isVisible());
     m_calc->Popup()->hide();
   }
-  QTest::mouseClick(m_calc->findChild<QLabel*>(QStringLiteral("Label1")), Qt::RightButton);
-  QTRY_VERIFY(m_calc->Popup()->isVisible());
-  m_calc->Popup()->hide();
+  for (const char* name : {"Label1", "Readout"}) {
+    QTest::mouseClick(m_calc->findChild<QLabel*>(QString::fromUtf8(name)), Qt::RightButton);
+    QTRY_VERIFY(m_calc->Popup()->isVisible());
+    m_calc->Popup()->hide();
+  }
   QTest::mouseClick(m_calc->centralWidget(), Qt::RightButton, {}, QPoint(2, 60));
   QTRY_VERIFY(m_calc->Popup()->isVisible());
   m_calc->Popup()->hide();
@@ -399,7 +401,7 @@ void TestCalculator::popupCancelDoesNothing() {
 
 void TestCalculator::zoomRoundTripRestoresEveryControl() {
   const std::vector<QWidget*> controls = m_calc->Controls();
-  QCOMPARE(controls.size(), size_t(28));
+  QCOMPARE(controls.size(), size_t(33));
   std::vector<QRect> before;
   for (QWidget* w : controls) before.push_back(w->geometry());
   const QFont readoutFont = m_calc->Readout()->font();
