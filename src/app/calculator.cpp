@@ -15,8 +15,13 @@
 #include "app/calculator_face.h"
 #include "app/calculator_layout.h"
 #include "app/keep_on_top.h"
+#include "app/help/shell_commands.h"
 #include "app/session.h"
+#include "converter/ui/converter.h"
+#include "memory/ui/memory_controller.h"
+#include "memory/ui/value_label.h"
 #include "tape/ui/design_metrics.h"
+#include "tape/ui/tape_printer.h"
 #include "tape/ui/tape_window.h"
 
 namespace mezura {
@@ -48,11 +53,14 @@ Calculator::Calculator(Session& session, QWidget* parent)
   CaptionsChanged();
   // The tape window exists from the start, hidden; the start-up shows it.
   m_tape = new TapeWindow(m_session.Tapes(), *this, this);
+  BuildCompanions();
   FocusEqual();
 }
 
 Calculator::~Calculator() {
   if (m_session.EngineHostTarget() == this) m_session.SetEngineHost(nullptr);
+  // The memory windows call back into this window too.
+  m_memory.reset();
   // The tape window calls back into this window; it must go while this
   // window is still whole.
   delete m_tape;
@@ -76,7 +84,10 @@ void Calculator::BuildControls() {
   m_label1->setPalette(labelPalette);
   m_controls.push_back({m_label1, kLabel1Design, kLabel1Design});
 
-  m_readout = new QLabel(m_face);
+  // The display is a drag source and a drop target for values.
+  auto* readout = new ValueLabel(m_face);
+  readout->SetDragSource(DragSource::Readout());
+  m_readout = readout;
   m_readout->setObjectName(QStringLiteral("Readout"));
   m_readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   m_readout->setFont(DesignFont(kZoom100.readoutPointSize, kZoom100.readoutBold));
@@ -173,15 +184,8 @@ TwipRect Calculator::DesignTwips(const QWidget* control) const {
 }
 
 void Calculator::StartUp() {
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    const double left = (PixelsToTwips(area.width()) - m_windowWidth) / 2 + PixelsToTwips(area.left());
-    const double top = (PixelsToTwips(area.height()) - m_windowHeight) / 2 + PixelsToTwips(area.top());
-    move(TwipsToPixels(left), TwipsToPixels(top));
-  }
-  KeepOnTop(this, true);
+  Form_Load();
   show();
-  if (!IsChecked("mnuTape")) mnuTape_Click();
   FocusEqual();
 }
 
@@ -212,7 +216,8 @@ void Calculator::CaptionsChanged() {
 
 TwipRect Calculator::CalculatorRect() const {
   const QPoint place = frameGeometry().topLeft();
-  return {PixelsToTwips(place.x()), PixelsToTwips(place.y()), m_windowWidth, m_windowHeight};
+  return {static_cast<double>(PixelsToTwips(place.x())), static_cast<double>(PixelsToTwips(place.y())),
+          m_windowWidth, m_windowHeight};
 }
 
 bool Calculator::CalculatorMinimized() const { return windowState().testFlag(Qt::WindowMinimized); }
@@ -311,10 +316,9 @@ void Calculator::CircArea_Click() { m_engine.CircArea_Click(); }
 void Calculator::CylVolume_Click() { m_engine.CylVolume_Click(); }
 void Calculator::mnuDiagonal_Click() { m_engine.mnuDiagonal_Click(); }
 
-void Calculator::Exit_Click() { close(); }
-
 void Calculator::Sixteen_Click() {
   m_engine.SetAccuracy(kAccuracy16);
+  if (m_converter) m_converter->SetAccuracy(kAccuracy16);
   SetChecked("Sixteen", true);
   SetChecked("mnuPopup1Accuracy16", true);
   SetChecked("thirtysecond", false);
@@ -323,6 +327,7 @@ void Calculator::Sixteen_Click() {
 
 void Calculator::thirtysecond_Click() {
   m_engine.SetAccuracy(kAccuracy32);
+  if (m_converter) m_converter->SetAccuracy(kAccuracy32);
   SetChecked("thirtysecond", true);
   SetChecked("mnuPopup1Accuracy32", true);
   SetChecked("Sixteen", false);
@@ -330,22 +335,6 @@ void Calculator::thirtysecond_Click() {
 }
 
 void Calculator::mnuPopup1Cancel_Click() {}
-
-// Filled in by the windows that own these features.
-void Calculator::mnuOpen_Click() {}
-void Calculator::mnuSave_Click() {}
-void Calculator::mnuSaveAs_Click() {}
-void Calculator::mnuPrint_Click() {}
-void Calculator::mnuPrintAll_Click() {}
-void Calculator::NewMemory_Click() {}
-void Calculator::NamedMemory_Click() {}
-void Calculator::mnuArrangeMemory_Click() {}
-void Calculator::ClearMemory_Click() {}
-void Calculator::EraseMemory_Click() {}
-void Calculator::mnuConverter_Click() {}
-void Calculator::mnuColor_Click(int /*index*/) {}
-void Calculator::mnuHelpContents_Click() {}
-void Calculator::mnuAbout_Click() {}
 
 // ---- Window events ------------------------------------------------------
 
@@ -358,7 +347,11 @@ void Calculator::Form_Activate() {
 void Calculator::Form_Resize() {
   if (windowState().testFlag(Qt::WindowMinimized)) {
     m_tape->hide();
+    m_memory->HideContainer();
+    m_converter->hide();
   } else if (!windowState().testFlag(Qt::WindowMaximized)) {
+    m_memory->RestoreContainer();
+    if (IsChecked("mnuConverter")) m_converter->show();
     if (IsChecked("mnuTape")) {
       m_tape->show();
       m_tape->Form_Resize();
@@ -400,7 +393,7 @@ void Calculator::changeEvent(QEvent* event) {
 void Calculator::closeEvent(QCloseEvent* event) {
   // Form_QueryUnload: the close is never refused; the window goes first.
   hide();
-  if (m_tape) m_tape->hide();
+  Form_Unload();
   event->accept();
 }
 

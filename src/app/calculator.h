@@ -10,26 +10,35 @@
 // to "=", captions changed). The TapeWindow shows the store and lays itself
 // out; this window tells it where to go (TapeDockHost). The pure layout rules
 // (keypad table, zoom arithmetic, docking) live in calculator_layout and
-// tape_layout. Menu items whose features belong to other windows (files,
-// printing, memory cells, converter, colours, help, About) have their handlers
-// here, still empty, for those windows to fill.
+// tape_layout. The companion windows are their own classes: the memory cells
+// (MemoryController), the converter, the tape printer and the help/About
+// commands; this window owns them, calls them from its menus
+// (calculator_companions.cpp) and persists their settings at start and end.
 
 #include <QMainWindow>
+#include <memory>
 #include <vector>
 
+#include "app/calculator_dialogs.h"
 #include "engine/calculator_engine.h"
+#include "storage/settings_model.h"
 #include "tape/twips.h"
 #include "tape/ui/tape_dock_host.h"
 
 class QAction;
 class QLabel;
 class QMenu;
+class QMimeData;
 class QPushButton;
 
 namespace mezura {
 
 class CalculatorFace;
+class Converter;
+class MemoryController;
 class Session;
+class ShellCommands;
+class TapePrinter;
 class TapeWindow;
 struct KeyDefinition;
 
@@ -40,10 +49,14 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   explicit Calculator(Session& session, QWidget* parent = nullptr);
   ~Calculator() override;
 
-  /// The start-up: centres the window on the screen at its design size,
-  /// keeps it on top, shows it with the tape window docked above it and gives
-  /// "=" the focus.
+  /// The start-up: Form_Load, then the window is shown with the tape window
+  /// docked above it (if the settings say so) and "=" has the focus.
   void StartUp();
+  /// Reads the settings and applies them: places, colours, zoom, accuracy,
+  /// key display, converter. Defaults when the session keeps no settings.
+  void Form_Load();
+  /// Writes the settings, erases the memory cells and hides the companions.
+  void Form_Unload();
 
   // EngineHost
   void Beep() override;
@@ -58,6 +71,18 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   void TapeHiddenByUser() override;
 
   TapeWindow* Tape() const { return m_tape; }
+  MemoryController& Memory() const { return *m_memory; }
+  Converter* ConverterWindow() const { return m_converter; }
+  ShellCommands& Commands() const { return *m_commands; }
+  /// The modal questions; tests replace them.
+  CalculatorDialogs& Dialogs() { return m_dialogs; }
+  void SetPrinter(std::unique_ptr<TapePrinter> printer);
+  /// The memory file last chosen in Open or Save As.
+  QString MemoryFileName() const { return m_memoryFileName; }
+  /// The settings as the windows show them now (what Form_Unload writes).
+  Settings CurrentSettings() const;
+  /// Screen and window sizes the settings' defaults and checks depend on.
+  SettingsContext CurrentSettingsContext() const;
   QMenu* Popup() const { return m_popup; }
   QLabel* Readout() const { return m_readout; }
   /// The window's outer design size in twips (3615 x 3590 at 100% with keys).
@@ -125,6 +150,17 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   void ApplyWindowSize();
   bool ZoomedSmall() const;
   void RedockTape();
+  void BuildCompanions();
+  void ApplySettings(const Settings& settings);
+  void LoadMemoryFile();
+  void SaveMemoryFile();
+  QString FileDialogFolder() const;
+  void Readout_DragDrop(const QMimeData* mime, int x);
+  void LiftTopmost();
+  void RestoreTopmost();
+  void RestackAroundContainer(Qt::WindowStates state);
+  void SetCalcBackground(const QColor& colour);
+  void SetReadoutBackground(const QColor& colour);
 
   // Handlers owned by this window that are not menu items.
   void Form_Activate();
@@ -144,6 +180,14 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   std::vector<Control> m_controls;
   QMenu* m_popup = nullptr;
   TapeWindow* m_tape = nullptr;
+  std::unique_ptr<MemoryController> m_memory;
+  Converter* m_converter = nullptr;
+  std::unique_ptr<TapePrinter> m_printer;
+  std::unique_ptr<ShellCommands> m_commands;
+  CalculatorDialogs m_dialogs;
+  QString m_memoryFileName;
+  // Closing runs Form_Unload once, whether from Exit or the close box.
+  bool m_unloaded = false;
   double m_windowWidth;
   double m_windowHeight;
   // Where the window was when the tape last followed it (twips).

@@ -1,7 +1,14 @@
 #include "app/session.h"
 
+#include "storage/io/settings_store.h"
+
 namespace mezura {
 
 Session::Session() : m_engine(m_tapes, m_host) {}
+
+Session::Session(std::unique_ptr<SettingsStore> settings)
+    : m_engine(m_tapes, m_host), m_settings(std::move(settings)) {}
+
+Session::~Session() = default;
 
 }  // namespace mezura

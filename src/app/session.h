@@ -1,8 +1,13 @@
 #pragma once
-// The program's shared state, owned in one place: the tape store and the
-// calculator engine that writes on it. main() creates one Session and hands it
-// to the calculator window; tests create as many as they like. Windows come
-// and go around it, so the engine reaches its window through a relay.
+// The program's shared state, owned in one place: the tape store, the
+// calculator engine that writes on it, and the settings store the calculator
+// reads at start and writes at the end. main() creates one Session and hands
+// it to the calculator window; tests create as many as they like (without a
+// settings store unless they give one, so they never touch the user's file).
+// Windows come and go around it, so the engine reaches its window through a
+// relay.
+
+#include <memory>
 
 #include "app/engine_host_relay.h"
 #include "engine/calculator_engine.h"
@@ -10,14 +15,20 @@
 
 namespace mezura {
 
+class SettingsStore;
+
 class Session {
  public:
   Session();
+  explicit Session(std::unique_ptr<SettingsStore> settings);
+  ~Session();
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
   TapeStore& Tapes() { return m_tapes; }
   CalculatorEngine& Engine() { return m_engine; }
+  /// Where the settings persist; null when they do not.
+  SettingsStore* Settings() const { return m_settings.get(); }
   /// The window that beeps, shows messages and takes the focus for the engine.
   void SetEngineHost(EngineHost* host) { m_host.SetTarget(host); }
   EngineHost* EngineHostTarget() const { return m_host.Target(); }
@@ -26,6 +37,7 @@ class Session {
   TapeStore m_tapes;
   EngineHostRelay m_host;
   CalculatorEngine m_engine;
+  std::unique_ptr<SettingsStore> m_settings;
 };
 
 }  // namespace mezura

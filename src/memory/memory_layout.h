@@ -12,6 +12,8 @@
 #include <optional>
 #include <vector>
 
+#include "tape/twips.h"
+
 namespace mezura {
 
 inline constexpr int kCellHeight = 585;          ///< every cell window's height
@@ -20,14 +22,6 @@ inline constexpr int kSingleCellExtraWidth = 120;
 inline constexpr int kSingleCellContainerHeight = 1040;
 inline constexpr int kRowCheckExtra = 45;        ///< Arrange tests rows against the screen in steps of 630
 inline constexpr int kMaxLayoutTwips = 16777215;
-
-struct TwipsRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
-};
 
 /// What the container reports about itself.
 struct ContainerMetrics {

@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tape/twips.h"
+
 namespace mezura {
 
 inline constexpr std::string_view kSettingsSection = "Settings";
@@ -28,13 +30,6 @@ inline constexpr int32_t kDefaultReadoutColour = 8454143;     // red 255, green 
 inline constexpr int32_t kDefaultMdiTop = 1635;
 inline constexpr int32_t kDefaultMdiLeft = 1575;
 
-/// A rectangle in twips.
-struct TwipsRect {
-  int32_t left = 0;
-  int32_t top = 0;
-  int32_t width = 0;
-  int32_t height = 0;
-};
 
 /// What the defaults and the position checks depend on. All sizes in twips.
 struct SettingsContext {

@@ -11,15 +11,13 @@
 #include <cmath>
 #include <optional>
 
+#include "memory/ui/value_drag.h"
+#include "tape/twips.h"
+#include "tape/ui/design_metrics.h"
+
 namespace mezura {
 namespace {
 
-// The mime type our windows drag values with (memory/ui/value_drag.h, which
-// this library does not link); its data is the value text in UTF-8.
-constexpr char kValueMimeType[] = "application/x-mezura-value";
-
-// Geometry is designed in twips; this window converts at 15 twips per pixel.
-constexpr double kTwipsPerPixel = 15.0;
 // The design sizes are outer sizes; the client area is what is left inside a
 // nominal frame (the real frame differs by platform and is not known before
 // the window is shown).
@@ -30,15 +28,11 @@ constexpr int32_t kLabelLeft = 60;
 constexpr int32_t kLabelHeight = 255;
 constexpr int32_t kLabelTops[6] = {120, 420, 720, 1020, 1320, 1620};  // Label1, lblLabel(2)..(6)
 
-int Pixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-int32_t Twips(int pixels) { return static_cast<int32_t>(pixels * kTwipsPerPixel); }
+int Pixels(double twips) { return TwipsToPixels(twips); }
+int32_t Twips(int pixels) { return static_cast<int32_t>(PixelsToTwips(pixels)); }
 
 int ClientHeightFor(int32_t outerHeightTwips) {
   return Pixels(outerHeightTwips) - kCaptionPixels - 2 * kBorderPixels;
-}
-
-QColor ColourFromNumber(int32_t colour) {
-  return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
 void SetBackground(QWidget* widget, int32_t colour) {
@@ -94,11 +88,18 @@ Converter::Converter(QWidget* parent) : QWidget(parent, Qt::Tool) {
   Form_Resize();
 }
 
-void Converter::SetConverterColor(int32_t colour) { SetBackground(this, colour); }
+void Converter::SetConverterColor(int32_t colour) {
+  m_converterColor = colour;
+  SetBackground(this, colour);
+}
 
-void Converter::SetConvReadoutColor(int32_t colour) { SetBackground(m_label1, colour); }
+void Converter::SetConvReadoutColor(int32_t colour) {
+  m_convReadoutColor = colour;
+  SetBackground(m_label1, colour);
+}
 
 void Converter::SetConvResultColor(int32_t colour) {
+  m_convResultColor = colour;
   for (QLabel* label : m_results) SetBackground(label, colour);
 }
 

@@ -36,6 +36,9 @@ class Converter : public QWidget {
   void SetConverterColor(int32_t colour);   ///< the window
   void SetConvReadoutColor(int32_t colour); ///< the drop label
   void SetConvResultColor(int32_t colour);  ///< the five result labels
+  int32_t ConverterColor() const { return m_converterColor; }
+  int32_t ConvReadoutColor() const { return m_convReadoutColor; }
+  int32_t ConvResultColor() const { return m_convResultColor; }
 
   const ConverterModel& Model() const { return m_model; }
 
@@ -77,6 +80,9 @@ class Converter : public QWidget {
 
   ConverterModel m_model;
   int m_accuracy = kAccuracy16;
+  int32_t m_converterColor = 0;
+  int32_t m_convReadoutColor = 0;
+  int32_t m_convResultColor = 0;
   QLabel* m_label1 = nullptr;
   std::array<QLabel*, 5> m_results{};
 };

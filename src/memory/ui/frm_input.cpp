@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "memory/ui/twips.h"
+#include "tape/twips.h"
 
 namespace mezura {
 namespace {

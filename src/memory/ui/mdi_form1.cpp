@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "memory/ui/memory_controller.h"
-#include "memory/ui/twips.h"
+#include "tape/twips.h"
 
 namespace mezura {
 

@@ -8,7 +8,7 @@
 
 #include "memory/memory_layout.h"
 #include "memory/ui/memory_controller.h"
-#include "memory/ui/twips.h"
+#include "tape/twips.h"
 #include "memory/ui/value_label.h"
 
 namespace mezura {

@@ -4,9 +4,11 @@
 // fonts the windows were drawn for do not exist here, so every window asks for
 // Liberation Sans, falling back to DejaVu Sans, at the same point sizes.
 
+#include <QColor>
 #include <QFont>
 #include <QRect>
 #include <QStringList>
+#include <cstdint>
 
 #include "tape/twips.h"
 
@@ -22,6 +24,14 @@ inline QFont DesignFont(double pointSize, bool bold = false) {
   font.setPointSizeF(pointSize);
   font.setBold(bold);
   return font;
+}
+
+/// Colours are stored as colour numbers: red + 256 * green + 65536 * blue.
+inline QColor ColourFromNumber(std::int32_t colour) {
+  return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+inline std::int32_t ColourNumber(const QColor& colour) {
+  return colour.red() + 256 * colour.green() + 65536 * colour.blue();
 }
 
 }  // namespace mezura

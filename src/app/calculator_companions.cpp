@@ -1,0 +1,334 @@
+// The calculator window's side of its companions: the memory cells and their
+// container, the converter, the tape printer, help and About, the memory
+// files, the settings read at start and written at the end, and the colour
+// menu. Each companion does its own work; this file only decides when, from
+// which menu item, and with which of the calculator's settings.
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QScreen>
+#include <QStandardPaths>
+
+#include "app/calculator.h"
+#include "app/calculator_face.h"
+#include "app/help/help_window.h"
+#include "app/help/shell_commands.h"
+#include "app/keep_on_top.h"
+#include "app/session.h"
+#include "converter/ui/converter.h"
+#include "memory/ui/mdi_form1.h"
+#include "memory/ui/memory_controller.h"
+#include "memory/ui/value_label.h"
+#include "storage/io/memory_file_io.h"
+#include "storage/io/settings_store.h"
+#include "tape/ui/design_metrics.h"
+#include "tape/ui/tape_printer.h"
+#include "tape/ui/tape_window.h"
+
+namespace mezura {
+
+namespace {
+
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+QColor Background(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
+
+void SetBackground(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, colour);
+  widget->setPalette(palette);
+  widget->update();
+}
+
+// Window positions are only ever whole twips; a screen's rectangle in twips.
+TwipsRect ScreenTwips(const QRect& r) {
+  return {PixelsToTwips(r.left()), PixelsToTwips(r.top()), PixelsToTwips(r.width()), PixelsToTwips(r.height())};
+}
+
+}  // namespace
+
+void Calculator::BuildCompanions() {
+  m_dialogs = DesktopDialogs(this);
+
+  m_memory = std::make_unique<MemoryController>(m_engine, m_session.Tapes());
+  m_memory->SetDialogParent(this);
+  m_memory->SetTapeArrowsHandler([this](bool visible) { m_tape->SetScrollButtonsVisible(visible); });
+  m_memory->SetFocusCalculatorHandler([this] { FocusEqual(); });
+  m_memory->SetKeepCalculatorOnTopHandler([this](bool onTop) { KeepOnTop(this, onTop); });
+  m_memory->SetContainerStateHandler([this](Qt::WindowStates state) { RestackAroundContainer(state); });
+
+  auto* readout = static_cast<ValueLabel*>(m_readout);
+  readout->SetDragImageRule([this](int x) { return m_memory->Transfers().ReadoutDragImage(x, 0, m_readout->width()); });
+  connect(readout, &ValueLabel::valueDropped, this, [this](const QMimeData* mime, int x) { Readout_DragDrop(mime, x); });
+
+  m_converter = new Converter(this);
+  m_converter->setObjectName(QStringLiteral("Converter"));
+  m_converter->SetAccuracy(m_engine.Accuracy());
+  connect(m_converter, &Converter::closedByUser, this, [this] { SetChecked("mnuConverter", false); });
+
+  m_printer = std::make_unique<TapePrinter>(m_session.Tapes(), this);
+
+  m_commands = std::make_unique<ShellCommands>(this);
+  m_commands->liftTopmost = [this] { LiftTopmost(); };
+  m_commands->restoreTopmost = [this] { RestoreTopmost(); };
+}
+
+void Calculator::SetPrinter(std::unique_ptr<TapePrinter> printer) { m_printer = std::move(printer); }
+
+// ---- Settings -------------------------------------------------------------
+
+SettingsContext Calculator::CurrentSettingsContext() const {
+  SettingsContext context;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const TwipsRect area = ScreenTwips(screen->availableGeometry());
+    context.screenWidth = area.width;
+    context.screenHeight = area.height;
+  }
+  context.calcWidth = static_cast<int32_t>(m_windowWidth);
+  context.calcHeight = static_cast<int32_t>(m_windowHeight);
+  context.convWidth = m_converter->WidthTwips();
+  context.convHeight = m_converter->HeightTwips();
+  const QRect container = m_memory->ContainerGeometry();
+  context.mdiWidth = container.width();
+  context.mdiHeight = container.height();
+  for (const QScreen* screen : QGuiApplication::screens())
+    context.screens.push_back(ScreenTwips(screen->availableGeometry()));
+  return context;
+}
+
+void Calculator::Form_Load() {
+  const SettingsContext context = CurrentSettingsContext();
+  SettingsStore* store = m_session.Settings();
+  ApplySettings(store ? store->Load(context) : DefaultSettings(context));
+}
+
+void Calculator::ApplySettings(const Settings& settings) {
+  m_memory->MoveContainer(settings.mdiLeft, settings.mdiTop);
+
+  SetCalcBackground(ColourFromNumber(settings.calcBackground));
+  SetReadoutBackground(ColourFromNumber(settings.readoutBackground));
+  m_memory->SetMemoryBackground(static_cast<std::uint32_t>(settings.memoryBackground));
+  m_memory->SetMemoryReadout(static_cast<std::uint32_t>(settings.memoryReadout));
+  m_converter->SetConverterColor(settings.converterColor);
+  m_converter->SetConvReadoutColor(settings.convReadout);
+  m_converter->SetConvResultColor(settings.convResult);
+
+  move(TwipsToPixels(settings.calcLeft), TwipsToPixels(settings.calcTop));
+  // A window restored to its saved place does not count as moved.
+  const TwipRect here = CalculatorRect();
+  m_lastCalcLeft = here.left;
+  m_lastCalcTop = here.top;
+
+  if (settings.zoom) ZoomSmall_Click();
+  if (settings.accuracy32) thirtysecond_Click();
+  if (settings.converter && !IsChecked("mnuConverter")) mnuConverter_Click();
+  if (!settings.showKeys) ShowKeys_Click();
+  KeepOnTop(this, true);
+  if (settings.showTape && !IsChecked("mnuTape")) mnuTape_Click();
+  m_session.Tapes().SetCurrentTape(0);
+  m_converter->MoveTwips(settings.convLeft, settings.convTop);
+  FocusEqual();
+}
+
+Settings Calculator::CurrentSettings() const {
+  Settings s;
+  s.zoom = IsChecked("ZoomSmall");
+  s.accuracy32 = !IsChecked("Sixteen");
+  s.converter = IsChecked("mnuConverter");
+  s.showKeys = IsChecked("ShowKeys");
+  s.showTape = IsChecked("mnuTape");
+  const TwipRect here = CalculatorRect();
+  s.calcTop = static_cast<int32_t>(here.top);
+  s.calcLeft = static_cast<int32_t>(here.left);
+  s.convTop = m_converter->TopTwips();
+  s.convLeft = m_converter->LeftTwips();
+  const QRect container = m_memory->ContainerGeometry();
+  s.mdiTop = container.top();
+  s.mdiLeft = container.left();
+  s.calcBackground = ColourNumber(Background(m_face));
+  s.readoutBackground = ColourNumber(Background(m_readout));
+  s.memoryBackground = static_cast<int32_t>(m_memory->MemoryBackground());
+  s.memoryReadout = static_cast<int32_t>(m_memory->MemoryReadout());
+  s.converterColor = m_converter->ConverterColor();
+  s.convReadout = m_converter->ConvReadoutColor();
+  s.convResult = m_converter->ConvResultColor();
+  return s;
+}
+
+void Calculator::Form_Unload() {
+  if (m_unloaded) return;
+  m_unloaded = true;
+  if (SettingsStore* store = m_session.Settings()) store->Save(CurrentSettings());
+  m_memory->EraseAll();
+  m_converter->hide();
+  m_tape->hide();
+  if (HelpWindow* help = m_commands->Help()) help->close();
+}
+
+// ---- Colours --------------------------------------------------------------
+
+void Calculator::SetCalcBackground(const QColor& colour) { SetBackground(m_face, colour); }
+void Calculator::SetReadoutBackground(const QColor& colour) { SetBackground(m_readout, colour); }
+
+void Calculator::mnuColor_Click(int index) {
+  const std::optional<QColor> chosen = m_dialogs.chooseColour();
+  if (!chosen) return;
+  const int32_t c = ColourNumber(*chosen);
+  switch (index) {
+    case 0: SetCalcBackground(*chosen); break;
+    case 1: SetReadoutBackground(*chosen); break;
+    case 2: m_memory->SetMemoryBackground(static_cast<std::uint32_t>(c)); break;
+    case 3: m_memory->SetMemoryReadout(static_cast<std::uint32_t>(c)); break;
+    case 4: m_converter->SetConverterColor(c); break;
+    case 5: m_converter->SetConvReadoutColor(c); break;
+    case 6: m_converter->SetConvResultColor(c); break;
+    default: break;
+  }
+  FocusEqual();
+}
+
+// ---- Memory cells -----------------------------------------------------------
+
+void Calculator::NewMemory_Click() { m_memory->NewMemory(); }
+void Calculator::NamedMemory_Click() { m_memory->NamedMemory(); }
+void Calculator::mnuArrangeMemory_Click() { m_memory->Arrange(); }
+void Calculator::ClearMemory_Click() { m_memory->ClearAll(); }
+void Calculator::EraseMemory_Click() { m_memory->EraseAll(); }
+
+void Calculator::Readout_DragDrop(const QMimeData* mime, int x) {
+  m_memory->DropOnReadout(mime, x, 0, m_readout->width());
+  FocusEqual();
+}
+
+void Calculator::RestackAroundContainer(Qt::WindowStates state) {
+  if (state.testFlag(Qt::WindowMinimized)) return;
+  // A maximized container would cover the calculator: it steps down while
+  // the calculator and its visible companions stay above it.
+  KeepOnTop(m_memory->Container(), !state.testFlag(Qt::WindowMaximized));
+  if (m_converter->isVisible()) KeepOnTop(m_converter, true);
+  if (m_tape->isVisible()) KeepOnTop(m_tape, true);
+  KeepOnTop(this, true);
+  FocusEqual();
+}
+
+// ---- Memory files -----------------------------------------------------------
+
+QString Calculator::FileDialogFolder() const {
+  // The program's own folder is read-only once installed: start where the
+  // last memory file was, else in the user's documents.
+  if (!m_memoryFileName.isEmpty()) return QFileInfo(m_memoryFileName).absolutePath();
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void Calculator::mnuOpen_Click() {
+  if (m_memory->Model().NextMemoryNumber() > 1 &&
+      !m_dialogs.confirm(QStringLiteral(
+          "Existing memory and memory tapes will be erased. Are you sure you want to continue?")))
+    return;
+  const QString chosen = m_dialogs.openFile(FileDialogFolder());
+  if (chosen.isEmpty()) return;
+  m_memoryFileName = chosen;
+  LoadMemoryFile();
+}
+
+void Calculator::LoadMemoryFile() {
+  const MemoryFileReadResult result = MemoryFileIo::Load(m_memoryFileName);
+  const QString fileName = QFileInfo(m_memoryFileName).fileName();
+  switch (result.status) {
+    case MemoryFileStatus::Missing:
+      return;
+    case MemoryFileStatus::NotAMemoryFile:
+    case MemoryFileStatus::Unreadable:
+      // Refused before anything is erased: the cells the user has stay.
+      m_dialogs.inform(QStringLiteral("%1 could not be opened as a memory file.\n%2")
+                           .arg(fileName, FromUtf8(result.reason)));
+      return;
+    case MemoryFileStatus::Ok:
+    case MemoryFileStatus::Incomplete:
+      break;
+  }
+  std::vector<MemoryController::LoadedCell> cells;
+  cells.reserve(result.data.cells.size());
+  for (const MemoryCellRecord& cell : result.data.cells) cells.push_back({cell.name, cell.value});
+  const QRect container(result.data.left, result.data.top, result.data.width, result.data.height);
+  m_memory->LoadCells(cells, result.data.memoryWidth, container,
+                      QString::fromStdString(MemoryFileCaption(m_memoryFileName.toStdString())));
+  FocusEqual();
+  if (result.status == MemoryFileStatus::Incomplete)
+    m_dialogs.inform(QStringLiteral("%1 was incomplete: only the cells it holds in full were loaded.\n%2")
+                         .arg(fileName, FromUtf8(result.reason)));
+}
+
+void Calculator::mnuSave_Click() {
+  if (m_memory->Model().TapeCount() <= 1) return;
+  if (m_memoryFileName.isEmpty())
+    mnuSaveAs_Click();
+  else
+    SaveMemoryFile();
+}
+
+void Calculator::mnuSaveAs_Click() {
+  if (m_memory->Model().TapeCount() <= 1) return;
+  const QString chosen = m_dialogs.saveFile(FileDialogFolder());
+  if (chosen.isEmpty()) return;
+  m_memoryFileName = chosen;
+  SaveMemoryFile();
+}
+
+void Calculator::SaveMemoryFile() {
+  MemoryFileData file;
+  const QRect container = m_memory->ContainerGeometry();
+  file.left = container.left();
+  file.top = container.top();
+  file.width = container.width();
+  file.height = container.height();
+  file.memoryWidth = static_cast<int16_t>(m_memory->Model().MemoryWidth());
+  for (const MemoryCell& cell : m_memory->Model().Cells()) file.cells.push_back({cell.name, cell.value});
+  const QString error = MemoryFileIo::Save(m_memoryFileName, file);
+  if (!error.isEmpty()) m_dialogs.inform(error);
+  FocusEqual();
+}
+
+// ---- Converter --------------------------------------------------------------
+
+void Calculator::mnuConverter_Click() {
+  if (m_converter->isHidden()) {
+    m_converter->ShowBeside(this);
+    SetChecked("mnuConverter", true);
+    KeepOnTop(m_converter, true);
+  } else {
+    m_converter->hide();
+    SetChecked("mnuConverter", false);
+  }
+  FocusEqual();
+}
+
+// ---- Printing, help, About, Exit ---------------------------------------------
+
+void Calculator::mnuPrint_Click() { m_printer->PrintCurrentTape(); }
+void Calculator::mnuPrintAll_Click() { m_printer->PrintAllTapes(); }
+
+void Calculator::Exit_Click() { m_commands->Exit_Click(); }
+void Calculator::mnuHelpContents_Click() { m_commands->mnuHelpContents_Click(); }
+void Calculator::mnuAbout_Click() { m_commands->mnuAbout_Click(); }
+
+void Calculator::LiftTopmost() {
+  if (m_tape->isVisible()) KeepOnTop(m_tape, false);
+  if (m_converter->isVisible()) KeepOnTop(m_converter, false);
+  if (m_memory->Container()->isVisible()) KeepOnTop(m_memory->Container(), false);
+  KeepOnTop(this, false);
+}
+
+void Calculator::RestoreTopmost() {
+  if (m_tape->isVisible()) KeepOnTop(m_tape, true);
+  KeepOnTop(this, true);
+  if (m_converter->isVisible()) KeepOnTop(m_converter, true);
+  if (m_memory->Container()->isVisible()) KeepOnTop(m_memory->Container(), true);
+  FocusEqual();
+}
+
+}  // namespace mezura
