@@ -11,7 +11,7 @@
 #include "memory/ui/mdi_form1.h"
 #include "memory/ui/memory_controller.h"
 #include "memory/ui/memory_form.h"
-#include "memory/ui/twips.h"
+#include "tape/twips.h"
 #include "memory/ui/value_drag.h"
 #include "memory/ui/value_label.h"
 
