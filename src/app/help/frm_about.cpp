@@ -1,6 +1,8 @@
 // The About box and its "System Info" command (see the header).
 #include "app/help/frm_about.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -85,6 +87,29 @@ QPixmap DrawEmblem(QSize size, qreal devicePixelRatio) {
   p.drawEllipse(housing.center(), housing.width() * 0.1, housing.width() * 0.1);
   return pixmap;
 }
+
+}  // namespace
+
+QPixmap ProgramIconPixmap(int size) {
+  // The emblem's case alone: the blade does not fit a square.
+  QPixmap pixmap(size, size);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor yellow(0xF2, 0xC2, 0x1B);
+  const QRectF housing(1, 1, size - 2, size - 2);
+  p.setBrush(yellow);
+  p.setPen(QPen(QColor(0x33, 0x33, 0x33), std::max(1, size / 24)));
+  p.drawRoundedRect(housing, size * 0.18, size * 0.18);
+  p.setBrush(QColor(0x55, 0x55, 0x55));
+  p.drawEllipse(housing.center(), housing.width() * 0.28, housing.width() * 0.28);
+  p.setBrush(yellow);
+  p.setPen(Qt::NoPen);
+  p.drawEllipse(housing.center(), housing.width() * 0.1, housing.width() * 0.1);
+  return pixmap;
+}
+
+namespace {
 
 QFrame* EtchLine(QWidget* parent, const QString& name, const TwipRect& place, const QColor& colour) {
   auto* line = new QFrame(parent);

@@ -1,5 +1,7 @@
 #include "memory/ui/memory_form.h"
 
+#include <QPixmap>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -46,7 +48,10 @@ MemoryForm::MemoryForm(MemoryController& controller, int number, QWidget* parent
       m_client(new QWidget),
       m_label(new ValueLabel(m_client)) {
   setObjectName(QStringLiteral("MemoryForm"));
-  setWindowIcon(QIcon());
+  // Cells carry no icon; an empty QIcon would fall back to the program's.
+  QPixmap blank(16, 16);
+  blank.fill(Qt::transparent);
+  setWindowIcon(QIcon(blank));
   m_client->setObjectName(QStringLiteral("MemoryFormClient"));
   SetBackgroundColour(m_client, QColor(128, 128, 128));
   m_label->setObjectName(QStringLiteral("Label1"));
