@@ -229,45 +229,33 @@ void CalculatorEngine::Equal_Click() {
 }
 
 void CalculatorEngine::Square_Click() {
-  if (!HasDimensionMark(m_readout)) {
-    if (m_state.Accumulator) {
-      SetActionLabel("x");
-      m_state.PendingOperation = Operation::Multiply;
-      m_state.DisplayText = m_readout;
-      Evaluate();
-    } else {
-      const std::string entry = m_readout;
-      m_state.DisplayText = entry;
-      Evaluate();
-      if (m_state.Accumulator) {  // absent when the entry was refused: nothing to square
-        m_state.PendingOperation = Operation::Multiply;
-        m_state.DisplayText = entry;
-        Evaluate();
-      }
-    }
-  }
+  if (!HasDimensionMark(m_readout)) ApplyToItself(Operation::Multiply, "x");
   m_host.FocusEqual();
 }
 
 void CalculatorEngine::SquareRoot_Click() {
-  if (!IsCubicText(m_readout)) {
-    if (m_state.Accumulator) {
-      SetActionLabel("Sqt");
-      m_state.PendingOperation = Operation::SquareRoot;
-      m_state.DisplayText = m_readout;
-      Evaluate();
-    } else {
-      const std::string entry = m_readout;
-      m_state.DisplayText = entry;
-      Evaluate();
-      if (m_state.Accumulator) {
-        m_state.PendingOperation = Operation::SquareRoot;
-        m_state.DisplayText = entry;
-        Evaluate();
-      }
-    }
-  }
+  if (!IsCubicText(m_readout)) ApplyToItself(Operation::SquareRoot, "Sqt");
   m_host.FocusEqual();
+}
+
+void CalculatorEngine::ApplyToItself(Operation operation, const char* marker) {
+  if (m_state.Accumulator) {
+    // Right after a result the display shows the total, so it is squared.
+    SetActionLabel(marker);
+    m_state.PendingOperation = operation;
+    m_state.DisplayText = m_readout;
+    Evaluate();
+    return;
+  }
+  // No total yet: the display becomes it (with its tape line), then the
+  // operation applies to it.
+  const std::string entry = m_readout;
+  m_state.DisplayText = entry;
+  Evaluate();
+  if (!m_state.Accumulator) return;  // the entry was refused: nothing to apply to
+  m_state.PendingOperation = operation;
+  m_state.DisplayText = entry;
+  Evaluate();
 }
 
 // ---- Evaluation -----------------------------------------------------------

@@ -137,6 +137,8 @@ class CalculatorEngine {
 
  private:
   void StartFormula(Formula formula, std::string_view prompt);
+  /// Square and square root: `operation` on the total, or on the entry made the total.
+  void ApplyToItself(Operation operation, const char* marker);
   /// Appends `lines` to tape 0 in one reservation; one beep when the tape is full.
   bool AppendTape(const std::vector<std::string>& lines);
   /// Undoes a refused evaluation back to `before` and rejects it (two beeps).

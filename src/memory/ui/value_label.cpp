@@ -42,13 +42,8 @@ void ValueLabel::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ValueLabel::dragEnterEvent(QDragEnterEvent* event) {
-  if (!CarriesValue(event->mimeData())) {
-    event->ignore();
-    return;
-  }
-  event->setDropAction(Qt::CopyAction);
-  event->accept();
-  SetHover(m_imageRule(event->position().toPoint().x()), event->position().toPoint().x());
+  // Entering is the first move: the same acceptance and the same badge.
+  dragMoveEvent(event);
 }
 
 void ValueLabel::dragMoveEvent(QDragMoveEvent* event) {
