@@ -1,5 +1,6 @@
 #include "converter/converter_model.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace mezura {
@@ -15,6 +16,21 @@ constexpr double kSquareInchesPerSquareYard = kInchesPerYard * kInchesPerYard;  
 constexpr double kSquareFeetPerAcre = 43560;
 constexpr double kCubicInchesPerCubicYard = kSquareInchesPerSquareYard * kInchesPerYard;  // 46656
 
+// The short number form of a four-decimal fixed-point value: every digit up
+// to the fourth decimal is kept (a plain ShortNumber would stop at 15
+// significant digits), with the sign place and no leading "0" before ".".
+std::string FourDecimalText(double rounded) {
+  if (rounded == 0) return " 0";
+  char buffer[64];
+  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(rounded), std::chars_format::fixed, 4);
+  if (ec != std::errc()) return ShortNumber(rounded);
+  std::string digits(buffer, end);
+  while (digits.back() == '0') digits.pop_back();
+  if (digits.back() == '.') digits.pop_back();
+  if (digits.size() > 1 && digits[0] == '0' && digits[1] == '.') digits.erase(0, 1);
+  return (rounded < 0 ? "-" : " ") + digits;
+}
+
 std::optional<std::string> Formatted(double value, std::string text) {
   if (!std::isfinite(value)) return std::nullopt;
   return text;
@@ -26,7 +42,7 @@ std::optional<std::string> ConverterFigure(double value, std::string_view suffix
   if (!std::isfinite(value)) return std::nullopt;
   const double rounded = RoundHalfEven(value, 4);
   if (!(std::fabs(rounded) <= kFixedPointLimit)) return std::nullopt;
-  return ShortNumber(rounded == 0 ? 0.0 : rounded) + std::string(suffix);
+  return FourDecimalText(rounded) + std::string(suffix);
 }
 
 ConversionTexts ConvertMeasurement(std::string_view text, int accuracy) {

@@ -128,9 +128,14 @@ void CalculatorEngine::CancelEntry_Click() {
 
 void CalculatorEngine::Pi_Click() {
   if (!(m_readout.empty() || m_readout == kClearedEntry || m_readout == "0" || m_readout == "0\"")) return;
+  const std::string shown = m_readout;
+  const bool hadTotal = m_state.Accumulator.has_value();
   SetReadout(std::string(kPiText));
   m_state.DisplayText = m_readout;
   Evaluate();
+  // With a total, an accepted π leaves a result in the display; π still shown
+  // means the sum was refused, and a π left there would block the digit keys.
+  if (hadTotal && m_readout == kPiText) SetReadout(shown);
 }
 
 void CalculatorEngine::KeyPress(int charCode) {

@@ -69,10 +69,11 @@ std::optional<std::string> MemoryTransfers::SourceText(std::string_view text, Dr
   return std::string(text);
 }
 
-void MemoryTransfers::AppendTapeLine(int tape, std::string_view line) {
+bool MemoryTransfers::AppendTapeLine(int tape, std::string_view line) {
   TapeStore& tapes = m_model.Tapes();
-  if (!tapes.AddTapeRows(tape, 1)) return;
+  if (!tapes.AddTapeRows(tape, 1)) return false;
   tapes.SetTapeLine(tape, tapes.TapeRowCount(tape), line);
+  return true;
 }
 
 bool MemoryTransfers::DimensionsAllowReadoutDrop(std::string_view t) const {
@@ -133,6 +134,9 @@ DropOutcome MemoryTransfers::DropOnReadout(std::string_view text, DragSource sou
 
   if (!s.Accumulator) {
     if (!std::isfinite(v)) {
+      // Refused like every other value that is not a number: two beeps. The
+      // display is left alone, so RejectOperation (which rewrites it) is not used.
+      m_engine.Host().Beep();
       m_engine.Host().Beep();
       return DropOutcome::Refused;
     }
@@ -151,12 +155,13 @@ DropOutcome MemoryTransfers::DropOnReadout(std::string_view text, DragSource sou
   } else if (s.PendingOperation == Operation::None || s.PendingOperation == Operation::Add ||
              s.PendingOperation == Operation::Subtract) {
     s.DisplayText = display;
-    AppendTapeLine(0, line);
+    const bool announced = AppendTapeLine(0, line);
     const AddSubtractResult result = AddSubtractMeasurements(
         r, trimmed, leftHalf ? AddSubtract::Subtract : AddSubtract::Add, m_engine.Accuracy());
     if (result.refused) {
-      // The transfer did not happen, so its line must not stay on the tape.
-      tapes.RemoveLastLine(0);
+      // The transfer did not happen, so its line must not stay on the tape
+      // (and on a full tape, where nothing was announced, nothing is removed).
+      if (announced) tapes.RemoveLastLine(0);
       m_engine.RejectOperation();
       return DropOutcome::Refused;
     }

@@ -74,7 +74,7 @@ class MemoryTransfers {
  private:
   std::optional<std::string> SourceText(std::string_view text, DragSource source) const;
   bool DimensionsAllowReadoutDrop(std::string_view text) const;
-  void AppendTapeLine(int tape, std::string_view line);
+  bool AppendTapeLine(int tape, std::string_view line);
 
   CalculatorEngine& m_engine;
   MemoryModel& m_model;

@@ -58,7 +58,9 @@ TEST(ConverterFigure, RoundsToFourDecimalsHalvesToEven) {
     const char* text;
   } cases[] = {{0.03125, " .0312 x"}, {0.09375, " .0938 x"}, {-0.03125, "-.0312 x"},
                {0.00004, " 0 x"},     {-0.00004, " 0 x"},    {2.5, " 2.5 x"},
-               {1e14, " 100000000000000 x"}};
+               {1e14, " 100000000000000 x"},
+               // every decimal up to the fourth, beyond a double's 15 shortest digits
+               {123456789012.3456, " 123456789012.3456 x"}, {-0.5, "-.5 x"}};
   for (const auto& c : cases) EXPECT_EQ(ConverterFigure(c.value, " x"), c.text) << c.value;
 }
 

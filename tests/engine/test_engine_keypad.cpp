@@ -171,6 +171,14 @@ TEST_F(KeypadTest, PiOnATypedEntryDoesNothing) {
   EXPECT_TRUE(Tape().empty());
 }
 
+TEST_F(KeypadTest, PiRefusedBesideAnAreaTotalGivesTheDisplayBack) {
+  Press("5'=x3'={ce}");  // an area total, the entry cleared
+  Press("{pi}");         // equals would add a plain number to an area: refused
+  EXPECT_EQ(Display(), "0.");
+  Press("7");            // and the digit keys still work
+  EXPECT_EQ(Display(), "7");
+}
+
 TEST_F(KeypadTest, PiCompletesAPendingOperation) {
   Press("2=x{pi}");
   EXPECT_EQ(Display(), " 6 5/16\"");

@@ -196,6 +196,33 @@ TEST_F(TransferTest, RefusedDisplaySumLeavesNoTapeLine) {
   }
 }
 
+TEST_F(TransferTest, RefusedDropsOnAFullTapeOrWithNoNumberRemoveNothing) {
+  // A full calculator tape: the refused sum announced nothing, so the last
+  // real line must stay.
+  ASSERT_TRUE(tapes.AddTapeRows(0, kMaxTapeLines));
+  tapes.SetTapeLine(0, kMaxTapeLines, "last real line");
+  engine.SetReadout(" 1'- 0\" sq.");
+  engine.State().Accumulator = 144;
+  engine.State().FirstOperandText = " 5'- 0\"";
+  EXPECT_EQ(transfers.DropOnReadout(" 2'- 0\"", DragSource::Cell(2), kRightHalf, kLeft, kWidth),
+            DropOutcome::Refused);
+  EXPECT_EQ(tapes.TapeRowCount(0), kMaxTapeLines);
+  EXPECT_EQ(tapes.Line(0, kMaxTapeLines), "last real line");
+
+  // Nothing in progress and a dropped value that is no number: two beeps, as
+  // every value that is not a number is refused, and the display is kept.
+  TapeStore fresh;
+  CalculatorEngine idle{fresh, host};
+  MemoryModel cells{fresh};
+  MemoryTransfers onIdle{idle, cells};
+  host.beeps = 0;
+  EXPECT_EQ(onIdle.DropOnReadout("1/0", DragSource::Cell(1), kRightHalf, kLeft, kWidth), DropOutcome::Refused);
+  EXPECT_EQ(host.beeps, 2);
+  EXPECT_EQ(idle.Readout(), "0.");
+  EXPECT_EQ(fresh.TapeRowCount(0), 0);
+  EXPECT_FALSE(idle.State().Accumulator);
+}
+
 TEST_F(TransferTest, DimensionRulesOfTheDisplay) {
   struct Case {
     Operation op;
