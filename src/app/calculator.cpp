@@ -191,7 +191,12 @@ void Calculator::StartUp() {
 
 // ---- EngineHost ---------------------------------------------------------
 
-void Calculator::Beep() { QApplication::beep(); }
+void Calculator::Beep() {
+  if (m_beepHook)
+    m_beepHook();
+  else
+    QApplication::beep();
+}
 
 void Calculator::ShowMessage(std::string_view text, std::string_view title) {
   // A topmost calculator would cover its own message box: lift it meanwhile.

@@ -16,6 +16,7 @@
 // (calculator_companions.cpp) and persists their settings at start and end.
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -77,6 +78,9 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   /// The modal questions; tests replace them.
   CalculatorDialogs& Dialogs() { return m_dialogs; }
   void SetPrinter(std::unique_ptr<TapePrinter> printer);
+  /// Where beeps go instead of the system beep (tests count them); none
+  /// restores the system beep.
+  void SetBeepHook(std::function<void()> hook) { m_beepHook = std::move(hook); }
   /// The memory file last chosen in Open or Save As.
   QString MemoryFileName() const { return m_memoryFileName; }
   /// The settings as the windows show them now (what Form_Unload writes).
@@ -185,6 +189,7 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   std::unique_ptr<TapePrinter> m_printer;
   std::unique_ptr<ShellCommands> m_commands;
   CalculatorDialogs m_dialogs;
+  std::function<void()> m_beepHook;
   QString m_memoryFileName;
   // Closing runs Form_Unload once, whether from Exit or the close box.
   bool m_unloaded = false;

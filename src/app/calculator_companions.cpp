@@ -71,6 +71,8 @@ void Calculator::BuildCompanions() {
   connect(m_converter, &Converter::closedByUser, this, [this] { SetChecked("mnuConverter", false); });
 
   m_printer = std::make_unique<TapePrinter>(m_session.Tapes(), this);
+  // The tape window's pop-up menu prints through whichever printer is set now.
+  m_tape->SetPrintCommands([this] { m_printer->PrintCurrentTape(); }, [this] { m_printer->PrintAllTapes(); });
 
   m_commands = std::make_unique<ShellCommands>(this);
   m_commands->liftTopmost = [this] { LiftTopmost(); };

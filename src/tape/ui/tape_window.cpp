@@ -2,10 +2,13 @@
 
 #include <algorithm>
 
+#include <QAction>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -68,6 +71,15 @@ TapeWindow::TapeWindow(TapeStore& store, TapeDockHost& host, QWidget* parent)
     connect(button, &QPushButton::clicked, this, [this, i] { cmdScrollTape_Click(i); });
     m_scroll[i] = button;
   }
+
+  m_popup = new QMenu(QStringLiteral("Popup2"), this);
+  m_popup->setObjectName(QStringLiteral("mnuPopup2"));
+  QAction* printTape = m_popup->addAction(QStringLiteral("Print Tape"));
+  printTape->setObjectName(QStringLiteral("mnuPopup2PrintTape"));
+  connect(printTape, &QAction::triggered, this, &TapeWindow::mnuPopup2PrintTape_Click);
+  QAction* printAll = m_popup->addAction(QStringLiteral("Print All Tapes"));
+  printAll->setObjectName(QStringLiteral("mnuPopup2PrintAllTapes"));
+  connect(printAll, &QAction::triggered, this, &TapeWindow::mnuPopup2PrintAllTapes_Click);
 
   m_grid->installEventFilter(this);
   m_grid->viewport()->installEventFilter(this);
@@ -176,6 +188,23 @@ void TapeWindow::SetScrollButtonsVisible(bool visible) {
   for (auto* button : m_scroll) button->setVisible(visible);
 }
 
+void TapeWindow::SetPrintCommands(std::function<void()> printTape, std::function<void()> printAllTapes) {
+  m_printTape = std::move(printTape);
+  m_printAllTapes = std::move(printAllTapes);
+}
+
+void TapeWindow::mnuPopup2PrintTape_Click() {
+  if (m_printTape) m_printTape();
+}
+
+void TapeWindow::mnuPopup2PrintAllTapes_Click() {
+  if (m_printAllTapes) m_printAllTapes();
+}
+
+void TapeWindow::Grid1_MouseDown(Qt::MouseButton button, QPoint globalPos) {
+  if (button == Qt::RightButton) m_popup->popup(globalPos);
+}
+
 void TapeWindow::TapeViewChanged() { ApplyView(); }
 
 void TapeWindow::ApplyView() {
@@ -201,6 +230,17 @@ bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
       // Grid1_GotFocus
       if (watched == m_grid && !m_movingTape && !m_host.CalculatorMinimized()) m_host.RaiseTapeAndCalculator();
+      break;
+    case QEvent::MouseButtonPress:
+      // A right click opens the pop-up menu without moving the grid's
+      // current cell, which is the write cursor the tapes are printed from.
+      if (watched == m_grid->viewport()) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+          Grid1_MouseDown(mouse->button(), mouse->globalPosition().toPoint());
+          return true;
+        }
+      }
       break;
     case QEvent::MouseButtonDblClick:
       if (watched == m_grid->viewport()) {

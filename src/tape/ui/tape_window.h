@@ -6,13 +6,18 @@
 // calculator) and mirrors the store's view state (first visible row and
 // column, title). The store and what is written on it belong to others; the
 // calculator decides when the window is shown and answers TapeDockHost.
+// A right click on the grid opens the pop-up menu mnuPopup2 ("Print Tape",
+// "Print All Tapes"); what printing means is handed in by the calculator
+// (SetPrintCommands), so this window knows nothing of printers.
 
 #include <QWidget>
+#include <functional>
 
 #include "tape/tape_layout.h"
 #include "tape/tape_store.h"
 
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTableView;
 
@@ -43,6 +48,15 @@ class TapeWindow : public QWidget, public TapeStoreListener {
   /// The arrow buttons show while more than one tape is open.
   void SetScrollButtonsVisible(bool visible);
 
+  /// What the pop-up menu's two items do: print the write cursor's tape,
+  /// print every tape. Until they are given the items do nothing.
+  void SetPrintCommands(std::function<void()> printTape, std::function<void()> printAllTapes);
+  void mnuPopup2PrintTape_Click();
+  void mnuPopup2PrintAllTapes_Click();
+  /// The grid's right-button press: opens mnuPopup2 at `globalPos`.
+  void Grid1_MouseDown(Qt::MouseButton button, QPoint globalPos);
+  QMenu* Popup() const { return m_popup; }
+
   /// The outer geometry the layout pass gave the window, in twips.
   TwipRect GeometryTwips() const { return m_geometry; }
   QTableView* Grid() const { return m_grid; }
@@ -67,6 +81,9 @@ class TapeWindow : public QWidget, public TapeStoreListener {
   QLabel* m_title = nullptr;
   QTableView* m_grid = nullptr;
   QPushButton* m_scroll[2] = {nullptr, nullptr};
+  QMenu* m_popup = nullptr;
+  std::function<void()> m_printTape;
+  std::function<void()> m_printAllTapes;
   TwipRect m_geometry;
   QSize m_requestedSize;  // the client size last asked of the window system
   QSize m_refusedSize;    // a size it gave us instead

@@ -1,0 +1,915 @@
+// The calculator window with everything it drives, through the real menu
+// actions and the real widgets: every menu item reaching its handler, the
+// memory cells, drops on the display, memory files on disk, settings that
+// survive a restart, the converter and the companions across minimise and
+// restore, printing through a fake printer, and Exit. Dialogs are answered by
+// fakes, so nothing modal is left on screen.
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <map>
+#include <memory>
+
+#include "app/calculator.h"
+#include "app/help/help_window.h"
+#include "app/help/shell_commands.h"
+#include "app/session.h"
+#include "converter/ui/converter.h"
+#include "measure/measurement.h"
+#include "memory/ui/mdi_form1.h"
+#include "memory/ui/memory_controller.h"
+#include "memory/ui/memory_form.h"
+#include "memory/ui/value_drag.h"
+#include "memory/ui/value_label.h"
+#include "storage/io/settings_store.h"
+#include "tape/ui/tape_printer.h"
+#include "tape/ui/tape_window.h"
+
+namespace mezura {
+
+namespace {
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A printer that keeps the jobs instead of printing them.
+class FakePrintHost : public TapePrintHost {
+ public:
+  QString DefaultPrinterName() override { return QStringLiteral("Fake"); }
+  QString SubmitJob(const QString&, const TapePrintText& doc) override {
+    jobs.push_back(Q(doc.title));
+    return {};
+  }
+  bool OfferPdf(const QString&) override { return false; }
+  QString AskPdfPath(const QString&) override { return {}; }
+  void ShowError(const QString& text) override { errors << text; }
+  QStringList jobs;
+  QStringList errors;
+};
+
+// Answers for the calculator's modal questions, with a count of each.
+struct FakeDialogs {
+  bool confirmAnswer = true;
+  QString openAnswer;
+  QString saveAnswer;
+  std::optional<QColor> colourAnswer;
+  QString nameAnswer = QStringLiteral("Lumber");
+  int confirms = 0, opens = 0, saves = 0, colours = 0, names = 0, beeps = 0;
+  QStringList messages;
+};
+
+}  // namespace
+
+class TestIntegration : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+
+  void menuWalkCoversTheWholeTree();
+  void everyItemReachesItsHandler_data();
+  void everyItemReachesItsHandler();
+  void popupCancelChangesNothing();
+
+  void newMemoryTwiceMakesTwoCellsAndTapes();
+  void namedMemoryTakesTheAskedName();
+  void clearAllResetsValuesEraseAllResetsNumbering();
+
+  void dropOnEmptyAccumulator_data();
+  void dropOnEmptyAccumulator();
+  void dropCompletesPendingMultiply();
+  void squareOntoLinearTotalIsRefused();
+  void textFromAnotherProgram_data();
+  void textFromAnotherProgram();
+
+  void memoryFileSaveAsWritesAndOpenRestores();
+  void notAMemoryFileIsRefusedAndKeepsTheCells();
+  void truncatedFileLoadsCompletePairsAndTells();
+  void saveWithoutCellsDoesNothing();
+
+  void settingsSurviveARestart();
+  void garbageSettingsStartWithDefaultsOnScreen();
+
+  void converterMenuShowsBesideAndHides();
+  void converterClosedByUserUnchecksTheMenu();
+  void minimizeHidesCompanionsRestoreFollowsTheMenus();
+
+  void printMenusUseTheWriteCursorAndEveryTape();
+  void tapePopupOpensOnRightClickAndPrints();
+  void exitWritesTheSettingsAndCloses();
+
+ private:
+  Calculator* Make(Session& session);
+  QAction* Item(const QString& name) const;
+  QAction* ItemOf(Calculator* calc, const QString& name) const;
+  void Drop(QWidget* target, QMimeData* mime, int x);
+  void ClickMenuItem(QMenu* menu, QAction* action);
+  void DropOnReadout(const QString& text, bool rightHalf);
+  int Rows(int tape) const { return m_session->Tapes().TapeRowCount(tape); }
+  QString Line(int tape, int row) const { return Q(m_session->Tapes().Line(tape, row)); }
+  QStringList CellNames() const;
+  QStringList CellValues() const;
+  void Keys(const QStringList& names);
+  /// Closes every modal dialog that opens while `run` runs; returns their titles.
+  QStringList AnswerModals(const std::function<void()>& run);
+
+  std::unique_ptr<QTemporaryDir> m_dir;
+  FakeDialogs m_fake;
+  FakePrintHost m_printHost;
+  Session* m_session = nullptr;
+  Calculator* m_calc = nullptr;
+};
+
+Calculator* TestIntegration::Make(Session& session) {
+  auto* calc = new Calculator(session);
+  CalculatorDialogs& d = calc->Dialogs();
+  d.confirm = [this](const QString&) {
+    ++m_fake.confirms;
+    return m_fake.confirmAnswer;
+  };
+  d.openFile = [this](const QString&) {
+    ++m_fake.opens;
+    return m_fake.openAnswer;
+  };
+  d.saveFile = [this](const QString&) {
+    ++m_fake.saves;
+    return m_fake.saveAnswer;
+  };
+  d.chooseColour = [this]() {
+    ++m_fake.colours;
+    return m_fake.colourAnswer;
+  };
+  d.inform = [this](const QString& text) { m_fake.messages << text; };
+  calc->SetBeepHook([this] { ++m_fake.beeps; });
+  calc->Memory().SetNameAsker([this](const QString&) {
+    ++m_fake.names;
+    return m_fake.nameAnswer;
+  });
+  calc->SetPrinter(std::make_unique<TapePrinter>(session.Tapes(), m_printHost));
+  return calc;
+}
+
+void TestIntegration::init() {
+  m_dir = std::make_unique<QTemporaryDir>();
+  QVERIFY(m_dir->isValid());
+  m_fake = FakeDialogs{};
+  m_printHost.jobs.clear();
+  m_printHost.errors.clear();
+  m_session = new Session;
+  m_calc = Make(*m_session);
+  m_calc->StartUp();
+  QVERIFY(QTest::qWaitForWindowExposed(m_calc));
+}
+
+void TestIntegration::cleanup() {
+  delete m_calc;
+  m_calc = nullptr;
+  delete m_session;
+  m_session = nullptr;
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  const QWidgetList left = QApplication::topLevelWidgets();
+  QStringList names;
+  for (const QWidget* widget : left) names << QString::fromLatin1(widget->metaObject()->className()) + widget->objectName();
+  QVERIFY2(left.isEmpty(), qPrintable(names.join(QLatin1Char(' '))));
+}
+
+QAction* TestIntegration::ItemOf(Calculator* calc, const QString& name) const {
+  auto* action = calc->findChild<QAction*>(name);
+  if (!action && calc->Tape()) action = calc->Tape()->findChild<QAction*>(name);
+  if (!action) qWarning("no menu item %s", qPrintable(name));
+  return action;
+}
+
+QAction* TestIntegration::Item(const QString& name) const { return ItemOf(m_calc, name); }
+
+void TestIntegration::Keys(const QStringList& names) {
+  for (const QString& name : names) {
+    auto* key = m_calc->findChild<QPushButton*>(name);
+    QVERIFY2(key, qPrintable(name));
+    key->click();
+  }
+}
+
+QStringList TestIntegration::CellNames() const {
+  QStringList names;
+  for (const MemoryCell& cell : m_calc->Memory().Model().Cells()) names << Q(cell.name);
+  return names;
+}
+
+QStringList TestIntegration::CellValues() const {
+  QStringList values;
+  for (const MemoryCell& cell : m_calc->Memory().Model().Cells()) values << Q(cell.value);
+  return values;
+}
+
+void TestIntegration::Drop(QWidget* target, QMimeData* mime, int x) {
+  const QPoint at(x, target->height() / 2);
+  QDragEnterEvent enter(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &enter);
+  QDragMoveEvent move(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &move);
+  QDropEvent drop(QPointF(at), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &drop);
+  delete mime;
+}
+
+void TestIntegration::ClickMenuItem(QMenu* menu, QAction* action) {
+  QVERIFY(menu->isVisible());
+  const QRect place = menu->actionGeometry(action);
+  QVERIFY(place.isValid());
+  QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, place.center());
+}
+
+void TestIntegration::DropOnReadout(const QString& text, bool rightHalf) {
+  QLabel* readout = m_calc->Readout();
+  const int x = rightHalf ? readout->width() * 3 / 4 : readout->width() / 4;
+  Drop(readout, EncodeValueDrag(text, DragSource::Cell(1)), x);
+}
+
+QStringList TestIntegration::AnswerModals(const std::function<void()>& run) {
+  QStringList seen;
+  QTimer closer;
+  closer.setInterval(20);
+  connect(&closer, &QTimer::timeout, this, [&] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      seen << QString::fromLatin1(modal->metaObject()->className());
+      modal->close();
+    }
+  });
+  closer.start();
+  run();
+  closer.stop();
+  return seen;
+}
+
+// ---- The menu tree --------------------------------------------------------------
+
+namespace {
+
+// Every item of the menu bar, the calculator's pop-up and the tape's pop-up
+// that runs a handler (separators and submenus excluded).
+const char* const kItems[] = {
+    "mnuOpen", "mnuSave", "mnuSaveAs", "mnuPrint", "mnuPrintAll", "Circumference", "CircArea", "CylVolume",
+    "mnuDiagonal", "Exit", "NewMemory", "NamedMemory", "mnuArrangeMemory", "ClearMemory", "EraseMemory",
+    "Sixteen", "thirtysecond", "ShowKeys", "mnuConverter", "mnuTape", "ZoomSmall", "ZoomLarge", "mnuColor(0)",
+    "mnuColor(1)", "mnuColor(2)", "mnuColor(3)", "mnuColor(4)", "mnuColor(5)", "mnuColor(6)",
+    "mnuHelpContents", "mnuAbout", "mnuPopup1NewMemory", "mnuPopup1NamedMemory", "mnuPopup1Accuracy16",
+    "mnuPopup1Accuracy32", "mnuPopup1Zoom75", "mnuPopup1Zoom100", "mnuPopup1ShowKeys", "mnuPopup1ShowTape",
+    "mnuPopUp1Circumference", "mnuPopUp1AreaofCircle", "mnuPopUp1VolumeofCylinder", "mnuPopUp1Diagonal",
+    "mnuPopup1Cancel", "mnuPopup2PrintTape", "mnuPopup2PrintAllTapes"};
+
+void CollectItems(const QMenu* menu, QStringList& out) {
+  for (QAction* action : menu->actions()) {
+    if (action->isSeparator()) continue;
+    if (action->menu())
+      CollectItems(action->menu(), out);
+    else
+      out << action->objectName();
+  }
+}
+
+}  // namespace
+
+void TestIntegration::menuWalkCoversTheWholeTree() {
+  QStringList walked;
+  for (QAction* top : m_calc->menuBar()->actions()) {
+    QVERIFY(top->menu());
+    CollectItems(top->menu(), walked);
+  }
+  CollectItems(m_calc->Popup(), walked);
+  auto* tapePopup = m_calc->Tape()->findChild<QMenu*>(QStringLiteral("mnuPopup2"));
+  QVERIFY(tapePopup);
+  CollectItems(tapePopup, walked);
+  QStringList expected;
+  for (const char* name : kItems) expected << QString::fromLatin1(name);
+  QCOMPARE(walked, expected);
+}
+
+void TestIntegration::everyItemReachesItsHandler_data() {
+  QTest::addColumn<QString>("item");
+  for (const char* name : kItems) QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestIntegration::everyItemReachesItsHandler() {
+  QFETCH(QString, item);
+  // One cell exists, so that the file, print and memory items have work.
+  Item(QStringLiteral("NewMemory"))->trigger();
+  QCOMPARE(CellNames(), QStringList{QStringLiteral("Memory 1")});
+  m_calc->Memory().Model().SetValue(1, " 2'- 6\" ");
+  m_fake.confirmAnswer = false;
+  m_fake.colourAnswer = QColor(10, 20, 30);
+  const int colour = 10 + 256 * 20 + 65536 * 30;
+
+  // Items that act only from another state get there first.
+  if (item == "Sixteen" || item == "mnuPopup1Accuracy16") Item(QStringLiteral("thirtysecond"))->trigger();
+  if (item == "ZoomLarge" || item == "mnuPopup1Zoom100") Item(QStringLiteral("ZoomSmall"))->trigger();
+  // A single cell stays where it is; two are arranged side by side.
+  if (item == "mnuArrangeMemory") Item(QStringLiteral("NewMemory"))->trigger();
+
+  const QSize size = m_calc->size();
+  const QString prompt = m_calc->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+  const int cells = m_calc->Memory().Model().CellCount();
+  const bool tapeShown = m_calc->Tape()->isVisible();
+  // MemoryForm is the container's sub-window: moving it is what the user does.
+  m_calc->Memory().Form(1)->move(m_calc->Memory().Form(1)->pos() + QPoint(40, 40));
+  const QPoint cellMoved = m_calc->Memory().Form(1)->pos();
+
+  QAction* action = Item(item);
+  QVERIFY(action);
+  const QStringList modals = AnswerModals([&] { action->trigger(); });
+
+  if (item == "mnuOpen") {
+    QCOMPARE(m_fake.confirms, 1);  // a cell exists; the answer was Cancel
+    QCOMPARE(m_fake.opens, 0);
+  } else if (item == "mnuSave" || item == "mnuSaveAs") {
+    QCOMPARE(m_fake.saves, 1);  // no file name yet: Save asks like Save As
+  } else if (item == "mnuPrint" || item == "mnuPopup2PrintTape") {
+    QCOMPARE(m_printHost.jobs.size(), 1);
+  } else if (item == "mnuPrintAll" || item == "mnuPopup2PrintAllTapes") {
+    QCOMPARE(m_printHost.jobs, (QStringList{QStringLiteral("Calculator"), QStringLiteral("Memory 1")}));
+  } else if (item.contains(QLatin1String("Circ")) || item.contains(QLatin1String("Cyl")) ||
+             item.contains(QLatin1String("Diagonal"))) {
+    QVERIFY(m_session->Engine().State().ActiveFormula != Formula::None);
+    QVERIFY(m_calc->findChild<QLabel*>(QStringLiteral("Label1"))->text() != prompt);
+  } else if (item == "Exit") {
+    QVERIFY(!m_calc->isVisible());
+    QVERIFY(!m_calc->Tape()->isVisible());
+    QCOMPARE(m_calc->Memory().Model().CellCount(), 0);
+  } else if (item.contains(QLatin1String("NewMemory"))) {
+    QCOMPARE(m_calc->Memory().Model().CellCount(), cells + 1);
+  } else if (item.contains(QLatin1String("NamedMemory"))) {
+    QCOMPARE(m_fake.names, 1);
+    QCOMPARE(CellNames().last(), QStringLiteral("Lumber"));
+  } else if (item == "mnuArrangeMemory") {
+    QVERIFY(m_calc->Memory().Form(1)->pos() != cellMoved);
+  } else if (item == "ClearMemory") {
+    QCOMPARE(CellValues(), QStringList{QStringLiteral("0.")});
+  } else if (item == "EraseMemory") {
+    QCOMPARE(m_calc->Memory().Model().CellCount(), 0);
+    QVERIFY(!m_calc->Memory().Container()->isVisible());
+  } else if (item == "Sixteen" || item == "mnuPopup1Accuracy16") {
+    QCOMPARE(m_session->Engine().Accuracy(), 16);
+    QVERIFY(Item(QStringLiteral("Sixteen"))->isChecked());
+    QVERIFY(Item(QStringLiteral("mnuPopup1Accuracy16"))->isChecked());
+    QVERIFY(!Item(QStringLiteral("thirtysecond"))->isChecked());
+  } else if (item == "thirtysecond" || item == "mnuPopup1Accuracy32") {
+    QCOMPARE(m_session->Engine().Accuracy(), 32);
+    QVERIFY(Item(QStringLiteral("thirtysecond"))->isChecked());
+    QVERIFY(Item(QStringLiteral("mnuPopup1Accuracy32"))->isChecked());
+    QVERIFY(!Item(QStringLiteral("mnuPopup1Accuracy16"))->isChecked());
+  } else if (item.contains(QLatin1String("ShowKeys"))) {
+    QCOMPARE(m_calc->width(), size.width());
+    QVERIFY(m_calc->height() < size.height());
+    QVERIFY(!Item(QStringLiteral("ShowKeys"))->isChecked());
+    QVERIFY(!Item(QStringLiteral("mnuPopup1ShowKeys"))->isChecked());
+  } else if (item == "mnuConverter") {
+    QVERIFY(m_calc->ConverterWindow()->isVisible());
+    QVERIFY(action->isChecked());
+  } else if (item == "mnuTape" || item == "mnuPopup1ShowTape") {
+    QVERIFY(tapeShown);
+    QVERIFY(!m_calc->Tape()->isVisible());
+    QVERIFY(!Item(QStringLiteral("mnuTape"))->isChecked());
+    QVERIFY(!Item(QStringLiteral("mnuPopup1ShowTape"))->isChecked());
+  } else if (item == "ZoomSmall" || item == "mnuPopup1Zoom75") {
+    QVERIFY(m_calc->width() < size.width());
+    QVERIFY(Item(QStringLiteral("ZoomSmall"))->isChecked());
+    QVERIFY(Item(QStringLiteral("mnuPopup1Zoom75"))->isChecked());
+  } else if (item == "ZoomLarge" || item == "mnuPopup1Zoom100") {
+    QVERIFY(m_calc->width() > size.width());
+    QVERIFY(Item(QStringLiteral("ZoomLarge"))->isChecked());
+    QVERIFY(!Item(QStringLiteral("mnuPopup1Zoom75"))->isChecked());
+  } else if (item.startsWith(QLatin1String("mnuColor("))) {
+    QCOMPARE(m_fake.colours, 1);
+    const QColor chosen = *m_fake.colourAnswer;
+    const int index = item.mid(9, 1).toInt();
+    switch (index) {
+      case 0: QCOMPARE(m_calc->centralWidget()->palette().color(QPalette::Window), chosen); break;
+      case 1: QCOMPARE(m_calc->Readout()->palette().color(QPalette::Window), chosen); break;
+      case 2: QCOMPARE(m_calc->Memory().MemoryBackground(), std::uint32_t(colour)); break;
+      case 3: QCOMPARE(m_calc->Memory().MemoryReadout(), std::uint32_t(colour)); break;
+      case 4: QCOMPARE(m_calc->ConverterWindow()->ConverterColor(), colour); break;
+      case 5: QCOMPARE(m_calc->ConverterWindow()->ConvReadoutColor(), colour); break;
+      case 6: QCOMPARE(m_calc->ConverterWindow()->ConvResultColor(), colour); break;
+      default: QFAIL("no such colour item");
+    }
+  } else if (item == "mnuHelpContents") {
+    // Either the help shows, or (no help file next to the test) a message says why.
+    QVERIFY(m_calc->Commands().Help());
+    QVERIFY(m_calc->Commands().Help()->isVisible() || modals == QStringList{QStringLiteral("QMessageBox")});
+  } else if (item == "mnuAbout") {
+    QCOMPARE(modals.size(), 1);
+    QVERIFY(m_calc->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  } else if (item == "mnuPopup1Cancel") {
+    QCOMPARE(m_calc->size(), size);
+    QCOMPARE(m_calc->Memory().Model().CellCount(), cells);
+  } else {
+    QFAIL("an item without a check");
+  }
+  if (item != "mnuAbout" && item != "mnuHelpContents") QVERIFY2(modals.isEmpty(), qPrintable(modals.join(QLatin1Char(' '))));
+  QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestIntegration::popupCancelChangesNothing() {
+  Keys({QStringLiteral("Number(1)"), QStringLiteral("Number(2)")});
+  const Settings before = m_calc->CurrentSettings();
+  const int rows = Rows(0);
+  QTest::mouseClick(m_calc->centralWidget(), Qt::RightButton, Qt::NoModifier, QPoint(3, 3));
+  QTRY_VERIFY(m_calc->Popup()->isVisible());
+  ClickMenuItem(m_calc->Popup(), Item(QStringLiteral("mnuPopup1Cancel")));
+  QTRY_VERIFY(!m_calc->Popup()->isVisible());
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("12"));
+  QCOMPARE(m_calc->CurrentSettings(), before);
+  QCOMPARE(Rows(0), rows);
+  QCOMPARE(m_fake.beeps, 0);
+}
+
+// ---- Memory cells ---------------------------------------------------------------
+
+void TestIntegration::newMemoryTwiceMakesTwoCellsAndTapes() {
+  auto* leftArrow = m_calc->Tape()->findChild<QPushButton*>(QStringLiteral("cmdScrollTape(0)"));
+  auto* rightArrow = m_calc->Tape()->findChild<QPushButton*>(QStringLiteral("cmdScrollTape(1)"));
+  QVERIFY(leftArrow && rightArrow);
+  QVERIFY(!leftArrow->isVisible());
+  Item(QStringLiteral("NewMemory"))->trigger();
+  Item(QStringLiteral("NewMemory"))->trigger();
+  QCOMPARE(CellNames(), (QStringList{QStringLiteral("Memory 1"), QStringLiteral("Memory 2")}));
+  QCOMPARE(m_calc->Memory().Form(1)->windowTitle(), QStringLiteral("Memory 1"));
+  QCOMPARE(m_calc->Memory().Form(2)->windowTitle(), QStringLiteral("Memory 2"));
+  QVERIFY(m_calc->Memory().Container()->isVisible());
+  QVERIFY(leftArrow->isVisible());
+  QVERIFY(rightArrow->isVisible());
+  const TapeStore& tapes = m_session->Tapes();
+  QVERIFY(tapes.TapeNames().size() >= 3);
+  QCOMPARE(Q(tapes.TapeName(1)), QStringLiteral("Memory 1"));
+  QCOMPARE(Q(tapes.TapeName(2)), QStringLiteral("Memory 2"));
+  // The arrow switches the tape window to the next tape.
+  m_session->Tapes().SelectTape(0, "Calculator");
+  rightArrow->click();
+  QCOMPARE(m_calc->Tape()->Title()->text(), QStringLiteral("Memory 1"));
+}
+
+void TestIntegration::namedMemoryTakesTheAskedName() {
+  Item(QStringLiteral("NamedMemory"))->trigger();
+  QCOMPARE(m_fake.names, 1);
+  QCOMPARE(CellNames(), QStringList{QStringLiteral("Lumber")});
+  QCOMPARE(m_calc->Memory().Form(1)->windowTitle(), QStringLiteral("Lumber"));
+  QCOMPARE(Q(m_session->Tapes().TapeName(1)), QStringLiteral("Lumber"));
+  // Cancelling the name makes no cell.
+  m_fake.nameAnswer.clear();
+  Item(QStringLiteral("mnuPopup1NamedMemory"))->trigger();
+  QCOMPARE(m_fake.names, 2);
+  QCOMPARE(m_calc->Memory().Model().CellCount(), 1);
+}
+
+void TestIntegration::clearAllResetsValuesEraseAllResetsNumbering() {
+  Item(QStringLiteral("NewMemory"))->trigger();
+  Item(QStringLiteral("NewMemory"))->trigger();
+  MemoryModel& model = m_calc->Memory().Model();
+  model.SetValue(1, " 1'- 2\" ");
+  model.SetValue(2, " 3\" ");
+  QCOMPARE(m_calc->Memory().Form(1)->Label1()->text(), QStringLiteral(" 1'- 2\" "));
+  Item(QStringLiteral("ClearMemory"))->trigger();
+  QCOMPARE(CellValues(), (QStringList{QStringLiteral("0."), QStringLiteral("0.")}));
+  QCOMPARE(m_calc->Memory().Form(2)->Label1()->text(), QStringLiteral("0."));
+  QCOMPARE(CellNames().size(), 2);
+
+  Item(QStringLiteral("EraseMemory"))->trigger();
+  QCOMPARE(model.CellCount(), 0);
+  QCOMPARE(model.NextMemoryNumber(), 1);
+  QVERIFY(!m_calc->Memory().Container()->isVisible());
+  QVERIFY(!m_calc->Tape()->findChild<QPushButton*>(QStringLiteral("cmdScrollTape(0)"))->isVisible());
+  Item(QStringLiteral("NewMemory"))->trigger();
+  QCOMPARE(CellNames(), QStringList{QStringLiteral("Memory 1")});
+}
+
+// ---- Drops on the display ----------------------------------------------------------
+
+void TestIntegration::dropOnEmptyAccumulator_data() {
+  QTest::addColumn<bool>("rightHalf");
+  QTest::addColumn<QString>("line");
+  QTest::addColumn<QString>("readout");
+  QTest::addColumn<double>("accumulator");
+  QTest::newRow("right half adds") << true << QStringLiteral(" + 5'- 3 1/2\" ") << QStringLiteral(" 5'- 3 1/2\" ")
+                                   << 63.5;
+  QTest::newRow("left half subtracts") << false << QStringLiteral(" - 5'- 3 1/2\" ")
+                                       << QStringLiteral("- 5'- 3 1/2\" ") << -63.5;
+}
+
+void TestIntegration::dropOnEmptyAccumulator() {
+  QFETCH(bool, rightHalf);
+  QFETCH(QString, line);
+  QFETCH(QString, readout);
+  QFETCH(double, accumulator);
+  QVERIFY(!m_session->Engine().State().Accumulator);
+  const int rows = Rows(0);
+  DropOnReadout(QStringLiteral(" 5'- 3 1/2\" "), rightHalf);
+  QCOMPARE(Rows(0), rows + 1);
+  QCOMPARE(Line(0, rows + 1), line);
+  QCOMPARE(m_calc->Readout()->text(), readout);
+  QVERIFY(m_session->Engine().State().Accumulator);
+  QCOMPARE(*m_session->Engine().State().Accumulator, accumulator);
+  QCOMPARE(m_fake.beeps, 0);
+}
+
+void TestIntegration::dropCompletesPendingMultiply() {
+  // The same product by keys, on an engine of its own, is what the drop must give.
+  Session reference;
+  CalculatorEngine& engine = reference.Engine();
+  engine.Number_Click(2);
+  engine.Foot_Click();
+  engine.Equal_Click();
+  engine.Multiply_Click();
+  engine.Number_Click(3);
+  engine.Foot_Click();
+  engine.Equal_Click();
+  const QString expected = Q(engine.Readout());
+  QVERIFY2(expected.contains(QLatin1String("sq")), qPrintable(expected));
+
+  Keys({QStringLiteral("Number(2)"), QStringLiteral("Foot"), QStringLiteral("Equal"), QStringLiteral("Multiply")});
+  QCOMPARE(m_calc->findChild<QLabel*>(QStringLiteral("ActionLabel"))->text(), QStringLiteral("x"));
+  DropOnReadout(Q(FormatLinear(36, 16)), /*rightHalf=*/false);
+  QCOMPARE(m_calc->Readout()->text(), expected);
+  QCOMPARE(Line(0, Rows(0)), Q(reference.Tapes().Line(0, reference.Tapes().TapeRowCount(0))));
+  QCOMPARE(m_fake.beeps, 0);
+}
+
+void TestIntegration::squareOntoLinearTotalIsRefused() {
+  Keys({QStringLiteral("Number(5)"), QStringLiteral("Foot"), QStringLiteral("Equal")});
+  QVERIFY(m_session->Engine().State().Accumulator);
+  const int rows = Rows(0);
+  const QString first = Q(m_session->Engine().State().FirstOperandText);
+  const QString square = Q(FormatWithSuffix(576, Dimension::Square, 16));
+  QVERIFY2(square.contains(QLatin1String("sq")), qPrintable(square));
+  DropOnReadout(square, true);
+  QCOMPARE(m_fake.beeps, 2);
+  QCOMPARE(Rows(0), rows);
+  QCOMPARE(*m_session->Engine().State().Accumulator, 60.0);
+  QCOMPARE(m_calc->Readout()->text(), first);  // the first operand shown again
+}
+
+void TestIntegration::textFromAnotherProgram_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<bool>("taken");
+  QTest::newRow("a measurement") << QStringLiteral("12 1/2") << true;
+  QTest::newRow("garbage") << QStringLiteral("hello") << false;
+}
+
+void TestIntegration::textFromAnotherProgram() {
+  QFETCH(QString, text);
+  QFETCH(bool, taken);
+  const int rows = Rows(0);
+  const QString shown = m_calc->Readout()->text();
+  auto* mime = new QMimeData;
+  mime->setText(text);
+  Drop(m_calc->Readout(), mime, m_calc->Readout()->width() - 2);
+  if (taken) {
+    QCOMPARE(Rows(0), rows + 1);
+    QVERIFY2(Line(0, rows + 1).startsWith(QLatin1String(" + 12 1/2")), qPrintable(Line(0, rows + 1)));
+    QVERIFY(m_session->Engine().State().Accumulator);
+    QCOMPARE(*m_session->Engine().State().Accumulator, 12.5);
+  } else {
+    QCOMPARE(Rows(0), rows);
+    QVERIFY(!m_session->Engine().State().Accumulator);
+    QCOMPARE(m_calc->Readout()->text(), shown);
+  }
+}
+
+// ---- Memory files ------------------------------------------------------------------
+
+void TestIntegration::memoryFileSaveAsWritesAndOpenRestores() {
+  Item(QStringLiteral("NewMemory"))->trigger();
+  Item(QStringLiteral("NamedMemory"))->trigger();
+  m_calc->Memory().Model().SetValue(2, " 5'- 3 1/2\" ");
+  const QString path = m_dir->filePath(QStringLiteral("job.site.mem"));
+  m_fake.saveAnswer = path;
+  Item(QStringLiteral("mnuSaveAs"))->trigger();
+  QCOMPARE(m_fake.saves, 1);
+  QVERIFY2(m_fake.messages.isEmpty(), qPrintable(m_fake.messages.join(QLatin1Char('\n'))));
+  QCOMPARE(m_calc->MemoryFileName(), path);
+
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  file.close();
+  QVERIFY(bytes.endsWith("\r\n"));
+  QCOMPARE(bytes.count("\r\n"), bytes.count('\n'));  // every line ends in CR LF
+  QList<QByteArray> lines;
+  for (const QByteArray& line : bytes.chopped(2).split('\n')) lines << (line.endsWith('\r') ? line.chopped(1) : line);
+  QCOMPARE(lines.size(), 10);
+  const QRect container = m_calc->Memory().ContainerGeometry();
+  QCOMPARE(lines[0].trimmed().toInt(), container.left());
+  QCOMPARE(lines[1].trimmed().toInt(), container.top());
+  QCOMPARE(lines[2].trimmed().toInt(), container.width());
+  QCOMPARE(lines[3].trimmed().toInt(), container.height());
+  QCOMPARE(lines[4], QByteArray(" 2"));
+  QCOMPARE(lines[5], " " + QByteArray::number(m_calc->Memory().Model().MemoryWidth()));
+  QCOMPARE(lines[6], QByteArray("Memory 1"));
+  QCOMPARE(lines[7], QByteArray("0."));
+  QCOMPARE(lines[8], QByteArray("Lumber"));
+  QCOMPARE(lines[9], QByteArray(" 5'- 3 1/2\" "));
+
+  Item(QStringLiteral("EraseMemory"))->trigger();
+  QCOMPARE(m_calc->Memory().Model().CellCount(), 0);
+  m_fake.openAnswer = path;
+  Item(QStringLiteral("mnuOpen"))->trigger();
+  QCOMPARE(m_fake.confirms, 0);  // nothing made since the erase: no question
+  QCOMPARE(m_fake.opens, 1);
+  QVERIFY2(m_fake.messages.isEmpty(), qPrintable(m_fake.messages.join(QLatin1Char('\n'))));
+  QCOMPARE(CellNames(), (QStringList{QStringLiteral("Memory 1"), QStringLiteral("Lumber")}));
+  QCOMPARE(CellValues(), (QStringList{QStringLiteral("0."), QStringLiteral(" 5'- 3 1/2\" ")}));
+  QCOMPARE(m_calc->Memory().Form(2)->windowTitle(), QStringLiteral("Lumber"));
+  QCOMPARE(m_calc->Memory().Form(2)->Label1()->text(), QStringLiteral(" 5'- 3 1/2\" "));
+  QCOMPARE(m_calc->Memory().Container()->windowTitle(), QStringLiteral("job"));
+  QVERIFY(m_calc->Memory().Container()->isVisible());
+  QCOMPARE(Line(1, 0), QStringLiteral("0."));
+  QCOMPARE(Line(2, 0), QStringLiteral(" 5'- 3 1/2\" "));
+  QCOMPARE(Rows(1), 0);
+  QCOMPARE(Rows(2), 0);
+
+  // Opening over cells asks first; Cancel keeps them.
+  m_fake.confirmAnswer = false;
+  Item(QStringLiteral("mnuOpen"))->trigger();
+  QCOMPARE(m_fake.confirms, 1);
+  QCOMPARE(m_fake.opens, 1);
+  QCOMPARE(CellNames().size(), 2);
+  // Save after a load writes to that file without asking.
+  m_calc->Memory().Model().SetValue(1, " 1\" ");
+  Item(QStringLiteral("mnuSave"))->trigger();
+  QCOMPARE(m_fake.saves, 1);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QVERIFY(file.readAll().contains("Memory 1\r\n 1\" \r\n"));
+}
+
+void TestIntegration::notAMemoryFileIsRefusedAndKeepsTheCells() {
+  Item(QStringLiteral("NewMemory"))->trigger();
+  m_calc->Memory().Model().SetValue(1, " 7\" ");
+  const QString path = m_dir->filePath(QStringLiteral("notes.txt"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write("Shopping list\r\nnails\r\nglue\r\n");
+  file.close();
+  m_fake.openAnswer = path;
+  Item(QStringLiteral("mnuOpen"))->trigger();
+  QCOMPARE(m_fake.confirms, 1);
+  QCOMPARE(m_fake.messages.size(), 1);
+  QVERIFY2(m_fake.messages.first().contains(QLatin1String("notes.txt")), qPrintable(m_fake.messages.first()));
+  QCOMPARE(CellNames(), QStringList{QStringLiteral("Memory 1")});
+  QCOMPARE(CellValues(), QStringList{QStringLiteral(" 7\" ")});
+  QVERIFY(m_calc->Memory().Form(1));
+}
+
+void TestIntegration::truncatedFileLoadsCompletePairsAndTells() {
+  const QString path = m_dir->filePath(QStringLiteral("short.mem"));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(" 1575 \r\n 1635 \r\n 4000 \r\n 2000 \r\n 3\r\n 1935\r\nA\r\n 1\" \r\nB\r\n 2\" \r\nC\r\n");
+  file.close();
+  m_fake.openAnswer = path;
+  Item(QStringLiteral("mnuOpen"))->trigger();
+  QCOMPARE(CellNames(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+  QCOMPARE(CellValues(), (QStringList{QStringLiteral(" 1\" "), QStringLiteral(" 2\" ")}));
+  QCOMPARE(m_fake.messages.size(), 1);
+  QVERIFY2(m_fake.messages.first().contains(QLatin1String("short.mem")), qPrintable(m_fake.messages.first()));
+}
+
+void TestIntegration::saveWithoutCellsDoesNothing() {
+  Item(QStringLiteral("NewMemory"))->trigger();
+  const QString path = m_dir->filePath(QStringLiteral("keep.mem"));
+  m_fake.saveAnswer = path;
+  Item(QStringLiteral("mnuSaveAs"))->trigger();
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  const QByteArray before = file.readAll();
+  file.close();
+  Item(QStringLiteral("EraseMemory"))->trigger();
+  Item(QStringLiteral("mnuSave"))->trigger();
+  Item(QStringLiteral("mnuSaveAs"))->trigger();
+  QCOMPARE(m_fake.saves, 1);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), before);
+  QVERIFY(m_fake.messages.isEmpty());
+}
+
+// ---- Settings ------------------------------------------------------------------------
+
+void TestIntegration::settingsSurviveARestart() {
+  const QString ini = m_dir->filePath(QStringLiteral("Mezura.ini"));
+  const QColor readoutColour(10, 20, 30);
+  QSize size;
+  QPoint place, converterPlace;
+  {
+    Session session(std::make_unique<SettingsStore>(ini));
+    std::unique_ptr<Calculator> calc(Make(session));
+    calc->StartUp();
+    QVERIFY(QTest::qWaitForWindowExposed(calc.get()));
+    ItemOf(calc.get(), QStringLiteral("ZoomSmall"))->trigger();
+    ItemOf(calc.get(), QStringLiteral("thirtysecond"))->trigger();
+    ItemOf(calc.get(), QStringLiteral("mnuConverter"))->trigger();
+    ItemOf(calc.get(), QStringLiteral("ShowKeys"))->trigger();
+    ItemOf(calc.get(), QStringLiteral("mnuTape"))->trigger();
+    m_fake.colourAnswer = readoutColour;
+    ItemOf(calc.get(), QStringLiteral("mnuColor(1)"))->trigger();
+    calc->move(40, 60);
+    QTRY_COMPARE(calc->pos(), QPoint(40, 60));
+    size = calc->size();
+    place = calc->pos();
+    converterPlace = calc->ConverterWindow()->pos();
+    QVERIFY(calc->close());
+    QVERIFY(QFile::exists(ini));
+  }
+  Session session(std::make_unique<SettingsStore>(ini));
+  std::unique_ptr<Calculator> calc(Make(session));
+  calc->StartUp();
+  QVERIFY(QTest::qWaitForWindowExposed(calc.get()));
+  auto checked = [&](const char* name) { return ItemOf(calc.get(), QString::fromLatin1(name))->isChecked(); };
+  QVERIFY(checked("ZoomSmall"));
+  QVERIFY(checked("mnuPopup1Zoom75"));
+  QVERIFY(!checked("ZoomLarge"));
+  QVERIFY(checked("thirtysecond"));
+  QVERIFY(checked("mnuPopup1Accuracy32"));
+  QVERIFY(!checked("Sixteen"));
+  QCOMPARE(session.Engine().Accuracy(), 32);
+  QVERIFY(checked("mnuConverter"));
+  QVERIFY(calc->ConverterWindow()->isVisible());
+  QCOMPARE(calc->ConverterWindow()->pos(), converterPlace);
+  QVERIFY(!checked("ShowKeys"));
+  QVERIFY(!checked("mnuPopup1ShowKeys"));
+  QVERIFY(!checked("mnuTape"));
+  QVERIFY(!calc->Tape()->isVisible());
+  QCOMPARE(calc->size(), size);
+  QCOMPARE(calc->pos(), place);
+  QCOMPARE(calc->Readout()->palette().color(QPalette::Window), readoutColour);
+  calc->close();
+}
+
+void TestIntegration::garbageSettingsStartWithDefaultsOnScreen() {
+  const QString ini = m_dir->filePath(QStringLiteral("Mezura.ini"));
+  {
+    QSettings raw(ini, QSettings::IniFormat);
+    raw.setValue(QStringLiteral("Settings/CalcTop"), QStringLiteral("abc"));
+    raw.setValue(QStringLiteral("Settings/CalcLeft"), QStringLiteral("99999999"));
+    raw.setValue(QStringLiteral("Settings/ConvTop"), QStringLiteral("99999999"));
+    raw.setValue(QStringLiteral("Settings/Zoom"), QStringLiteral("maybe"));
+    raw.setValue(QStringLiteral("Settings/Accuracy"), QStringLiteral("xyz"));
+    raw.setValue(QStringLiteral("Colors/CalcBackground"), QStringLiteral("xyz"));
+    raw.setValue(QStringLiteral("Colors/ReadoutBackground"), QStringLiteral("-5"));
+    raw.setValue(QStringLiteral("Colors/Converter"), QStringLiteral("99999999999"));
+  }
+  Session session(std::make_unique<SettingsStore>(ini));
+  std::unique_ptr<Calculator> calc(Make(session));
+  calc->StartUp();
+  QVERIFY(QTest::qWaitForWindowExposed(calc.get()));
+  QVERIFY(ItemOf(calc.get(), QStringLiteral("ZoomLarge"))->isChecked());
+  QVERIFY(ItemOf(calc.get(), QStringLiteral("Sixteen"))->isChecked());
+  QCOMPARE(session.Engine().Accuracy(), 16);
+  QCOMPARE(calc->centralWidget()->palette().color(QPalette::Window), QColor(0, 128, 128));
+  QCOMPARE(calc->Readout()->palette().color(QPalette::Window), QColor(255, 255, 128));
+  QCOMPARE(calc->ConverterWindow()->ConverterColor(), kDefaultBackgroundColour);
+  const QRect screen = calc->screen()->availableGeometry();
+  QVERIFY2(screen.contains(calc->frameGeometry()), qPrintable(QStringLiteral("%1,%2").arg(calc->x()).arg(calc->y())));
+  calc->close();
+}
+
+// ---- Converter and the companions ------------------------------------------------------
+
+void TestIntegration::converterMenuShowsBesideAndHides() {
+  Converter* converter = m_calc->ConverterWindow();
+  QAction* item = Item(QStringLiteral("mnuConverter"));
+  QVERIFY(!converter->isVisible());
+  item->trigger();
+  QVERIFY(converter->isVisible());
+  QVERIFY(item->isChecked());
+  QVERIFY(!converter->frameGeometry().intersects(m_calc->frameGeometry()));
+  QVERIFY(converter->frameGeometry().top() < m_calc->frameGeometry().bottom());
+  item->trigger();
+  QVERIFY(!converter->isVisible());
+  QVERIFY(!item->isChecked());
+}
+
+void TestIntegration::converterClosedByUserUnchecksTheMenu() {
+  Item(QStringLiteral("mnuConverter"))->trigger();
+  // The close box: the window system's close reaches the widget's window,
+  // which hands the widget a spontaneous close event.
+  QCloseEvent closeBox;
+  QApplication::sendEvent(m_calc->ConverterWindow()->windowHandle(), &closeBox);
+  QTRY_VERIFY(!m_calc->ConverterWindow()->isVisible());
+  QVERIFY(!Item(QStringLiteral("mnuConverter"))->isChecked());
+  // The next click shows it again rather than "hiding" a hidden window.
+  Item(QStringLiteral("mnuConverter"))->trigger();
+  QVERIFY(m_calc->ConverterWindow()->isVisible());
+}
+
+void TestIntegration::minimizeHidesCompanionsRestoreFollowsTheMenus() {
+  Item(QStringLiteral("NewMemory"))->trigger();
+  Item(QStringLiteral("mnuConverter"))->trigger();
+  QWidget* container = m_calc->Memory().Container();
+  QWidget* converter = m_calc->ConverterWindow();
+  TapeWindow* tape = m_calc->Tape();
+  QVERIFY(container->isVisible() && converter->isVisible() && tape->isVisible());
+  m_calc->showMinimized();
+  QTRY_VERIFY(!tape->isVisible());
+  QVERIFY(!converter->isVisible());
+  QVERIFY(!container->isVisible());
+  m_calc->showNormal();
+  QTRY_VERIFY(tape->isVisible());
+  QVERIFY(converter->isVisible());
+  QVERIFY(container->isVisible());
+
+  // With the converter and the tape switched off and no cells, restore shows none of them.
+  Item(QStringLiteral("mnuConverter"))->trigger();
+  Item(QStringLiteral("mnuTape"))->trigger();
+  Item(QStringLiteral("EraseMemory"))->trigger();
+  m_calc->showMinimized();
+  QTRY_VERIFY(m_calc->isMinimized());
+  m_calc->showNormal();
+  QTRY_VERIFY(!m_calc->isMinimized());
+  QVERIFY(!tape->isVisible());
+  QVERIFY(!converter->isVisible());
+  QVERIFY(!container->isVisible());
+}
+
+// ---- Printing ---------------------------------------------------------------------------
+
+void TestIntegration::printMenusUseTheWriteCursorAndEveryTape() {
+  Item(QStringLiteral("NewMemory"))->trigger();
+  Item(QStringLiteral("NamedMemory"))->trigger();
+  m_calc->Memory().SelectCellTape(2);
+  Item(QStringLiteral("mnuPrint"))->trigger();
+  QCOMPARE(m_printHost.jobs, QStringList{QStringLiteral("Lumber")});
+  m_printHost.jobs.clear();
+  Item(QStringLiteral("mnuPrintAll"))->trigger();
+  QCOMPARE(m_printHost.jobs,
+           (QStringList{QStringLiteral("Calculator"), QStringLiteral("Memory 1"), QStringLiteral("Lumber")}));
+  QVERIFY(m_printHost.errors.isEmpty());
+}
+
+void TestIntegration::tapePopupOpensOnRightClickAndPrints() {
+  Item(QStringLiteral("NewMemory"))->trigger();
+  TapeWindow* tape = m_calc->Tape();
+  QVERIFY(tape->isVisible());
+  m_calc->Memory().SelectCellTape(1);
+  const int column = m_session->Tapes().CursorColumn();
+  QCOMPARE(column, 1);
+  QWidget* viewport = tape->Grid()->viewport();
+  QTest::mouseClick(viewport, Qt::RightButton, Qt::NoModifier, QPoint(5, viewport->height() / 2));
+  QTRY_VERIFY(tape->Popup()->isVisible());
+  QCOMPARE(m_session->Tapes().CursorColumn(), column);
+  QCOMPARE(tape->Popup()->actions().size(), 2);
+  QCOMPARE(tape->Popup()->actions().at(0)->text(), QStringLiteral("Print Tape"));
+  QCOMPARE(tape->Popup()->actions().at(1)->text(), QStringLiteral("Print All Tapes"));
+  ClickMenuItem(tape->Popup(), tape->Popup()->actions().at(0));
+  QTRY_VERIFY(!tape->Popup()->isVisible());
+  QCOMPARE(m_printHost.jobs, QStringList{QStringLiteral("Memory 1")});
+  QTest::mouseClick(viewport, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
+  QTRY_VERIFY(tape->Popup()->isVisible());
+  ClickMenuItem(tape->Popup(), tape->Popup()->actions().at(1));
+  QTRY_VERIFY(!tape->Popup()->isVisible());
+  QCOMPARE(m_printHost.jobs,
+           (QStringList{QStringLiteral("Memory 1"), QStringLiteral("Calculator"), QStringLiteral("Memory 1")}));
+  // A left click does not open it.
+  QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  QTest::qWait(20);
+  QVERIFY(!tape->Popup()->isVisible());
+}
+
+// ---- Exit -----------------------------------------------------------------------------------
+
+void TestIntegration::exitWritesTheSettingsAndCloses() {
+  const QString ini = m_dir->filePath(QStringLiteral("Mezura.ini"));
+  Session session(std::make_unique<SettingsStore>(ini));
+  std::unique_ptr<Calculator> calc(Make(session));
+  calc->StartUp();
+  QVERIFY(QTest::qWaitForWindowExposed(calc.get()));
+  ItemOf(calc.get(), QStringLiteral("ZoomSmall"))->trigger();
+  ItemOf(calc.get(), QStringLiteral("NewMemory"))->trigger();
+  QVERIFY(!QFile::exists(ini));
+  ItemOf(calc.get(), QStringLiteral("Exit"))->trigger();
+  QVERIFY(!calc->isVisible());
+  QVERIFY(!calc->Tape()->isVisible());
+  QVERIFY(!calc->Memory().Container()->isVisible());
+  QVERIFY(QFile::exists(ini));
+  SettingsStore reread(ini);
+  QCOMPARE(reread.Read("Settings", "Zoom").value_or(""), std::string("True"));
+}
+
+}  // namespace mezura
+
+QTEST_MAIN(mezura::TestIntegration)
+#include "tst_integration.moc"
