@@ -156,7 +156,8 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   void RedockTape();
   void BuildCompanions();
   void ApplySettings(const Settings& settings);
-  void LoadMemoryFile();
+  /// False when the file was refused (not a memory file, unreadable).
+  bool LoadMemoryFile();
   void SaveMemoryFile();
   QString FileDialogFolder() const;
   void Readout_DragDrop(const QMimeData* mime, int x);

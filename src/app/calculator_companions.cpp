@@ -233,22 +233,25 @@ void Calculator::mnuOpen_Click() {
     return;
   const QString chosen = m_dialogs.openFile(FileDialogFolder());
   if (chosen.isEmpty()) return;
+  // A refused file must not become the file "&Save" writes to: that would
+  // overwrite someone else's document with memory cells without asking.
+  const QString previous = m_memoryFileName;
   m_memoryFileName = chosen;
-  LoadMemoryFile();
+  if (!LoadMemoryFile()) m_memoryFileName = previous;
 }
 
-void Calculator::LoadMemoryFile() {
+bool Calculator::LoadMemoryFile() {
   const MemoryFileReadResult result = MemoryFileIo::Load(m_memoryFileName);
   const QString fileName = QFileInfo(m_memoryFileName).fileName();
   switch (result.status) {
     case MemoryFileStatus::Missing:
-      return;
+      return true;
     case MemoryFileStatus::NotAMemoryFile:
     case MemoryFileStatus::Unreadable:
       // Refused before anything is erased: the cells the user has stay.
       m_dialogs.inform(QStringLiteral("%1 could not be opened as a memory file.\n%2")
                            .arg(fileName, FromUtf8(result.reason)));
-      return;
+      return false;
     case MemoryFileStatus::Ok:
     case MemoryFileStatus::Incomplete:
       break;
@@ -263,6 +266,7 @@ void Calculator::LoadMemoryFile() {
   if (result.status == MemoryFileStatus::Incomplete)
     m_dialogs.inform(QStringLiteral("%1 was incomplete: only the cells it holds in full were loaded.\n%2")
                          .arg(fileName, FromUtf8(result.reason)));
+  return true;
 }
 
 void Calculator::mnuSave_Click() {

@@ -103,6 +103,7 @@ class TestIntegration : public QObject {
   void notAMemoryFileIsRefusedAndKeepsTheCells();
   void truncatedFileLoadsCompletePairsAndTells();
   void saveWithoutCellsDoesNothing();
+  void refusedFileIsNotWhereSaveWrites();
 
   void settingsSurviveARestart();
   void garbageSettingsStartWithDefaultsOnScreen();
@@ -707,13 +708,44 @@ void TestIntegration::saveWithoutCellsDoesNothing() {
   QVERIFY(m_fake.messages.isEmpty());
 }
 
+void TestIntegration::refusedFileIsNotWhereSaveWrites() {
+  Item(QStringLiteral("NewMemory"))->trigger();
+  const QString job = m_dir->filePath(QStringLiteral("job.mem"));
+  m_fake.saveAnswer = job;
+  Item(QStringLiteral("mnuSaveAs"))->trigger();
+  QCOMPARE(m_calc->MemoryFileName(), job);
+
+  const QString notes = m_dir->filePath(QStringLiteral("notes.txt"));
+  const QByteArray text("Shopping list\r\nnails\r\nglue\r\n");
+  QFile file(notes);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(text);
+  file.close();
+  m_fake.openAnswer = notes;
+  Item(QStringLiteral("mnuOpen"))->trigger();
+  QCOMPARE(m_fake.messages.size(), 1);
+  QCOMPARE(m_calc->MemoryFileName(), job);
+
+  // "Save" goes on writing the memory file, never over the refused document.
+  m_calc->Memory().Model().SetValue(1, " 9\" ");
+  Item(QStringLiteral("mnuSave"))->trigger();
+  QCOMPARE(m_fake.saves, 1);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), text);
+  file.close();
+  QFile saved(job);
+  QVERIFY(saved.open(QIODevice::ReadOnly));
+  QVERIFY(saved.readAll().contains(" 9\" \r\n"));
+}
+
 // ---- Settings ------------------------------------------------------------------------
 
 void TestIntegration::settingsSurviveARestart() {
   const QString ini = m_dir->filePath(QStringLiteral("Mezura.ini"));
   const QColor readoutColour(10, 20, 30);
   QSize size;
-  QPoint place, converterPlace;
+  QPoint place, converterPlace, container;
+  Settings colours;
   {
     Session session(std::make_unique<SettingsStore>(ini));
     std::unique_ptr<Calculator> calc(Make(session));
@@ -726,6 +758,13 @@ void TestIntegration::settingsSurviveARestart() {
     ItemOf(calc.get(), QStringLiteral("mnuTape"))->trigger();
     m_fake.colourAnswer = readoutColour;
     ItemOf(calc.get(), QStringLiteral("mnuColor(1)"))->trigger();
+    for (int i : {0, 2, 3, 4, 5, 6}) {
+      m_fake.colourAnswer = QColor(i * 30, 7, 200 - i);
+      ItemOf(calc.get(), QStringLiteral("mnuColor(%1)").arg(i))->trigger();
+    }
+    calc->Memory().MoveContainer(1200, 900);
+    container = calc->Memory().ContainerGeometry().topLeft();
+    colours = calc->CurrentSettings();
     calc->move(40, 60);
     QTRY_COMPARE(calc->pos(), QPoint(40, 60));
     size = calc->size();
@@ -756,6 +795,19 @@ void TestIntegration::settingsSurviveARestart() {
   QCOMPARE(calc->size(), size);
   QCOMPARE(calc->pos(), place);
   QCOMPARE(calc->Readout()->palette().color(QPalette::Window), readoutColour);
+  const Settings now = calc->CurrentSettings();
+  QCOMPARE(now.calcBackground, colours.calcBackground);
+  QCOMPARE(now.readoutBackground, colours.readoutBackground);
+  QCOMPARE(now.memoryBackground, colours.memoryBackground);
+  QCOMPARE(now.memoryReadout, colours.memoryReadout);
+  QCOMPARE(now.converterColor, colours.converterColor);
+  QCOMPARE(now.convReadout, colours.convReadout);
+  QCOMPARE(now.convResult, colours.convResult);
+  QCOMPARE(calc->Memory().ContainerGeometry().topLeft(), container);
+  // A cell made now wears the memory colours that were saved.
+  ItemOf(calc.get(), QStringLiteral("NewMemory"))->trigger();
+  QCOMPARE(calc->Memory().Form(1)->Client()->palette().color(QPalette::Window), QColor(2 * 30, 7, 198));
+  QCOMPARE(calc->Memory().Form(1)->Label1()->palette().color(QPalette::Window), QColor(3 * 30, 7, 197));
   calc->close();
 }
 
