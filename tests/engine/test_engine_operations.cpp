@@ -81,6 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
         // A pending plus on an area total with a length: rejected like a product.
         CalcCase{"PendingPlusOnAreaWithLengthIsRejected", "5'=x3'={ce}+2=", " 15'- 0\" sq.",
                  {"5' ", "x 3' ", kSep, " 15'- 0\" sq. "}, 2160.0, 2},
+        CalcCase{"SquareRootOfAnArea", "5'=x5'={sqrt}", " 5'- 0\"",
+                 {"5' ", "x 5' ", kSep, " 25'- 0\" sq. ", "SQT  ", kSep, " 5'- 0\" "}, 60.0},
         // Square root of a negative total: rejected, nothing recorded.
         CalcCase{"SquareRootOfNegativeEntry", "-4{sqrt}", "-4", {"-4 "}, -4.0, 2},
         CalcCase{"SquareRootOfNegativeResult", "5'=-10'={sqrt}", "- 5'- 0\"", {"5' ", "- 10' ", kSep, "- 5'- 0\" "}, -60.0, 2}),
@@ -107,26 +109,26 @@ TEST_F(EngineTest, OperationKeysShowTheirSign) {
 }
 
 TEST_F(EngineTest, DivisionByZeroShowsTheMessageAndTheTotalAsANumber) {
-  Press("10'=/0=");
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].first, "Can't divide by zero!");
-  EXPECT_EQ(host.messages[0].second, "Error");
-  EXPECT_EQ(Display(), "120");
-  EXPECT_EQ(State().PendingOperation, Operation::None);
-  EXPECT_EQ(State().Accumulator, 120.0);
-  EXPECT_FALSE(State().SecondOperand.has_value());
-  EXPECT_EQ(State().SecondOperandText, "0");
-  EXPECT_EQ(Tape(), (Lines{"10' "}));
+  // An empty display divides by zero too.
+  for (const char* keys : {"10'=/0=", "10'=/="}) {
+    SCOPED_TRACE(keys);
+    Press("{clear}");
+    host.messages.clear();
+    const size_t cleared = Tape().size();
+    Press(keys);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].first, "Can't divide by zero!");
+    EXPECT_EQ(host.messages[0].second, "Error");
+    EXPECT_EQ(Display(), "120");
+    EXPECT_EQ(State().PendingOperation, Operation::None);
+    EXPECT_EQ(State().Accumulator, 120.0);
+    EXPECT_FALSE(State().SecondOperand.has_value());
+    EXPECT_EQ(TapeFrom(cleared), (Lines{"10' "}));
 
-  // The shown number is read back as a plain number of inches.
-  Press("=");
-  EXPECT_EQ(Display(), " 20'- 0\"");
-}
-
-TEST_F(EngineTest, DivisionByAnEmptyDisplayIsADivisionByZero) {
-  Press("10'=/=");
-  EXPECT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(Display(), "120");
+    // The shown number is read back as a plain number of inches.
+    Press("=");
+    EXPECT_EQ(Display(), " 20'- 0\"");
+  }
 }
 
 TEST_F(EngineTest, OperationKeysRightAfterClear) {
@@ -173,12 +175,6 @@ TEST_F(EngineTest, SquareAndRootKeysIgnoreDisplaysTheyCannotTake) {
   EXPECT_EQ(State().PendingOperation, Operation::None);
 }
 
-TEST_F(EngineTest, SquareRootOfAnArea) {
-  Press("5'=x5'={sqrt}");
-  EXPECT_EQ(Display(), " 5'- 0\"");
-  EXPECT_EQ(TapeFrom(4), (Lines{"SQT  ", kSep, " 5'- 0\" "}));
-}
-
 TEST_F(EngineTest, ResultLeavesCaptionsAndFocusReady) {
   Press("5'=+2'");
   const int focus = host.focusCalls;
@@ -191,17 +187,39 @@ TEST_F(EngineTest, ResultLeavesCaptionsAndFocusReady) {
   EXPECT_TRUE(State().SecondOperandText.empty());
 }
 
-TEST_F(EngineTest, KeypadButtonsAndKeyboardAgree) {
-  Press("5{foot}3{space}1{div}2{inch}{equal}{plus}2{foot}{equal}{times}{dot}5{equal}");
-  const std::string display = Display();
-  const auto tape = Tape();
+TEST_F(EngineTest, KeyboardCharactersPressTheirButtons) {
+  struct Case {
+    const char* buttons;
+    const char* keys;
+  };
+  const Case cases[] = {
+      {"5{foot}3{space}1{div}2{inch}{equal}{plus}2{foot}{equal}{times}{dot}5{equal}", "5'3 1/2\"=+2'=x.5="},
+      {"7{equal}{times}2{equal}", "7=X2{enter}"},
+      {"7{equal}{times}2{equal}", "7=*2="},
+      {"7{equal}{clear}", "7=c"},
+      {"7{equal}{clear}", "7=C"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.keys);
+    Press("{clear}");
+    size_t cleared = Tape().size();
+    Press(c.buttons);
+    const std::string display = Display();
+    const std::optional<double> total = State().Accumulator;
+    const auto tape = TapeFrom(cleared);
+    Press("{clear}");
+    cleared = Tape().size();
+    Press(c.keys);
+    EXPECT_EQ(Display(), display);
+    EXPECT_EQ(State().Accumulator, total);
+    EXPECT_EQ(TapeFrom(cleared), tape);
+  }
+  // The first sequence, worked out by hand.
   Press("{clear}");
   const size_t cleared = Tape().size();
   Press("5'3 1/2\"=+2'=x.5=");
-  EXPECT_EQ(Display(), display);
-  EXPECT_EQ(TapeFrom(cleared), tape);
-  EXPECT_EQ(tape.front(), "5'- 3 1/2\" ");
-  EXPECT_EQ(display, " 3'- 7 3/4\"");
+  EXPECT_EQ(Display(), " 3'- 7 3/4\"");
+  EXPECT_EQ(TapeFrom(cleared).front(), "5'- 3 1/2\" ");
 }
 
 TEST_F(EngineTest, EqualsRefusesALengthOnAnAreaTotalAndTheReverse) {
@@ -358,7 +376,6 @@ TEST_F(EngineTest, AccuracyDecidesTheFinestFractionOfLinearResultsOnly) {
   for (const Case& c : {Case{16, " 3 3/8\"", " 11 5/8\" sq."}, Case{32, " 3 13/32\"", " 11 5/8\" sq."}}) {
     Press("{clear}");
     engine.SetAccuracy(c.accuracy);
-    EXPECT_EQ(engine.Accuracy(), c.accuracy);
     Press("3 13/32\"=+0=");
     EXPECT_EQ(Display(), c.linear) << c.accuracy;
     Press("{ce}x3 13/32\"=");
