@@ -88,37 +88,29 @@ TEST(MemoryFileCaption, FileNameWithoutFolderAndFromItsFirstPoint) {
   EXPECT_EQ(MemoryFileCaption("dir.d/.hidden"), "");
 }
 
-TEST(MemoryFileRead, NumberLinesAreLeadingNumbersRoundedHalvesToEven) {
-  const MemoryFileReadResult in =
-      ReadMemoryFile("  1634.5 twips\n1635.5\n-2.5\n 1 5 0 0\n 2.5\n1e3\nA\n1\nB\n2\n");
-  ASSERT_EQ(in.status, MemoryFileStatus::Ok) << in.reason;
-  EXPECT_EQ(in.data.left, 1634);
-  EXPECT_EQ(in.data.top, 1636);
-  EXPECT_EQ(in.data.width, -2);
-  EXPECT_EQ(in.data.height, 1500);
-  EXPECT_EQ(in.data.cells.size(), 2u);
-  EXPECT_EQ(in.data.memoryWidth, 1000);
-}
-
-TEST(MemoryFileRead, LfAndMixedLineEnds) {
-  const MemoryFileReadResult in = ReadMemoryFile(" 1\n 2\r\n 3\r 4\n 1\n 5\nname\r\nvalue");
-  ASSERT_EQ(in.status, MemoryFileStatus::Ok) << in.reason;
-  EXPECT_EQ(in.data.height, 4);
-  ASSERT_EQ(in.data.cells.size(), 1u);
-  EXPECT_EQ(in.data.cells[0], (MemoryCellRecord{"name", "value"}));
-}
-
-TEST(MemoryFileRead, AnsiBytesAreReadAsWindows1252) {
-  const std::string file = " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 2\r\n 1935\r\n"
-                           "Caf\xE9 \x80\x93\x9F\r\n 3\xBD\"\r\n"
-                           "Gr\xC3\xB6\xC3\x9F" "e\r\n\xEF\xBB\r\n";
-  const MemoryFileReadResult in = ReadMemoryFile(file);
-  ASSERT_EQ(in.status, MemoryFileStatus::Ok) << in.reason;
-  ASSERT_EQ(in.data.cells.size(), 2u);
-  EXPECT_EQ(in.data.cells[0].name, "Café €“Ÿ");
-  EXPECT_EQ(in.data.cells[0].value, " 3½\"");
-  EXPECT_EQ(in.data.cells[1].name, "Größe");  // UTF-8 stays UTF-8
-  EXPECT_EQ(in.data.cells[1].value, "ï»");    // a cut-off sequence is ANSI
+TEST(MemoryFileRead, AcceptedFilesGiveEveryField) {
+  const std::string zeros = " 0 \r\n 0 \r\n 0 \r\n 0 \r\n";
+  const struct {
+    const char* what;
+    std::string bytes;
+    MemoryFileData data;
+  } cases[] = {
+      {"number lines are leading numbers rounded halves to even",
+       "  1634.5 twips\n1635.5\n-2.5\n 1 5 0 0\n 2.5\n1e3\nA\n1\nB\n2\n",
+       {1634, 1636, -2, 1500, 1000, {{"A", "1"}, {"B", "2"}}}},
+      {"LF, CR and CR LF line ends", " 1\n 2\r\n 3\r 4\n 1\n 5\nname\r\nvalue", {1, 2, 3, 4, 5, {{"name", "value"}}}},
+      {"ANSI bytes are Windows-1252, UTF-8 stays, a cut-off sequence is ANSI",
+       zeros + " 2\r\n 1935\r\nCaf\xE9 \x80\x93\x9F\r\n 3\xBD\"\r\nGr\xC3\xB6\xC3\x9F" "e\r\n\xEF\xBB\r\n",
+       {0, 0, 0, 0, 1935, {{"Café €“Ÿ", " 3½\""}, {"Größe", "ï»"}}}},
+      {"lines after the last pair are ignored", zeros + " 1\r\n 1935\r\nA\r\n1\r\nB\r\n2\r\n\r\nrubbish\0\r\n"s,
+       {0, 0, 0, 0, 1935, {{"A", "1"}}}},
+      {"NUL characters in texts are dropped", zeros + " 1\n 1935\nA\0B\n\0 1\"\n"s, {0, 0, 0, 0, 1935, {{"AB", " 1\""}}}},
+  };
+  for (const auto& c : cases) {
+    const MemoryFileReadResult in = ReadMemoryFile(c.bytes);
+    EXPECT_EQ(in.status, MemoryFileStatus::Ok) << c.what << ": " << in.reason;
+    EXPECT_EQ(in.data, c.data) << c.what;
+  }
 }
 
 TEST(TextDecoding, InvalidUtf8SequencesFallBackByteByByte) {
@@ -152,20 +144,6 @@ TEST(MemoryFileRead, AFileShorterThanItsCountKeepsTheCompletePairs) {
     ASSERT_EQ(in.data.cells.size(), 2u);
     EXPECT_EQ(in.data.cells[1], (MemoryCellRecord{"B", "2"}));
   }
-}
-
-TEST(MemoryFileRead, LinesAfterTheLastPairAreIgnored) {
-  const MemoryFileReadResult in =
-      ReadMemoryFile(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1\r\n 1935\r\nA\r\n1\r\nB\r\n2\r\n\r\nrubbish\0\r\n"s);
-  EXPECT_EQ(in.status, MemoryFileStatus::Ok);
-  ASSERT_EQ(in.data.cells.size(), 1u);
-  EXPECT_EQ(in.data.cells[0], (MemoryCellRecord{"A", "1"}));
-}
-
-TEST(MemoryFileRead, NulCharactersInTextsAreDropped) {
-  const MemoryFileReadResult in = ReadMemoryFile(" 0\n 0\n 0\n 0\n 1\n 1935\nA\0B\n\0 1\"\n"s);
-  ASSERT_EQ(in.status, MemoryFileStatus::Ok);
-  EXPECT_EQ(in.data.cells[0], (MemoryCellRecord{"AB", " 1\""}));
 }
 
 TEST(MemoryFileRead, WhatIsNotAMemoryFileIsRefusedWithAReason) {
