@@ -97,7 +97,7 @@ TEST(MemoryLayoutTest, RelayoutAndContainerResizeFitTheInnerArea) {
 
   // The user dragged the container narrow: one column, growing rows until all fit.
   const MemoryLayout resized = ContainerResizeLayout(Container(1900, 600), Cells(4), 1935);
-  EXPECT_EQ(resized.columns * resized.rows >= 4, true);
+  EXPECT_GE(resized.columns * resized.rows, 4);
   EXPECT_EQ(resized.containerWidth, resized.columns * 1935 + kFrameWidth);
   ExpectNoOverlapInside(resized);
 }

@@ -281,9 +281,7 @@ TEST_F(TransferTest, PendingMultiplyOrDivideIsCompletedByTheDrop) {
     SCOPED_TRACE(c.result);
     engine.State() = EngineState{};
     Pending(c.first, c.accumulator, c.op, c.marker);
-    for (int x : {kLeftHalf}) {
-      EXPECT_EQ(transfers.DropOnReadout(c.text, DragSource::Cell(1), x, kLeft, kWidth), DropOutcome::Done);
-    }
+    EXPECT_EQ(transfers.DropOnReadout(c.text, DragSource::Cell(1), kLeftHalf, kLeft, kWidth), DropOutcome::Done);
     EXPECT_EQ(engine.Readout(), c.result);
     EXPECT_EQ(engine.State().PendingOperation, Operation::None);
     EXPECT_EQ(tapes.Line(0, tapes.TapeRowCount(0)), c.result + " ");
