@@ -70,6 +70,7 @@ struct FakeDialogs {
   QString saveAnswer;
   std::optional<QColor> colourAnswer;
   QString nameAnswer = QStringLiteral("Lumber");
+  QString confirmText;
   int confirms = 0, opens = 0, saves = 0, colours = 0, names = 0, beeps = 0;
   QStringList messages;
 };
@@ -87,6 +88,7 @@ class TestIntegration : public QObject {
   void everyItemReachesItsHandler_data();
   void everyItemReachesItsHandler();
   void popupCancelChangesNothing();
+  void cancelledColourChangesNothing();
 
   void newMemoryTwiceMakesTwoCellsAndTapes();
   void namedMemoryTakesTheAskedName();
@@ -104,8 +106,10 @@ class TestIntegration : public QObject {
   void truncatedFileLoadsCompletePairsAndTells();
   void saveWithoutCellsDoesNothing();
   void refusedFileIsNotWhereSaveWrites();
+  void openOverMoreCellsLeavesTheTapeWindowOnALiveTape();
 
   void settingsSurviveARestart();
+  void tapeHiddenAtExitDocksWhenShownAfterRestart();
   void garbageSettingsStartWithDefaultsOnScreen();
 
   void converterMenuShowsBesideAndHides();
@@ -113,6 +117,7 @@ class TestIntegration : public QObject {
   void minimizeHidesCompanionsRestoreFollowsTheMenus();
 
   void printMenusUseTheWriteCursorAndEveryTape();
+  void printAllIncludesTapesOfClosedCells();
   void tapePopupOpensOnRightClickAndPrints();
   void exitWritesTheSettingsAndCloses();
 
@@ -141,8 +146,9 @@ class TestIntegration : public QObject {
 Calculator* TestIntegration::Make(Session& session) {
   auto* calc = new Calculator(session);
   CalculatorDialogs& d = calc->Dialogs();
-  d.confirm = [this](const QString&) {
+  d.confirm = [this](const QString& text) {
     ++m_fake.confirms;
+    m_fake.confirmText = text;
     return m_fake.confirmAnswer;
   };
   d.openFile = [this](const QString&) {
@@ -338,6 +344,9 @@ void TestIntegration::everyItemReachesItsHandler() {
 
   if (item == "mnuOpen") {
     QCOMPARE(m_fake.confirms, 1);  // a cell exists; the answer was Cancel
+    QCOMPARE(m_fake.confirmText,
+             QStringLiteral("Existing memory and memory tapes will be erased. Are you sure you want to continue?"));
+    QCOMPARE(CellNames(), QStringList{QStringLiteral("Memory 1")});
     QCOMPARE(m_fake.opens, 0);
   } else if (item == "mnuSave" || item == "mnuSaveAs") {
     QCOMPARE(m_fake.saves, 1);  // no file name yet: Save asks like Save As
@@ -441,6 +450,15 @@ void TestIntegration::popupCancelChangesNothing() {
   QCOMPARE(m_fake.beeps, 0);
 }
 
+void TestIntegration::cancelledColourChangesNothing() {
+  Item(QStringLiteral("NewMemory"))->trigger();
+  const Settings before = m_calc->CurrentSettings();
+  m_fake.colourAnswer.reset();
+  for (int i = 0; i < 7; ++i) Item(QStringLiteral("mnuColor(%1)").arg(i))->trigger();
+  QCOMPARE(m_fake.colours, 7);
+  QCOMPARE(m_calc->CurrentSettings(), before);
+}
+
 // ---- Memory cells ---------------------------------------------------------------
 
 void TestIntegration::newMemoryTwiceMakesTwoCellsAndTapes() {
@@ -527,6 +545,7 @@ void TestIntegration::dropOnEmptyAccumulator() {
   QVERIFY(m_session->Engine().State().Accumulator);
   QCOMPARE(*m_session->Engine().State().Accumulator, accumulator);
   QCOMPARE(m_fake.beeps, 0);
+  QCOMPARE(m_calc->focusWidget(), m_calc->findChild<QPushButton*>(QStringLiteral("Equal")));
 }
 
 void TestIntegration::dropCompletesPendingMultiply() {
@@ -738,6 +757,33 @@ void TestIntegration::refusedFileIsNotWhereSaveWrites() {
   QVERIFY(saved.readAll().contains(" 9\" \r\n"));
 }
 
+void TestIntegration::openOverMoreCellsLeavesTheTapeWindowOnALiveTape() {
+  Item(QStringLiteral("NewMemory"))->trigger();
+  const QString path = m_dir->filePath(QStringLiteral("one.mem"));
+  m_fake.saveAnswer = path;
+  Item(QStringLiteral("mnuSaveAs"))->trigger();
+  Item(QStringLiteral("NewMemory"))->trigger();
+  Item(QStringLiteral("NewMemory"))->trigger();
+  m_calc->Memory().SelectCellTape(3);
+  QCOMPARE(m_calc->Tape()->Title()->text(), QStringLiteral("Memory 3"));
+  m_fake.openAnswer = path;
+  Item(QStringLiteral("mnuOpen"))->trigger();
+  QCOMPARE(m_fake.confirms, 1);
+  QCOMPARE(CellNames(), QStringList{QStringLiteral("Memory 1")});
+  const TapeStore& tapes = m_session->Tapes();
+  QVERIFY(tapes.CursorColumn() <= 1);
+  QVERIFY(m_calc->Tape()->Title()->text() != QStringLiteral("Memory 3"));
+  QVERIFY(m_calc->Tape()->findChild<QPushButton*>(QStringLiteral("cmdScrollTape(1)"))->isVisible());
+  // The arrows walk the tapes that exist now: tape 0 and the loaded cell's.
+  QStringList titles;
+  for (int i = 0; i < 3; ++i) {
+    m_calc->Tape()->cmdScrollTape_Click(1);
+    titles << m_calc->Tape()->Title()->text();
+  }
+  QVERIFY2(!titles.contains(QStringLiteral("Memory 3")) && !titles.contains(QStringLiteral("Memory 2")),
+           qPrintable(titles.join(QLatin1Char(','))));
+}
+
 // ---- Settings ------------------------------------------------------------------------
 
 void TestIntegration::settingsSurviveARestart() {
@@ -808,6 +854,32 @@ void TestIntegration::settingsSurviveARestart() {
   ItemOf(calc.get(), QStringLiteral("NewMemory"))->trigger();
   QCOMPARE(calc->Memory().Form(1)->Client()->palette().color(QPalette::Window), QColor(2 * 30, 7, 198));
   QCOMPARE(calc->Memory().Form(1)->Label1()->palette().color(QPalette::Window), QColor(3 * 30, 7, 197));
+  calc->close();
+}
+
+void TestIntegration::tapeHiddenAtExitDocksWhenShownAfterRestart() {
+  const QString ini = m_dir->filePath(QStringLiteral("Mezura.ini"));
+  {
+    Session session(std::make_unique<SettingsStore>(ini));
+    std::unique_ptr<Calculator> calc(Make(session));
+    calc->StartUp();
+    ItemOf(calc.get(), QStringLiteral("mnuTape"))->trigger();
+    calc->move(120, 200);
+    calc->close();
+  }
+  Session session(std::make_unique<SettingsStore>(ini));
+  std::unique_ptr<Calculator> calc(Make(session));
+  calc->StartUp();
+  QVERIFY(QTest::qWaitForWindowExposed(calc.get()));
+  QVERIFY(!calc->Tape()->isVisible());
+  ItemOf(calc.get(), QStringLiteral("mnuTape"))->trigger();
+  QVERIFY(calc->Tape()->isVisible());
+  // Docked on the calculator's top edge, inset 240 twips on each side.
+  const TwipRect tape = calc->Tape()->GeometryTwips();
+  const TwipRect here = calc->CalculatorRect();
+  QCOMPARE(tape.left, here.left + 240);
+  QCOMPARE(tape.width, here.width - 480);
+  QCOMPARE(tape.top + tape.height, here.top + 60);
   calc->close();
 }
 
@@ -910,6 +982,21 @@ void TestIntegration::printMenusUseTheWriteCursorAndEveryTape() {
   QCOMPARE(m_printHost.jobs,
            (QStringList{QStringLiteral("Calculator"), QStringLiteral("Memory 1"), QStringLiteral("Lumber")}));
   QVERIFY(m_printHost.errors.isEmpty());
+}
+
+void TestIntegration::printAllIncludesTapesOfClosedCells() {
+  Item(QStringLiteral("NewMemory"))->trigger();
+  Item(QStringLiteral("NewMemory"))->trigger();
+  QVERIFY(m_calc->Memory().Form(1)->close());
+  QCOMPARE(CellNames(), QStringList{QStringLiteral("Memory 2")});
+  Item(QStringLiteral("mnuPrintAll"))->trigger();
+  QCOMPARE(m_printHost.jobs,
+           (QStringList{QStringLiteral("Calculator"), QStringLiteral("Memory 1"), QStringLiteral("Memory 2")}));
+  // After Erase All only the calculator's tape is left.
+  m_printHost.jobs.clear();
+  Item(QStringLiteral("EraseMemory"))->trigger();
+  Item(QStringLiteral("mnuPrintAll"))->trigger();
+  QCOMPARE(m_printHost.jobs, QStringList{QStringLiteral("Calculator")});
 }
 
 void TestIntegration::tapePopupOpensOnRightClickAndPrints() {
