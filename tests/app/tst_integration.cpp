@@ -1038,7 +1038,8 @@ void TestIntegration::exitWritesTheSettingsAndCloses() {
   QVERIFY(QTest::qWaitForWindowExposed(calc.get()));
   ItemOf(calc.get(), QStringLiteral("ZoomSmall"))->trigger();
   ItemOf(calc.get(), QStringLiteral("NewMemory"))->trigger();
-  QVERIFY(!QFile::exists(ini));
+  ItemOf(calc.get(), QStringLiteral("mnuConverter"))->trigger();
+  QVERIFY(!QFile::exists(ini));  // nothing is written while the program runs
   ItemOf(calc.get(), QStringLiteral("Exit"))->trigger();
   QVERIFY(!calc->isVisible());
   QVERIFY(!calc->Tape()->isVisible());
@@ -1046,6 +1047,11 @@ void TestIntegration::exitWritesTheSettingsAndCloses() {
   QVERIFY(QFile::exists(ini));
   SettingsStore reread(ini);
   QCOMPARE(reread.Read("Settings", "Zoom").value_or(""), std::string("True"));
+  // Written before the companions were put away: they were showing.
+  QCOMPARE(reread.Read("Settings", "Converter").value_or(""), std::string("True"));
+  QCOMPARE(reread.Read("Settings", "ShowTape").value_or(""), std::string("True"));
+  QVERIFY(!calc->ConverterWindow()->isVisible());
+  QCOMPARE(calc->Memory().Model().CellCount(), 0);
 }
 
 }  // namespace mezura
