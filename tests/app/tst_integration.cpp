@@ -246,7 +246,8 @@ void TestIntegration::ClickMenuItem(QMenu* menu, QAction* action) {
 
 void TestIntegration::DropOnReadout(const QString& text, bool rightHalf) {
   QLabel* readout = m_calc->Readout();
-  const int x = rightHalf ? readout->width() * 3 / 4 : readout->width() / 4;
+  // Just either side of the middle, so that the halves are those of the display as it is now.
+  const int x = rightHalf ? readout->width() / 2 + 2 : readout->width() / 2 - 2;
   Drop(readout, EncodeValueDrag(text, DragSource::Cell(1)), x);
 }
 
@@ -521,19 +522,25 @@ void TestIntegration::clearAllResetsValuesEraseAllResetsNumbering() {
 // ---- Drops on the display ----------------------------------------------------------
 
 void TestIntegration::dropOnEmptyAccumulator_data() {
+  QTest::addColumn<bool>("zoomed");
   QTest::addColumn<bool>("rightHalf");
   QTest::addColumn<QString>("line");
   QTest::addColumn<QString>("readout");
   QTest::addColumn<double>("accumulator");
-  QTest::newRow("right half adds") << true << QStringLiteral(" + 5'- 3 1/2\" ") << QStringLiteral(" 5'- 3 1/2\" ")
-                                   << 63.5;
-  QTest::newRow("left half subtracts") << false << QStringLiteral(" - 5'- 3 1/2\" ")
-                                       << QStringLiteral("- 5'- 3 1/2\" ") << -63.5;
+  for (bool zoomed : {false, true}) {
+    const char* zoom = zoomed ? " at 75%" : " at 100%";
+    QTest::addRow("right half adds%s", zoom) << zoomed << true << QStringLiteral(" + 5'- 3 1/2\" ")
+                                             << QStringLiteral(" 5'- 3 1/2\" ") << 63.5;
+    QTest::addRow("left half subtracts%s", zoom) << zoomed << false << QStringLiteral(" - 5'- 3 1/2\" ")
+                                                 << QStringLiteral("- 5'- 3 1/2\" ") << -63.5;
+  }
 }
 
 void TestIntegration::dropOnEmptyAccumulator() {
+  QFETCH(bool, zoomed);
   QFETCH(bool, rightHalf);
   QFETCH(QString, line);
+  if (zoomed) Item(QStringLiteral("ZoomSmall"))->trigger();
   QFETCH(QString, readout);
   QFETCH(double, accumulator);
   QVERIFY(!m_session->Engine().State().Accumulator);
