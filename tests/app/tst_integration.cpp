@@ -729,9 +729,16 @@ void TestIntegration::saveWithoutCellsDoesNothing() {
   Item(QStringLiteral("mnuSave"))->trigger();
   Item(QStringLiteral("mnuSaveAs"))->trigger();
   QCOMPARE(m_fake.saves, 1);
+  QVERIFY(m_fake.messages.isEmpty());
+  // A save that cannot be written says so and leaves the earlier file whole.
+  Item(QStringLiteral("NewMemory"))->trigger();
+  m_fake.saveAnswer = m_dir->filePath(QStringLiteral("no/such/folder/x.mem"));
+  Item(QStringLiteral("mnuSaveAs"))->trigger();
+  QCOMPARE(m_fake.saves, 2);
+  QCOMPARE(m_fake.messages.size(), 1);
+  QVERIFY(!m_fake.messages.first().isEmpty());
   QVERIFY(file.open(QIODevice::ReadOnly));
   QCOMPARE(file.readAll(), before);
-  QVERIFY(m_fake.messages.isEmpty());
 }
 
 void TestIntegration::refusedFileIsNotWhereSaveWrites() {
