@@ -98,6 +98,7 @@ class TestIntegration : public QObject {
   void dropOnEmptyAccumulator();
   void dropCompletesPendingMultiply();
   void squareOntoLinearTotalIsRefused();
+  void displayDroppedOnACellAddsAndWritesItsTape();
   void textFromAnotherProgram_data();
   void textFromAnotherProgram();
 
@@ -589,6 +590,34 @@ void TestIntegration::squareOntoLinearTotalIsRefused() {
   QCOMPARE(Rows(0), rows);
   QCOMPARE(*m_session->Engine().State().Accumulator, 60.0);
   QCOMPARE(m_calc->Readout()->text(), first);  // the first operand shown again
+}
+
+void TestIntegration::displayDroppedOnACellAddsAndWritesItsTape() {
+  Item(QStringLiteral("NewMemory"))->trigger();
+  Keys({QStringLiteral("Number(5)"), QStringLiteral("Foot"), QStringLiteral("Number(3)"), QStringLiteral("Inch"),
+        QStringLiteral("Equal")});
+  const QString shown = m_calc->Readout()->text();
+  const int calcRows = Rows(0);
+  ValueLabel* cell = m_calc->Memory().Form(1)->Label1();
+  Drop(cell, EncodeValueDrag(shown, DragSource::Readout()), cell->width() / 2 + 2);
+  const QString value = CellValues().first();
+  QCOMPARE(ParseLinear(value.toStdString()), 63.0);
+  QCOMPARE(cell->text(), value);
+  QCOMPARE(Rows(1), 3);
+  auto trimEnd = [](QString text) {
+    while (text.endsWith(QLatin1Char(' '))) text.chop(1);
+    return text;
+  };
+  QCOMPARE(Line(1, 1), QStringLiteral(" + ") + trimEnd(shown) + QLatin1Char(' '));
+  QCOMPARE(Line(1, 2), QStringLiteral("---------------- "));
+  QCOMPARE(Line(1, 3), trimEnd(value) + QLatin1Char(' '));
+  // The display and its tape are left as they were.
+  QCOMPARE(m_calc->Readout()->text(), shown);
+  QCOMPARE(Rows(0), calcRows);
+  // And back: the cell onto the display's left half with a total there subtracts it.
+  DropOnReadout(value, false);
+  QCOMPARE(*m_session->Engine().State().Accumulator, 0.0);
+  QCOMPARE(Line(0, calcRows + 1), QStringLiteral(" - ") + value.trimmed() + QLatin1Char(' '));
 }
 
 void TestIntegration::textFromAnotherProgram_data() {
