@@ -12,7 +12,6 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QLabel>
-#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -24,7 +23,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
-#include <map>
 #include <memory>
 
 #include "app/calculator.h"

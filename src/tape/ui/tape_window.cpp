@@ -21,7 +21,7 @@
 namespace mezura {
 
 namespace {
-// The window frame is not drawn by us: the design counts 120 twips of it in
+// The window frame is not drawn by us: the layout counts 120 twips of it in
 // each direction, so the client area is the outer size less that much.
 constexpr double kFrameTwips = kTapeFrameHeight;
 }  // namespace
@@ -121,7 +121,7 @@ void TapeWindow::Lay(double windowHeight) {
   const QSize client(clientWidth, titleHeight + gridHeight);
   // The bottom edge must overlap the calculator whatever frame the window
   // system really draws (none at all without a window manager): shift by the
-  // difference between the design's frame and the real one.
+  // difference between the frame the layout assumes and the real one.
   const int realFrame = frameGeometry().height() - height();
   const int shift = TwipsToPixels(kFrameTwips) - realFrame;
   const QPoint place(TwipsToPixels(m_geometry.left), TwipsToPixels(m_geometry.top) + shift);
