@@ -48,6 +48,19 @@ QFont BoxFont(double pointSize, bool bold = false) {
   return font;
 }
 
+// The tape measure's case: a rounded square with its winding drum.
+void DrawCase(QPainter& p, const QRectF& housing, int penWidth) {
+  const QColor yellow(0xF2, 0xC2, 0x1B);
+  p.setBrush(yellow);
+  p.setPen(QPen(QColor(0x33, 0x33, 0x33), penWidth));
+  p.drawRoundedRect(housing, housing.width() * 0.18, housing.width() * 0.18);
+  p.setBrush(QColor(0x55, 0x55, 0x55));
+  p.drawEllipse(housing.center(), housing.width() * 0.28, housing.width() * 0.28);
+  p.setBrush(yellow);
+  p.setPen(Qt::NoPen);
+  p.drawEllipse(housing.center(), housing.width() * 0.1, housing.width() * 0.1);
+}
+
 // The maker's emblem: a tape measure whose blade runs down the picture, with
 // inch ticks and the hook at its end.
 QPixmap DrawEmblem(QSize size, qreal devicePixelRatio) {
@@ -75,16 +88,7 @@ QPixmap DrawEmblem(QSize size, qreal devicePixelRatio) {
   p.setBrush(dark);
   p.drawRect(QRectF(blade.left() - 2, blade.bottom(), blade.width() + 4, 4));
 
-  // The case: a rounded square with its winding drum.
-  const QRectF housing(2, 2, w - 4, w - 4);
-  p.setBrush(yellow);
-  p.setPen(QPen(dark, 2));
-  p.drawRoundedRect(housing, w * 0.18, w * 0.18);
-  p.setBrush(QColor(0x55, 0x55, 0x55));
-  p.drawEllipse(housing.center(), housing.width() * 0.28, housing.width() * 0.28);
-  p.setBrush(yellow);
-  p.setPen(Qt::NoPen);
-  p.drawEllipse(housing.center(), housing.width() * 0.1, housing.width() * 0.1);
+  DrawCase(p, QRectF(2, 2, w - 4, w - 4), 2);
   return pixmap;
 }
 
@@ -96,16 +100,7 @@ QPixmap ProgramIconPixmap(int size) {
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
-  const QColor yellow(0xF2, 0xC2, 0x1B);
-  const QRectF housing(1, 1, size - 2, size - 2);
-  p.setBrush(yellow);
-  p.setPen(QPen(QColor(0x33, 0x33, 0x33), std::max(1, size / 24)));
-  p.drawRoundedRect(housing, size * 0.18, size * 0.18);
-  p.setBrush(QColor(0x55, 0x55, 0x55));
-  p.drawEllipse(housing.center(), housing.width() * 0.28, housing.width() * 0.28);
-  p.setBrush(yellow);
-  p.setPen(Qt::NoPen);
-  p.drawEllipse(housing.center(), housing.width() * 0.1, housing.width() * 0.1);
+  DrawCase(p, QRectF(1, 1, size - 2, size - 2), std::max(1, size / 24));
   return pixmap;
 }
 
