@@ -18,6 +18,7 @@
 #include "app/help/shell_commands.h"
 #include "app/session.h"
 #include "converter/ui/converter.h"
+#include "memory/ui/mdi_form1.h"
 #include "memory/ui/memory_controller.h"
 #include "memory/ui/value_label.h"
 #include "tape/ui/design_metrics.h"
@@ -208,6 +209,9 @@ void Calculator::ShowMessage(std::string_view text, std::string_view title) {
 }
 
 void Calculator::FocusEqual() {
+  // The "=" key has the keyboard only while its window is the active one: a
+  // memory window or the converter that took the activation gives it back.
+  if (isVisible() && !isMinimized() && !isActiveWindow()) activateWindow();
   if (m_equal) m_equal->setFocus(Qt::OtherFocusReason);
 }
 
@@ -355,6 +359,12 @@ void Calculator::Form_Resize() {
     m_memory->HideContainer();
     m_converter->hide();
   } else if (!windowState().testFlag(Qt::WindowMaximized)) {
+    // The window manager may have iconified the companions along with the
+    // calculator; shown while still marked minimized they would map iconic
+    // and take the calculator down with them again.
+    for (QWidget* companion : {static_cast<QWidget*>(m_memory->Container()), static_cast<QWidget*>(m_converter),
+                               static_cast<QWidget*>(m_tape)})
+      companion->setWindowState(companion->windowState() & ~Qt::WindowMinimized);
     m_memory->RestoreContainer();
     if (IsChecked("mnuConverter")) m_converter->show();
     if (IsChecked("mnuTape")) {

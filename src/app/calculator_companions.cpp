@@ -5,6 +5,7 @@
 // which menu item, and with which of the calculator's settings.
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -223,7 +224,9 @@ QString Calculator::FileDialogFolder() const {
   // The program's own folder is read-only once installed: start where the
   // last memory file was, else in the user's documents.
   if (!m_memoryFileName.isEmpty()) return QFileInfo(m_memoryFileName).absolutePath();
-  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  // A documents folder that does not exist would be taken for a file name.
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 void Calculator::mnuOpen_Click() {

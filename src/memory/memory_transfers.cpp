@@ -118,7 +118,10 @@ DropOutcome MemoryTransfers::DropOnReadout(std::string_view text, DragSource sou
   }
 
   TapeStore& tapes = m_model.Tapes();
-  tapes.ShowTape(0, std::string(kCalculatorTapeName));
+  // The lines go to the calculator's tape, so that is the tape shown and
+  // scrolled to its end (showing it while the scroll follows a cell's tape
+  // left the new lines out of view).
+  tapes.SelectTape(0, std::string(kCalculatorTapeName));
 
   const std::string r = m_engine.Readout();
   const std::string trimmed(TrimBlanks(t));
@@ -185,6 +188,7 @@ DropOutcome MemoryTransfers::DropOnReadout(std::string_view text, DragSource sou
   } else {
     return DropOutcome::Ignored;
   }
+  tapes.ScrollTapeToEnd();
   m_engine.Host().FocusEqual();
   return DropOutcome::Done;
 }

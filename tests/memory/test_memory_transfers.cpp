@@ -223,6 +223,19 @@ TEST_F(TransferTest, RefusedDropsOnAFullTapeOrWithNoNumberRemoveNothing) {
   EXPECT_FALSE(idle.State().Accumulator);
 }
 
+TEST_F(TransferTest, DisplayDropShowsTheCalculatorTapeAtItsEnd) {
+  // A long calculator tape, and a cell's short tape shown last.
+  ASSERT_TRUE(tapes.AddTapeRows(0, 40));
+  const int cell = model.CreateCell();
+  tapes.SelectTape(cell, "Memory 1");
+  tapes.SetViewGeometry(5 * 225, 225);  // five visible rows
+  Holding(" 1'- 0\"", 12);
+  ASSERT_EQ(transfers.DropOnReadout(" 6\"", DragSource::Cell(cell), kRightHalf, kLeft, kWidth), DropOutcome::Done);
+  EXPECT_EQ(tapes.CurrentTape(), 0);
+  EXPECT_EQ(tapes.View().firstVisibleColumn, 0);
+  EXPECT_EQ(tapes.View().firstVisibleRow, tapes.TapeRowCount(0) - 5 + 1);  // the sum is the bottom row
+}
+
 TEST_F(TransferTest, DimensionRulesOfTheDisplay) {
   struct Case {
     Operation op;

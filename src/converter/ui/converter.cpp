@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QScreen>
 #include <cmath>
 #include <optional>
@@ -57,7 +58,10 @@ std::optional<QString> DraggedValue(const QMimeData* mime) {
 Converter::Converter(QWidget* parent) : QWidget(parent, Qt::Tool) {
   setObjectName(QStringLiteral("Converter"));
   setWindowTitle(QStringLiteral("Converter"));
-  setWindowIcon(QIcon());
+  // The converter carries no icon; an empty QIcon would fall back to the program's.
+  QPixmap blank(16, 16);
+  blank.fill(Qt::transparent);
+  setWindowIcon(QIcon(blank));
   setAcceptDrops(true);
 
   QFont labelFont = font();
@@ -103,12 +107,17 @@ void Converter::SetConvResultColor(int32_t colour) {
   for (QLabel* label : m_results) SetBackground(label, colour);
 }
 
-int32_t Converter::LeftTwips() const { return Twips(frameGeometry().left()); }
-int32_t Converter::TopTwips() const { return Twips(frameGeometry().top()); }
+// The saved place is the client area's top-left: the frame's is not known
+// until the window manager has framed the window, so a place read and
+// restored through the frame drifts by the title bar on every start.
+int32_t Converter::LeftTwips() const { return Twips(geometry().left()); }
+int32_t Converter::TopTwips() const { return Twips(geometry().top()); }
 int32_t Converter::WidthTwips() const { return Twips(width() + 2 * kBorderPixels); }
 int32_t Converter::HeightTwips() const { return Twips(height() + kCaptionPixels + 2 * kBorderPixels); }
 
-void Converter::MoveTwips(int32_t left, int32_t top) { move(Pixels(left), Pixels(top)); }
+void Converter::MoveTwips(int32_t left, int32_t top) {
+  setGeometry(QRect(QPoint(Pixels(left), Pixels(top)), size()));
+}
 
 void Converter::ShowBeside(const QWidget* calculator) {
   const QRect calc = calculator->frameGeometry();
@@ -117,7 +126,8 @@ void Converter::ShowBeside(const QWidget* calculator) {
   const ConverterPlacement place = PlaceConverterBeside(
       Twips(calc.left()), Twips(calc.top()), Twips(calc.width()), Twips(area.left()),
       Twips(area.width()), WidthTwips());
-  MoveTwips(place.left, place.top);
+  // Beside the calculator means frame to frame, top-aligned.
+  move(Pixels(place.left), Pixels(place.top));
   show();
   raise();
 }

@@ -42,12 +42,13 @@ class Converter : public QWidget {
 
   const ConverterModel& Model() const { return m_model; }
 
-  /// The window's outer place and size in twips (as the settings keep them).
+  /// The window's place (its client area's top-left, which round-trips
+  /// exactly whatever the window manager's frame) and outer size, in twips.
   int32_t LeftTwips() const;
   int32_t TopTwips() const;
   int32_t WidthTwips() const;
   int32_t HeightTwips() const;
-  /// Moves the window's outer top-left corner.
+  /// Moves the window's client area to `left`, `top` (as LeftTwips/TopTwips read it).
   void MoveTwips(int32_t left, int32_t top);
   /// Puts the window beside `calculator` (on the side away from the screen
   /// edge, top-aligned) and shows it.

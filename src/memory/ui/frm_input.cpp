@@ -25,7 +25,9 @@ frmInput::frmInput(QWidget* parent)
       m_cancel(new QPushButton(tr("Cancel"), this)) {
   setObjectName(QStringLiteral("frmInput"));
   setWindowTitle(tr("Named Memory"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  // A fixed dialog: a caption and a close box, nothing to minimize or maximize.
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
   setModal(true);
   setFixedSize(TwipsToPixels(3255), TwipsToPixels(1350));
   m_label->setObjectName(QStringLiteral("Label1"));

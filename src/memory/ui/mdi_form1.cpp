@@ -48,8 +48,12 @@ ContainerMetrics MDIForm1::Metrics() const {
 }
 
 QRect MDIForm1::FrameTwips() const {
+  // The place is the client area's top-left: the frame's is not known until
+  // the window manager has framed the window, so a place read and restored
+  // through the frame would drift by the title bar each time. The size is
+  // the outer size, as the layout arithmetic expects.
   const QRect frame = frameGeometry();
-  return QRect(PixelsToTwips(frame.x()), PixelsToTwips(frame.y()), PixelsToTwips(frame.width()),
+  return QRect(PixelsToTwips(geometry().x()), PixelsToTwips(geometry().y()), PixelsToTwips(frame.width()),
                PixelsToTwips(frame.height()));
 }
 
@@ -60,7 +64,9 @@ void MDIForm1::ResizeFrameTwips(int widthTwips, int heightTwips) {
   resize(std::max(1, TwipsToPixels(widthTwips) - extraWidth), std::max(1, TwipsToPixels(heightTwips) - extraHeight));
 }
 
-void MDIForm1::MoveFrameTwips(int leftTwips, int topTwips) { move(TwipsToPixels(leftTwips), TwipsToPixels(topTwips)); }
+void MDIForm1::MoveFrameTwips(int leftTwips, int topTwips) {
+  setGeometry(QRect(QPoint(TwipsToPixels(leftTwips), TwipsToPixels(topTwips)), size()));
+}
 
 void MDIForm1::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);

@@ -118,13 +118,17 @@ void TapeWindow::Lay(double windowHeight) {
   const int titleHeight = TwipsToPixels(kTapeTitleHeight);
   const int gridHeight = TwipsToPixels(snap.gridHeight);
   const int clientWidth = std::max(1, TwipsToPixels(m_geometry.width - kFrameTwips));
-  const QSize client(clientWidth, titleHeight + gridHeight);
+  // The strip the calculator overlaps is the bottom of a frame on a framed
+  // window; here it is an empty margin below the grid, so the newest line
+  // stays readable above the calculator's edge.
+  const int overlap = TwipsToPixels(kTapeDockOverlap);
+  const QSize client(clientWidth, titleHeight + gridHeight + overlap);
   // The bottom edge must overlap the calculator whatever frame the window
   // system really draws (none at all without a window manager): shift by the
   // difference between the frame the layout assumes and the real one.
   const int realFrame = frameGeometry().height() - height();
   const int shift = TwipsToPixels(kFrameTwips) - realFrame;
-  const QPoint place(TwipsToPixels(m_geometry.left), TwipsToPixels(m_geometry.top) + shift);
+  const QPoint place(TwipsToPixels(m_geometry.left), TwipsToPixels(m_geometry.top) + shift - overlap);
   if (pos() != place) move(place);
   if (size() != client && client != m_requestedSize) resize(client);
   m_requestedSize = client;
@@ -158,7 +162,7 @@ void TapeWindow::resizeEvent(QResizeEvent* event) {
   m_refusedSize = event->size();
   // The user (or the window system) resized the window: snap what it got.
   m_requestedSize = QSize();
-  Lay(PixelsToTwips(event->size().height()) + kFrameTwips);
+  Lay(PixelsToTwips(event->size().height()) - kTapeDockOverlap + kFrameTwips);
 }
 
 bool TapeWindow::Grid1_KeyDown(int key) {
