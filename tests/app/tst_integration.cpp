@@ -482,6 +482,15 @@ void TestIntegration::newMemoryTwiceMakesTwoCellsAndTapes() {
   m_session->Tapes().SelectTape(0, "Calculator");
   rightArrow->click();
   QCOMPARE(m_calc->Tape()->Title()->text(), QStringLiteral("Memory 1"));
+  // With the cells' container active (as a window manager makes a window
+  // that was just shown), a memory command gives the keyboard back to the
+  // calculator, so the next key typed reaches the display.
+  m_calc->Memory().Container()->activateWindow();
+  QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(m_calc->Memory().Container()));
+  Item(QStringLiteral("NewMemory"))->trigger();
+  QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(m_calc));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("7"));
 }
 
 void TestIntegration::namedMemoryTakesTheAskedName() {
