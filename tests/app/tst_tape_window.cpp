@@ -49,6 +49,7 @@ class TestTapeWindow : public QObject {
   void resizeSnapsToWholeRows_data();
   void resizeSnapsToWholeRows();
   void followsTheCalculatorAndKeepsItsHeight();
+  void draggingTheTopEdgeResizes();
   void minimizedCalculatorLeavesTheLayoutAlone();
   void doubleClickHides();
   void fullTapeScrollsAndSwitchesQuickly();
@@ -198,6 +199,29 @@ void TestTapeWindow::arrowButtonsSwitchAndShowOnlyWhenAsked() {
   QCOMPARE(m_store->CurrentTape(), 0);
   m_window->SetScrollButtonsVisible(false);
   QVERIFY(!left->isVisible() && !right->isVisible());
+}
+
+void TestTapeWindow::draggingTheTopEdgeResizes() {
+  QLabel* title = m_window->Title();
+  auto send = [title](QEvent::Type type, QPoint global, Qt::MouseButtons buttons, Qt::MouseButton button) {
+    QMouseEvent event(type, title->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(title, &event);
+  };
+  const double start = m_window->GeometryTwips().height;
+  const QPoint edge = title->mapToGlobal(QPoint(20, 2));
+  // Up by 30 px (450 twips, two rows): taller by exactly two rows, bottom still docked.
+  send(QEvent::MouseButtonPress, edge, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseMove, edge - QPoint(0, 30), Qt::LeftButton, Qt::NoButton);
+  send(QEvent::MouseButtonRelease, edge - QPoint(0, 30), Qt::NoButton, Qt::LeftButton);
+  QCOMPARE(m_window->GeometryTwips().height, start + 450);
+  const TwipRect g = m_window->GeometryTwips();
+  QCOMPARE(g.top + g.height, m_host->rect.top + 60);
+  // A press lower in the title is no resize: moving changes nothing.
+  const QPoint middle = title->mapToGlobal(QPoint(20, title->height() - 2));
+  send(QEvent::MouseButtonPress, middle, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseMove, middle - QPoint(0, 60), Qt::LeftButton, Qt::NoButton);
+  send(QEvent::MouseButtonRelease, middle - QPoint(0, 60), Qt::NoButton, Qt::LeftButton);
+  QCOMPARE(m_window->GeometryTwips().height, start + 450);
 }
 
 void TestTapeWindow::resizeSnapsToWholeRows_data() {

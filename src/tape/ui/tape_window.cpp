@@ -21,6 +21,11 @@
 namespace mezura {
 
 namespace {
+// How close to the tape window's top edge a press starts a resize.
+constexpr int kResizeEdgePixels = 5;
+}  // namespace
+
+namespace {
 // The window frame is not drawn by us: the layout counts 120 twips of it in
 // each direction, so the client area is the outer size less that much.
 constexpr double kFrameTwips = kTapeFrameHeight;
@@ -84,6 +89,7 @@ TapeWindow::TapeWindow(TapeStore& store, TapeDockHost& host, QWidget* parent)
   m_grid->installEventFilter(this);
   m_grid->viewport()->installEventFilter(this);
   m_title->installEventFilter(this);
+  m_title->setMouseTracking(true);  // the resize cursor over the top edge
   m_store.AddListener(this);
 
   // First placement: docked on the calculator, five rows high.
@@ -235,7 +241,31 @@ bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
       // Grid1_GotFocus
       if (watched == m_grid && !m_movingTape && !m_host.CalculatorMinimized()) m_host.RaiseTapeAndCalculator();
       break;
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+      if (watched == m_title) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const int y = mouse->globalPosition().toPoint().y();
+        if (m_resizeFromY && event->type() == QEvent::MouseMove) {
+          // Dragging the top edge up makes the tape taller; the layout pass
+          // snaps the height to whole rows and keeps the bottom docked.
+          Lay(m_resizeStartHeight + PixelsToTwips(*m_resizeFromY - y));
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+          m_resizeFromY.reset();
+        }
+        m_title->setCursor(m_resizeFromY || mouse->position().y() < kResizeEdgePixels ? Qt::SizeVerCursor
+                                                                                     : Qt::ArrowCursor);
+      }
+      break;
     case QEvent::MouseButtonPress:
+      if (watched == m_title) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && mouse->position().y() < kResizeEdgePixels) {
+          m_resizeFromY = mouse->globalPosition().toPoint().y();
+          m_resizeStartHeight = m_geometry.height;
+          return true;
+        }
+      }
       // A right click opens the pop-up menu without moving the grid's
       // current cell, which is the write cursor the tapes are printed from.
       if (watched == m_grid->viewport()) {

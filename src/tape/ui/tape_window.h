@@ -12,6 +12,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "tape/tape_layout.h"
 #include "tape/tape_store.h"
@@ -89,6 +90,10 @@ class TapeWindow : public QWidget, public TapeStoreListener {
   QSize m_refusedSize;    // a size it gave us instead
   bool m_inLayout = false;
   bool m_movingTape = false;
+  // The window has no frame to drag, so its top edge is the handle: the
+  // pointer's start and the height at the start of a drag.
+  std::optional<int> m_resizeFromY;
+  double m_resizeStartHeight = 0;
 };
 
 }  // namespace mezura
