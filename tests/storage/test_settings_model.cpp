@@ -5,25 +5,13 @@
 #include <cctype>
 #include <map>
 
+#include "storage/test_settings_context.h"
 #include "storage/settings_model.h"
 
 namespace mezura {
 namespace {
 
-// A 1920 x 1080 screen; the sizes are whole twips so the defaults are exact.
-SettingsContext Context() {
-  SettingsContext c;
-  c.screenWidth = 28800;
-  c.screenHeight = 16200;
-  c.calcWidth = 3600;
-  c.calcHeight = 5000;
-  c.convWidth = 1815;
-  c.convHeight = 2310;
-  c.mdiWidth = 6000;
-  c.mdiHeight = 4000;
-  c.screens = {{0, 0, 28800, 15600}};
-  return c;
-}
+SettingsContext Context() { return testing::TestSettingsContext(); }
 
 // An in-memory store that matches keys without regard to case, as the INI
 // store must.

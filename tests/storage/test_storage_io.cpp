@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <ostream>
 
+#include "storage/test_settings_context.h"
 #include "storage/io/memory_file_io.h"
 #include "storage/io/settings_store.h"
 
@@ -18,19 +19,7 @@ QT_END_NAMESPACE
 namespace mezura {
 namespace {
 
-SettingsContext Context() {
-  SettingsContext c;
-  c.screenWidth = 28800;
-  c.screenHeight = 16200;
-  c.calcWidth = 3600;
-  c.calcHeight = 5000;
-  c.convWidth = 1815;
-  c.convHeight = 2310;
-  c.mdiWidth = 6000;
-  c.mdiHeight = 4000;
-  c.screens = {{0, 0, 28800, 15600}};
-  return c;
-}
+SettingsContext Context() { return testing::TestSettingsContext(); }
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
   QFile file(path);
