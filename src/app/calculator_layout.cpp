@@ -49,7 +49,8 @@ std::span<const KeyDefinition> KeypadTable() { return kKeys; }
 
 TwipRect ZoomSmallRect(const TwipRect& design) {
   TwipRect r{design.left * 0.75, design.top * 0.75, design.width * 0.75, design.height * 0.75};
-  // Kept from the original layout: it nudges every other key 10 twips right.
+  // The compact layout nudges a key 10 twips right when its scaled left
+  // rounds to an even number, which spaces the columns as users know them.
   if (static_cast<long long>(std::nearbyint(r.left)) % 2 == 0) r.left += 10;
   return r;
 }
