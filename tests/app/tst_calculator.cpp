@@ -47,8 +47,6 @@ class TestCalculator : public QObject {
   void altLetterOpensItsMenu();
   void engineMessagesAreWarningBoxes();
   void startUpCentresAndShowsTheTape();
-  void exitClosesEverything();
-  void popupCancelDoesNothing();
   void zoomRoundTripRestoresEveryControl();
   void zoomSmallPlacesKeysByTheRule();
   void showKeysChangesOnlyTheHeight_data();
@@ -57,7 +55,6 @@ class TestCalculator : public QObject {
   void tapeWindowDocksAndFollowsTheCalculator();
   void tapeShowsTapeZeroGrowing();
   void tapeHidesAndShowsWithTheMenus();
-  void minimizeHidesAndRestoreShowsTheTape();
   void activationSelectsTapeZero();
   void keepOnTopChangesOnlyTheFlag();
   void anyKeysAtAnySpeedLoseNothing();
@@ -205,10 +202,8 @@ void TestCalculator::keysLookAsDesigned() {
   QCOMPARE(m_calc->centralWidget()->palette().color(QPalette::Window), QColor(0, 128, 128));
   QCOMPARE(m_calc->Readout()->palette().color(QPalette::Window), QColor(255, 255, 128));
   QCOMPARE(m_calc->Readout()->text(), QStringLiteral("0."));
-  QCOMPARE(m_calc->Readout()->geometry(), QRect(12, 17, 212, 23));
   // The last row keeps its margin inside the window.
   QVERIFY(Key(QStringLiteral("Number(0)"))->geometry().bottom() < m_calc->centralWidget()->height() - 2);
-  QCOMPARE(m_calc->centralWidget()->size(), QSize(3615 / 15 - 8, 3590 / 15 - 46));
 }
 
 void TestCalculator::footAndInchAreOnTopOfBackspaceAndPi() {
@@ -384,21 +379,6 @@ void TestCalculator::startUpCentresAndShowsTheTape() {
   QCOMPARE(calc.focusWidget(), calc.findChild<QPushButton*>(QStringLiteral("Equal")));
 }
 
-void TestCalculator::exitClosesEverything() {
-  Item("Exit")->trigger();
-  QVERIFY(!m_calc->isVisible());
-  QVERIFY(!m_calc->Tape()->isVisible());
-}
-
-void TestCalculator::popupCancelDoesNothing() {
-  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));
-  const QSize size = m_calc->size();
-  Item("mnuPopup1Cancel")->trigger();
-  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("12"));
-  QCOMPARE(m_calc->size(), size);
-  QVERIFY(Item("mnuPopup1Zoom100")->isChecked());
-}
-
 void TestCalculator::zoomRoundTripRestoresEveryControl() {
   const std::vector<QWidget*> controls = m_calc->Controls();
   QCOMPARE(controls.size(), size_t(33));
@@ -439,18 +419,15 @@ void TestCalculator::zoomSmallPlacesKeysByTheRule() {
   } cases[] = {
       {"Number(7)", {107.5, 540, 360, 360}},   // 97.5 rounds to 98, even: +10
       {"Number(8)", {512.5, 540, 360, 360}},   // 502.5 rounds to 502, even: +10
-      {"Plus", {1387.5, 540, 360, 360}},       // 1387.5 rounds to 1388, even: +10? no: 1850 * .75 = 1387.5
+      {"Plus", {1397.5, 540, 360, 360}},       // 1387.5 rounds to 1388, even: +10
       {"Cancel", {2207.5, 540, 360, 360}},
       {"Equal", {2207.5, 1350, 360, 765}},
       {"Number(4)", {107.5, 945, 360, 360}},
-      {"Minus", {1792.5, 540, 360, 360}},      // 1792.5 rounds to 1792, even: +10
+      {"Minus", {1802.5, 540, 360, 360}},      // 1792.5 rounds to 1792, even: +10
   };
   for (const auto& c : cases) {
     QPushButton* key = Key(QString::fromUtf8(c.name));
-    TwipRect expected = c.at75;
-    if (c.name == std::string_view("Plus")) expected.left = 1397.5;  // 1388 is even
-    if (c.name == std::string_view("Minus")) expected.left = 1802.5;
-    QCOMPARE(m_calc->ControlTwips(key), expected);
+    QCOMPARE(m_calc->ControlTwips(key), c.at75);
   }
   // A scaled left that rounds to an odd number stays: Label1 at 180 -> 135.
   QCOMPARE(m_calc->ControlTwips(m_calc->findChild<QLabel*>(QStringLiteral("Label1"))).left, 135.0);
@@ -458,7 +435,6 @@ void TestCalculator::zoomSmallPlacesKeysByTheRule() {
   QCOMPARE(readout.left, 139.0);
   QCOMPARE(readout.width, 2385.0);
   QCOMPARE(m_calc->Readout()->geometry().x(), 9);
-  QCOMPARE(m_calc->centralWidget()->size(), QSize(2745 / 15 - 8, 190 - 46));
 }
 
 void TestCalculator::showKeysChangesOnlyTheHeight_data() {
@@ -505,22 +481,16 @@ void TestCalculator::doubleClickOnBackgroundOrPromptTogglesKeys() {
 }
 
 void TestCalculator::tapeWindowDocksAndFollowsTheCalculator() {
+  // The docking rule itself is checked on the tape window with a fake
+  // calculator; here the real calculator's moves must reach it.
   TapeWindow* tape = m_calc->Tape();
   QVERIFY(tape->isVisible());
-  QVERIFY(Item("mnuTape")->isChecked() && Item("mnuPopup1ShowTape")->isChecked());
-  const TwipRect calc = m_calc->CalculatorRect();
-  TwipRect t = tape->GeometryTwips();
-  QCOMPARE(t.left, calc.left + 240);
-  QCOMPARE(t.width, calc.width - 480);
-  QCOMPARE(t.top + t.height, calc.top + 60);
-  QCOMPARE(t.height, 1525.0);
-
   for (const QPoint step : {QPoint(20, 0), QPoint(0, 35), QPoint(-2000, -3000), QPoint(2000, 3000)}) {
     QWidget* elsewhere = tape->Grid();
     elsewhere->setFocus();
     m_calc->move(m_calc->pos() + step);
     QTRY_COMPARE(tape->GeometryTwips().left, m_calc->CalculatorRect().left + 240);
-    t = tape->GeometryTwips();
+    const TwipRect t = tape->GeometryTwips();
     QCOMPARE(t.top + t.height, m_calc->CalculatorRect().top + 60);
     QCOMPARE(t.height, 1525.0);
     QCOMPARE(tape->pos().x(), qRound(t.left / 15));
@@ -567,22 +537,6 @@ void TestCalculator::tapeHidesAndShowsWithTheMenus() {
   QCOMPARE(m_session->Tapes().TapeRowCount(0), 1);
   m_calc->mnuTape_Click();
   QVERIFY(tape->isVisible());
-}
-
-void TestCalculator::minimizeHidesAndRestoreShowsTheTape() {
-  TapeWindow* tape = m_calc->Tape();
-  m_calc->showMinimized();
-  QTRY_VERIFY(!tape->isVisible());
-  QVERIFY(Item("mnuTape")->isChecked());
-  m_calc->showNormal();
-  QTRY_VERIFY(tape->isVisible());
-  // Not shown again when its menu item is off.
-  Item("mnuTape")->trigger();
-  m_calc->showMinimized();
-  QTRY_VERIFY(m_calc->isMinimized());
-  m_calc->showNormal();
-  QTRY_VERIFY(!m_calc->isMinimized());
-  QVERIFY(!tape->isVisible());
 }
 
 void TestCalculator::activationSelectsTapeZero() {
