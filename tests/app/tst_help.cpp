@@ -1,7 +1,6 @@
 // The help window: the help file opened at its contents, every contents link
-// landing on a section, the find box, a missing file, and the Exit and Help
-// commands.
-#include <QCloseEvent>
+// landing on a section, the find box, a missing file, and the Help command
+// (Exit is driven through the real menu in the integration test).
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -43,17 +42,6 @@ bool ContentsListInView(QTextBrowser& browser) {
   const int scrolled = browser.verticalScrollBar()->value();
   return top.top() >= scrolled && bottom.bottom() <= scrolled + browser.viewport()->height();
 }
-
-class ClosingWidget : public QWidget {
- public:
-  int closes = 0;
-
- protected:
-  void closeEvent(QCloseEvent* event) override {
-    ++closes;
-    QWidget::closeEvent(event);
-  }
-};
 
 }  // namespace
 
@@ -163,15 +151,6 @@ class TstHelp : public QObject {
       QVERIFY(help->isVisible());
     }
     QVERIFY(QFile::remove(besideProgram));
-  }
-
-  void exitClosesTheCalculator() {
-    ClosingWidget calculator;
-    calculator.show();
-    ShellCommands commands(&calculator);
-    commands.Exit_Click();
-    QCOMPARE(calculator.closes, 1);
-    QVERIFY(!calculator.isVisible());
   }
 };
 
