@@ -99,10 +99,9 @@ class TestIntegration : public QObject {
   void textFromAnotherProgram();
 
   void memoryFileSaveAsWritesAndOpenRestores();
-  void notAMemoryFileIsRefusedAndKeepsTheCells();
   void truncatedFileLoadsCompletePairsAndTells();
   void saveWithoutCellsDoesNothing();
-  void refusedFileIsNotWhereSaveWrites();
+  void refusedFileKeepsTheCellsAndIsNotWhereSaveWrites();
   void openOverMoreCellsLeavesTheTapeWindowOnALiveTape();
 
   void settingsSurviveARestart();
@@ -119,6 +118,13 @@ class TestIntegration : public QObject {
 
  private:
   Calculator* Make(Session& session);
+  // A second program run over the settings file `ini`; the calculator goes first.
+  struct Run {
+    std::unique_ptr<Session> session;
+    std::unique_ptr<Calculator> calc;
+  };
+  void StartWith(const QString& ini, Run& run);
+  QString WriteFile(const QString& name, const QByteArray& bytes);
   QAction* Item(const QString& name) const;
   QAction* ItemOf(Calculator* calc, const QString& name) const;
   void Drop(QWidget* target, QMimeData* mime, int x);
@@ -167,6 +173,20 @@ Calculator* TestIntegration::Make(Session& session) {
   });
   calc->SetPrinter(std::make_unique<TapePrinter>(session.Tapes(), m_printHost));
   return calc;
+}
+
+void TestIntegration::StartWith(const QString& ini, Run& run) {
+  run.session = std::make_unique<Session>(std::make_unique<SettingsStore>(ini));
+  run.calc.reset(Make(*run.session));
+  run.calc->StartUp();
+  QVERIFY(QTest::qWaitForWindowExposed(run.calc.get()));
+}
+
+QString TestIntegration::WriteFile(const QString& name, const QByteArray& bytes) {
+  const QString path = m_dir->filePath(name);
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qWarning("cannot write %s", qPrintable(path));
+  return path;
 }
 
 void TestIntegration::init() {
@@ -681,31 +701,9 @@ void TestIntegration::memoryFileSaveAsWritesAndOpenRestores() {
   QVERIFY(file.readAll().contains("Memory 1\r\n 1\" \r\n"));
 }
 
-void TestIntegration::notAMemoryFileIsRefusedAndKeepsTheCells() {
-  Item(QStringLiteral("NewMemory"))->trigger();
-  m_calc->Memory().Model().SetValue(1, " 7\" ");
-  const QString path = m_dir->filePath(QStringLiteral("notes.txt"));
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write("Shopping list\r\nnails\r\nglue\r\n");
-  file.close();
-  m_fake.openAnswer = path;
-  Item(QStringLiteral("mnuOpen"))->trigger();
-  QCOMPARE(m_fake.confirms, 1);
-  QCOMPARE(m_fake.messages.size(), 1);
-  QVERIFY2(m_fake.messages.first().contains(QLatin1String("notes.txt")), qPrintable(m_fake.messages.first()));
-  QCOMPARE(CellNames(), QStringList{QStringLiteral("Memory 1")});
-  QCOMPARE(CellValues(), QStringList{QStringLiteral(" 7\" ")});
-  QVERIFY(m_calc->Memory().Form(1));
-}
-
 void TestIntegration::truncatedFileLoadsCompletePairsAndTells() {
-  const QString path = m_dir->filePath(QStringLiteral("short.mem"));
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(" 1575 \r\n 1635 \r\n 4000 \r\n 2000 \r\n 3\r\n 1935\r\nA\r\n 1\" \r\nB\r\n 2\" \r\nC\r\n");
-  file.close();
-  m_fake.openAnswer = path;
+  m_fake.openAnswer = WriteFile(QStringLiteral("short.mem"),
+                                " 1575 \r\n 1635 \r\n 4000 \r\n 2000 \r\n 3\r\n 1935\r\nA\r\n 1\" \r\nB\r\n 2\" \r\nC\r\n");
   Item(QStringLiteral("mnuOpen"))->trigger();
   QCOMPARE(CellNames(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
   QCOMPARE(CellValues(), (QStringList{QStringLiteral(" 1\" "), QStringLiteral(" 2\" ")}));
@@ -738,31 +736,32 @@ void TestIntegration::saveWithoutCellsDoesNothing() {
   QCOMPARE(file.readAll(), before);
 }
 
-void TestIntegration::refusedFileIsNotWhereSaveWrites() {
+void TestIntegration::refusedFileKeepsTheCellsAndIsNotWhereSaveWrites() {
   Item(QStringLiteral("NewMemory"))->trigger();
+  m_calc->Memory().Model().SetValue(1, " 7\" ");
   const QString job = m_dir->filePath(QStringLiteral("job.mem"));
   m_fake.saveAnswer = job;
   Item(QStringLiteral("mnuSaveAs"))->trigger();
   QCOMPARE(m_calc->MemoryFileName(), job);
 
-  const QString notes = m_dir->filePath(QStringLiteral("notes.txt"));
   const QByteArray text("Shopping list\r\nnails\r\nglue\r\n");
-  QFile file(notes);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(text);
-  file.close();
-  m_fake.openAnswer = notes;
+  m_fake.openAnswer = WriteFile(QStringLiteral("notes.txt"), text);
   Item(QStringLiteral("mnuOpen"))->trigger();
+  QCOMPARE(m_fake.confirms, 1);
   QCOMPARE(m_fake.messages.size(), 1);
+  QVERIFY2(m_fake.messages.first().contains(QLatin1String("notes.txt")), qPrintable(m_fake.messages.first()));
+  QCOMPARE(CellNames(), QStringList{QStringLiteral("Memory 1")});
+  QCOMPARE(CellValues(), QStringList{QStringLiteral(" 7\" ")});
+  QVERIFY(m_calc->Memory().Form(1));
   QCOMPARE(m_calc->MemoryFileName(), job);
 
   // "Save" goes on writing the memory file, never over the refused document.
   m_calc->Memory().Model().SetValue(1, " 9\" ");
   Item(QStringLiteral("mnuSave"))->trigger();
   QCOMPARE(m_fake.saves, 1);
+  QFile file(m_fake.openAnswer);
   QVERIFY(file.open(QIODevice::ReadOnly));
   QCOMPARE(file.readAll(), text);
-  file.close();
   QFile saved(job);
   QVERIFY(saved.open(QIODevice::ReadOnly));
   QVERIFY(saved.readAll().contains(" 9\" \r\n"));
@@ -804,20 +803,19 @@ void TestIntegration::settingsSurviveARestart() {
   QPoint place, converterPlace, container;
   Settings colours;
   {
-    Session session(std::make_unique<SettingsStore>(ini));
-    std::unique_ptr<Calculator> calc(Make(session));
-    calc->StartUp();
-    QVERIFY(QTest::qWaitForWindowExposed(calc.get()));
-    ItemOf(calc.get(), QStringLiteral("ZoomSmall"))->trigger();
-    ItemOf(calc.get(), QStringLiteral("thirtysecond"))->trigger();
-    ItemOf(calc.get(), QStringLiteral("mnuConverter"))->trigger();
-    ItemOf(calc.get(), QStringLiteral("ShowKeys"))->trigger();
-    ItemOf(calc.get(), QStringLiteral("mnuTape"))->trigger();
+    Run first;
+    StartWith(ini, first);
+    Calculator* calc = first.calc.get();
+    ItemOf(calc, QStringLiteral("ZoomSmall"))->trigger();
+    ItemOf(calc, QStringLiteral("thirtysecond"))->trigger();
+    ItemOf(calc, QStringLiteral("mnuConverter"))->trigger();
+    ItemOf(calc, QStringLiteral("ShowKeys"))->trigger();
+    ItemOf(calc, QStringLiteral("mnuTape"))->trigger();
     m_fake.colourAnswer = readoutColour;
-    ItemOf(calc.get(), QStringLiteral("mnuColor(1)"))->trigger();
+    ItemOf(calc, QStringLiteral("mnuColor(1)"))->trigger();
     for (int i : {0, 2, 3, 4, 5, 6}) {
       m_fake.colourAnswer = QColor(i * 30, 7, 200 - i);
-      ItemOf(calc.get(), QStringLiteral("mnuColor(%1)").arg(i))->trigger();
+      ItemOf(calc, QStringLiteral("mnuColor(%1)").arg(i))->trigger();
     }
     calc->Memory().MoveContainer(1200, 900);
     container = calc->Memory().ContainerGeometry().topLeft();
@@ -830,18 +828,17 @@ void TestIntegration::settingsSurviveARestart() {
     QVERIFY(calc->close());
     QVERIFY(QFile::exists(ini));
   }
-  Session session(std::make_unique<SettingsStore>(ini));
-  std::unique_ptr<Calculator> calc(Make(session));
-  calc->StartUp();
-  QVERIFY(QTest::qWaitForWindowExposed(calc.get()));
-  auto checked = [&](const char* name) { return ItemOf(calc.get(), QString::fromLatin1(name))->isChecked(); };
+  Run run;
+  StartWith(ini, run);
+  Calculator* calc = run.calc.get();
+  auto checked = [&](const char* name) { return ItemOf(calc, QString::fromLatin1(name))->isChecked(); };
   QVERIFY(checked("ZoomSmall"));
   QVERIFY(checked("mnuPopup1Zoom75"));
   QVERIFY(!checked("ZoomLarge"));
   QVERIFY(checked("thirtysecond"));
   QVERIFY(checked("mnuPopup1Accuracy32"));
   QVERIFY(!checked("Sixteen"));
-  QCOMPARE(session.Engine().Accuracy(), 32);
+  QCOMPARE(run.session->Engine().Accuracy(), 32);
   QVERIFY(checked("mnuConverter"));
   QVERIFY(calc->ConverterWindow()->isVisible());
   QCOMPARE(calc->ConverterWindow()->pos(), converterPlace);
@@ -862,7 +859,7 @@ void TestIntegration::settingsSurviveARestart() {
   QCOMPARE(now.convResult, colours.convResult);
   QCOMPARE(calc->Memory().ContainerGeometry().topLeft(), container);
   // A cell made now wears the memory colours that were saved.
-  ItemOf(calc.get(), QStringLiteral("NewMemory"))->trigger();
+  ItemOf(calc, QStringLiteral("NewMemory"))->trigger();
   QCOMPARE(calc->Memory().Form(1)->Client()->palette().color(QPalette::Window), QColor(2 * 30, 7, 198));
   QCOMPARE(calc->Memory().Form(1)->Label1()->palette().color(QPalette::Window), QColor(3 * 30, 7, 197));
   calc->close();
@@ -871,19 +868,18 @@ void TestIntegration::settingsSurviveARestart() {
 void TestIntegration::tapeHiddenAtExitDocksWhenShownAfterRestart() {
   const QString ini = m_dir->filePath(QStringLiteral("Mezura.ini"));
   {
-    Session session(std::make_unique<SettingsStore>(ini));
-    std::unique_ptr<Calculator> calc(Make(session));
-    calc->StartUp();
-    ItemOf(calc.get(), QStringLiteral("mnuTape"))->trigger();
+    Run first;
+    StartWith(ini, first);
+    Calculator* calc = first.calc.get();
+    ItemOf(calc, QStringLiteral("mnuTape"))->trigger();
     calc->move(120, 200);
     calc->close();
   }
-  Session session(std::make_unique<SettingsStore>(ini));
-  std::unique_ptr<Calculator> calc(Make(session));
-  calc->StartUp();
-  QVERIFY(QTest::qWaitForWindowExposed(calc.get()));
+  Run run;
+  StartWith(ini, run);
+  Calculator* calc = run.calc.get();
   QVERIFY(!calc->Tape()->isVisible());
-  ItemOf(calc.get(), QStringLiteral("mnuTape"))->trigger();
+  ItemOf(calc, QStringLiteral("mnuTape"))->trigger();
   QVERIFY(calc->Tape()->isVisible());
   // Docked on the calculator's top edge, inset 240 twips on each side.
   const TwipRect tape = calc->Tape()->GeometryTwips();
@@ -907,13 +903,12 @@ void TestIntegration::garbageSettingsStartWithDefaultsOnScreen() {
     raw.setValue(QStringLiteral("Colors/ReadoutBackground"), QStringLiteral("-5"));
     raw.setValue(QStringLiteral("Colors/Converter"), QStringLiteral("99999999999"));
   }
-  Session session(std::make_unique<SettingsStore>(ini));
-  std::unique_ptr<Calculator> calc(Make(session));
-  calc->StartUp();
-  QVERIFY(QTest::qWaitForWindowExposed(calc.get()));
-  QVERIFY(ItemOf(calc.get(), QStringLiteral("ZoomLarge"))->isChecked());
-  QVERIFY(ItemOf(calc.get(), QStringLiteral("Sixteen"))->isChecked());
-  QCOMPARE(session.Engine().Accuracy(), 16);
+  Run run;
+  StartWith(ini, run);
+  Calculator* calc = run.calc.get();
+  QVERIFY(ItemOf(calc, QStringLiteral("ZoomLarge"))->isChecked());
+  QVERIFY(ItemOf(calc, QStringLiteral("Sixteen"))->isChecked());
+  QCOMPARE(run.session->Engine().Accuracy(), 16);
   QCOMPARE(calc->centralWidget()->palette().color(QPalette::Window), QColor(0, 128, 128));
   QCOMPARE(calc->Readout()->palette().color(QPalette::Window), QColor(255, 255, 128));
   QCOMPARE(calc->ConverterWindow()->ConverterColor(), kDefaultBackgroundColour);
@@ -1029,15 +1024,14 @@ void TestIntegration::tapePopupOpensOnRightClickAndPrints() {
 
 void TestIntegration::exitWritesTheSettingsAndCloses() {
   const QString ini = m_dir->filePath(QStringLiteral("Mezura.ini"));
-  Session session(std::make_unique<SettingsStore>(ini));
-  std::unique_ptr<Calculator> calc(Make(session));
-  calc->StartUp();
-  QVERIFY(QTest::qWaitForWindowExposed(calc.get()));
-  ItemOf(calc.get(), QStringLiteral("ZoomSmall"))->trigger();
-  ItemOf(calc.get(), QStringLiteral("NewMemory"))->trigger();
-  ItemOf(calc.get(), QStringLiteral("mnuConverter"))->trigger();
+  Run run;
+  StartWith(ini, run);
+  Calculator* calc = run.calc.get();
+  ItemOf(calc, QStringLiteral("ZoomSmall"))->trigger();
+  ItemOf(calc, QStringLiteral("NewMemory"))->trigger();
+  ItemOf(calc, QStringLiteral("mnuConverter"))->trigger();
   QVERIFY(!QFile::exists(ini));  // nothing is written while the program runs
-  ItemOf(calc.get(), QStringLiteral("Exit"))->trigger();
+  ItemOf(calc, QStringLiteral("Exit"))->trigger();
   QVERIFY(!calc->isVisible());
   QVERIFY(!calc->Tape()->isVisible());
   QVERIFY(!calc->Memory().Container()->isVisible());
