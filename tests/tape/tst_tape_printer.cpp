@@ -97,17 +97,31 @@ class TstTapePrinter : public QObject {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) QSKIP("pdftotext is not installed");
   }
 
-  void printAllSendsOneJobPerTapeInOrder() {
+  void printAllSendsOneJobPerTapeUntilOneFails_data() {
+    QTest::addColumn<QString>("failing");
+    QTest::addColumn<QStringList>("jobs");
+    QTest::addColumn<QStringList>("errors");
+    QTest::newRow("all printed in order")
+        << QString() << QStringList{"Office:Calculator", "Office:Memory 1", "Office:Memory 2"} << QStringList{};
+    QTest::newRow("a failed job ends the command")
+        << QStringLiteral("Memory 1") << QStringList{"Office:Calculator", "Office:Memory 1"}
+        << QStringList{"printer jammed"};
+  }
+  void printAllSendsOneJobPerTapeUntilOneFails() {
+    QFETCH(QString, failing);
+    QFETCH(QStringList, jobs);
+    QFETCH(QStringList, errors);
     TapeStore store;
     QVERIFY(store.AddTape(1, "Memory 1"));
     QVERIFY(store.AddTape(2, "Memory 2"));
     FakePrintHost host;
     host.printerName = QStringLiteral("Office");
+    host.failJobTitled = failing;
     TapePrinter printer(store, host);
-    QVERIFY(printer.PrintAllTapes());
-    QCOMPARE(host.jobs, QStringList({"Office:Calculator", "Office:Memory 1", "Office:Memory 2"}));
+    QCOMPARE(printer.PrintAllTapes(), errors.isEmpty());
+    QCOMPARE(host.jobs, jobs);
+    QCOMPARE(host.errors, errors);
     QVERIFY(host.questions.isEmpty());
-    QVERIFY(host.errors.isEmpty());
   }
 
   void printCurrentTapeFollowsTheWriteCursor() {
@@ -125,19 +139,6 @@ class TstTapePrinter : public QObject {
     QCOMPARE(host.jobs, QStringList({"Office:Memory 1", "Office:Memory 2", "Office:Memory 2"}));
     QVERIFY(!printer.PrintTape(3));  // no such tape: no job
     QCOMPARE(host.jobs.size(), 3);
-  }
-
-  void failedJobIsReportedAndEndsTheCommand() {
-    TapeStore store;
-    QVERIFY(store.AddTape(1, "Memory 1"));
-    QVERIFY(store.AddTape(2, "Memory 2"));
-    FakePrintHost host;
-    host.printerName = QStringLiteral("Office");
-    host.failJobTitled = QStringLiteral("Memory 1");
-    TapePrinter printer(store, host);
-    QVERIFY(!printer.PrintAllTapes());
-    QCOMPARE(host.jobs.size(), 2);
-    QCOMPARE(host.errors, QStringList{QStringLiteral("printer jammed")});
   }
 
   void unknownPrinterIsAnErrorNotASilentPdf() {
