@@ -80,6 +80,9 @@ class TstMemoryController : public QObject {
   void loadAndClearCells();
 
  private:
+  void NewCells(int count) {
+    for (int i = 0; i < count; ++i) m_memory->NewMemory();
+  }
   std::unique_ptr<TapeStore> m_tapes;
   std::unique_ptr<CountingHost> m_host;
   std::unique_ptr<CalculatorEngine> m_engine;
@@ -114,8 +117,7 @@ void TstMemoryController::cleanup() {
 
 void TstMemoryController::createsDefaultCells() {
   QVERIFY(!m_memory->Container()->isVisible());
-  m_memory->NewMemory();
-  m_memory->NewMemory();
+  NewCells(2);
   QVERIFY(m_memory->Container()->isVisible());
   QCOMPARE(m_memory->Container()->windowTitle(), QStringLiteral("Memory"));
   MemoryForm* first = m_memory->Form(1);
@@ -192,7 +194,7 @@ void TstMemoryController::renameAndResetByDoubleClick() {
 }
 
 void TstMemoryController::arrangePlacesCellsColumnByColumn() {
-  for (int i = 0; i < 5; ++i) m_memory->NewMemory();
+  NewCells(5);
   // An inner area of two columns and two rows.
   const int cellHeight = TwipsToPixels(m_memory->CellHeight());
   const int cellWidth = TwipsToPixels(1935);
@@ -212,7 +214,7 @@ void TstMemoryController::arrangePlacesCellsColumnByColumn() {
 }
 
 void TstMemoryController::containerResizeReflowsTheGrid() {
-  for (int i = 0; i < 4; ++i) m_memory->NewMemory();
+  NewCells(4);
   const int cellHeight = TwipsToPixels(m_memory->CellHeight());
   const int cellWidth = TwipsToPixels(1935);
   MDIForm1* container = m_memory->Container();
@@ -239,7 +241,7 @@ void TstMemoryController::containerResizeReflowsTheGrid() {
 
 void TstMemoryController::hundredsOfCellsDoNotOverlap() {
   constexpr int kCells = 150;
-  for (int i = 0; i < kCells; ++i) m_memory->NewMemory();
+  NewCells(kCells);
   m_memory->Form(7)->close();
   m_memory->Arrange();
   QList<QRect> rects;
@@ -253,8 +255,7 @@ void TstMemoryController::hundredsOfCellsDoNotOverlap() {
 }
 
 void TstMemoryController::closingCellsAndErasing() {
-  m_memory->NewMemory();
-  m_memory->NewMemory();
+  NewCells(2);
   QPointer<MemoryForm> first = m_memory->Form(1);
   first->close();
   QCOMPARE(m_memory->Model().TapeCount(), 2);
@@ -282,7 +283,7 @@ void TstMemoryController::closingCellsAndErasing() {
 }
 
 void TstMemoryController::containerCloseErasesAll() {
-  for (int i = 0; i < 3; ++i) m_memory->NewMemory();
+  NewCells(3);
   QVERIFY(!m_memory->Container()->close());  // the close is turned into a reset
   QVERIFY(!m_memory->Container()->isVisible());
   QCOMPARE(m_memory->Model().TapeCount(), 1);
@@ -391,8 +392,7 @@ void TstMemoryController::readoutHoverImageByHalf() {
 }
 
 void TstMemoryController::widenToTheLongestValue() {
-  m_memory->NewMemory();
-  m_memory->NewMemory();
+  NewCells(2);
   const std::string longValue = " 12345'- 11 31/32\" sq. ";
   m_memory->Model().SetValue(2, longValue);
   MemoryForm* first = m_memory->Form(1);
@@ -413,8 +413,7 @@ void TstMemoryController::resizingOneCellResizesAll() {
   QCOMPARE(m_memory->Form(1)->width(), width);  // a single cell snaps back
   QCOMPARE(m_memory->Model().MemoryWidth(), 1935);
 
-  m_memory->NewMemory();
-  m_memory->NewMemory();
+  NewCells(2);
   m_memory->Form(2)->resize(width + 40, 200);
   for (int n = 1; n <= 3; ++n) {
     QCOMPARE(m_memory->Form(n)->width(), width + 40);
