@@ -59,6 +59,7 @@ class TstMemoryController : public QObject {
   void namedMemoryAsksThroughTheDialog_data();
   void namedMemoryAsksThroughTheDialog();
   void renameAndResetByDoubleClick();
+  void singleCellSizesTheContainer();
   void arrangePlacesCellsColumnByColumn();
   void containerResizeReflowsTheGrid();
   void hundredsOfCellsDoNotOverlap();
@@ -191,6 +192,14 @@ void TstMemoryController::renameAndResetByDoubleClick() {
   QTest::mouseDClick(form->Label1(), Qt::LeftButton);
   QCOMPARE(form->Label1()->text(), QStringLiteral("0."));
   QCOMPARE(m_tapes->TapeRowCount(1), 0);
+}
+
+void TstMemoryController::singleCellSizesTheContainer() {
+  m_memory->NewMemory();
+  const QRect frame = m_memory->ContainerGeometry();
+  QCOMPARE(frame.width(), PixelsToTwips(TwipsToPixels(1935 + 120)));
+  QCOMPARE(frame.height(), PixelsToTwips(TwipsToPixels(1040)));
+  QCOMPARE(m_memory->Form(1)->pos(), QPoint(0, 0));
 }
 
 void TstMemoryController::arrangePlacesCellsColumnByColumn() {
