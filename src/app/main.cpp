@@ -3,11 +3,10 @@
 // event loop until the calculator window closes.
 
 #include <QApplication>
-#include <QIcon>
 #include <memory>
 
 #include "app/calculator.h"
-#include "app/help/frm_about.h"
+#include "app/help/program_icon.h"
 #include "app/session.h"
 #include "storage/io/settings_store.h"
 #include "tape/ui/design_metrics.h"
@@ -17,9 +16,9 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Mezura"));
   QApplication::setApplicationVersion(QStringLiteral(MEZURA_VERSION));
   QApplication::setFont(mezura::DesignFont(8.25));
-  QIcon icon;
-  for (int size : {16, 32, 48, 64}) icon.addPixmap(mezura::ProgramIconPixmap(size));
-  QApplication::setWindowIcon(icon);
+  QApplication::setWindowIcon(mezura::ProgramIcon());
+  // Lets the desktop match the windows to the installed launcher.
+  QGuiApplication::setDesktopFileName(QStringLiteral(MEZURA_APP_ID));
 
   // Settings live in the user's configuration folder (Mezura/Mezura.ini).
   mezura::Session session(std::make_unique<mezura::SettingsStore>());
