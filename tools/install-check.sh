@@ -52,7 +52,7 @@ done
 [ "$(sed -n 's/^Icon=//p' "$desktop")" = "$id" ] || fail "the launcher's Icon= is not $id"
 read -r program argument < <(sed -n 's/^Exec=//p' "$desktop")
 [ -x "$prefix/bin/$program" ] && [ "$argument" = "%f" ] || fail "the launcher's Exec= is not 'mezura %f'"
-pass "files in place ($(wc -l < "$work/manifest") installed)"
+pass "files in place ($(grep -c "" "$work/manifest") installed)"
 
 # ---- Validators ------------------------------------------------------------
 desktop-file-validate "$desktop" && pass "desktop-file-validate" || fail "desktop-file-validate"
