@@ -2,6 +2,7 @@
 #   make run    install what is missing, build, start the calculator
 #   make test   install what is missing, build, run every test
 # and what CI adds on top of them:
+#   make install-check  install into a temporary prefix and validate what got there
 #   make sanitize   the core's tests under AddressSanitizer + UBSan (clang)
 #   make fuzz       each fuzz target for FUZZ_SECONDS (default 30)
 #   make bench      the benchmarks
@@ -11,7 +12,7 @@ JOBS         ?= $(shell nproc)
 FUZZ_SECONDS ?= 30
 CMAKE_FLAGS  ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps build run test sanitize fuzz bench ci clean
+.PHONY: deps build run test install-check sanitize fuzz bench ci clean
 
 deps:
 	@tools/install-deps.sh
@@ -27,6 +28,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The launcher and metainfo through their validators, the installed program's
+# help lookup and start, and the uninstall list (see tools/install-check.sh).
+install-check: build
+	tools/install-check.sh $(BUILD)
 
 # Sanitizer and fuzz builds use clang; UBSan findings abort, so they fail the run.
 SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
@@ -71,7 +77,7 @@ bench: deps
 	  [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$(basename $$b)"; $$b || exit 1; \
 	done
 
-ci: test sanitize fuzz
+ci: test install-check sanitize fuzz
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-bench

@@ -10,6 +10,8 @@ packages=(
   clang libclang-rt-dev
   fonts-dejavu-core fonts-liberation2
   poppler-utils
+  # make install-check: the launcher's, metainfo's, MIME package's and manual page's checkers.
+  desktop-file-utils appstream libxml2-utils shared-mime-info groff-base
 )
 if [ "${1:-}" = "--desktop" ]; then
   # Looking at the program under a virtual display (screenshots, xdotool).

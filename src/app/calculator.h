@@ -83,6 +83,10 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   void SetBeepHook(std::function<void()> hook) { m_beepHook = std::move(hook); }
   /// The memory file last chosen in Open or Save As.
   QString MemoryFileName() const { return m_memoryFileName; }
+  /// Opens the memory file at `path` as File, Open does once a file is
+  /// chosen (the command line's file); a file that does not exist is
+  /// reported rather than skipped, since nobody chose it from a list.
+  void OpenMemoryFile(const QString& path);
   /// The settings as the windows show them now (what Form_Unload writes).
   Settings CurrentSettings() const;
   /// Screen and window sizes the settings' defaults and checks depend on.
@@ -156,6 +160,10 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   void RedockTape();
   void BuildCompanions();
   void ApplySettings(const Settings& settings);
+  /// True unless the user keeps the cells that opening a file would erase.
+  bool ConfirmOpenErasesCells();
+  /// Loads `path`, which becomes the file Save writes to unless it is refused.
+  void LoadChosenMemoryFile(const QString& path);
   /// False when the file was refused (not a memory file, unreadable).
   bool LoadMemoryFile();
   void SaveMemoryFile();

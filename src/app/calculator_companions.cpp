@@ -229,17 +229,37 @@ QString Calculator::FileDialogFolder() const {
   return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
+bool Calculator::ConfirmOpenErasesCells() {
+  return m_memory->Model().NextMemoryNumber() <= 1 ||
+         m_dialogs.confirm(
+             QStringLiteral("Existing memory and memory tapes will be erased. Are you sure you want to continue?"));
+}
+
 void Calculator::mnuOpen_Click() {
-  if (m_memory->Model().NextMemoryNumber() > 1 &&
-      !m_dialogs.confirm(QStringLiteral(
-          "Existing memory and memory tapes will be erased. Are you sure you want to continue?")))
-    return;
+  if (!ConfirmOpenErasesCells()) return;
   const QString chosen = m_dialogs.openFile(FileDialogFolder());
   if (chosen.isEmpty()) return;
+  LoadChosenMemoryFile(chosen);
+}
+
+void Calculator::OpenMemoryFile(const QString& path) {
+  if (!ConfirmOpenErasesCells()) return;
+  const QFileInfo file(path);
+  if (!file.exists()) {
+    m_dialogs.inform(QStringLiteral("%1 could not be found.").arg(QDir::toNativeSeparators(file.absoluteFilePath())));
+  } else if (file.isDir()) {
+    m_dialogs.inform(QStringLiteral("%1 is a folder, not a memory file.").arg(QDir::toNativeSeparators(file.absoluteFilePath())));
+  } else {
+    LoadChosenMemoryFile(file.absoluteFilePath());
+  }
+  FocusEqual();
+}
+
+void Calculator::LoadChosenMemoryFile(const QString& path) {
   // A refused file must not become the file "&Save" writes to: that would
   // overwrite someone else's document with memory cells without asking.
   const QString previous = m_memoryFileName;
-  m_memoryFileName = chosen;
+  m_memoryFileName = path;
   if (!LoadMemoryFile()) m_memoryFileName = previous;
 }
 

@@ -1,7 +1,11 @@
-// The help window: the help file opened at its contents, every contents link
-// landing on a section, the find box, a missing file, and the Help command
-// (Exit is driven through the real menu in the integration test).
+// The help window: where the help file is found, the file opened at its
+// contents, every contents link landing on a section, the find box, a missing
+// file, and the Help command (Exit is driven through the real menu in the
+// integration test).
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QMap>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -12,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/help/help_file.h"
 #include "app/help/help_window.h"
 #include "app/help/shell_commands.h"
 
@@ -19,6 +24,21 @@ namespace mezura {
 namespace {
 
 QString HelpFileInSources() { return QFINDTESTDATA("../../data/mezura.hlp"); }
+
+// An environment variable set for one scope, then put back as it was.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(const char* name, const QString& value)
+      : m_name(name), m_wasSet(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
+    qputenv(name, value.toLocal8Bit());
+  }
+  ~ScopedEnvironment() { m_wasSet ? qputenv(m_name, m_old) : qunsetenv(m_name); }
+
+ private:
+  const char* m_name;
+  bool m_wasSet;
+  QByteArray m_old;
+};
 
 // Every anchor name the browser's document knows.
 QSet<QString> AnchorNames(const QTextDocument& document) {
@@ -52,8 +72,34 @@ class TstHelp : public QObject {
   void initTestCase() { QVERIFY2(!HelpFileInSources().isEmpty(), "data/mezura.hlp not found"); }
   void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
-  void helpFileIsLookedUpBesideTheProgram() {
-    QCOMPARE(HelpWindow::HelpFilePath(), QCoreApplication::applicationDirPath() + QStringLiteral("/mezura.hlp"));
+  // Each place that can hold the help file, and which of them wins.
+  void installedHelpFileComesFirst_data() {
+    QTest::addColumn<QStringList>("holders");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("every place") << QStringList{"home", "system", "prefix", "beside"} << "home";
+    QTest::newRow("installed for every user") << QStringList{"system", "prefix", "beside"} << "system";
+    QTest::newRow("prefix the data folders miss") << QStringList{"prefix", "beside"} << "prefix";
+    QTest::newRow("copied with the program") << QStringList{"beside"} << "beside";
+    QTest::newRow("not installed") << QStringList{} << "sources";
+  }
+  void installedHelpFileComesFirst() {
+    QFETCH(QStringList, holders);
+    QFETCH(QString, found);
+    QTemporaryDir dir;
+    const QMap<QString, QString> places{{"home", dir.filePath("home/mezura/mezura.hlp")},
+                                        {"system", dir.filePath("system/mezura/mezura.hlp")},
+                                        {"prefix", dir.filePath("prefix/share/mezura/mezura.hlp")},
+                                        {"beside", dir.filePath("prefix/bin/mezura.hlp")},
+                                        {"sources", HelpFileInSources()}};
+    QVERIFY(QDir().mkpath(dir.filePath("prefix/bin")));
+    for (const QString& holder : holders) {
+      QVERIFY(QDir().mkpath(QFileInfo(places[holder]).path()));
+      QVERIFY(QFile::copy(HelpFileInSources(), places[holder]));
+    }
+    const ScopedEnvironment home("XDG_DATA_HOME", dir.filePath("home"));
+    const ScopedEnvironment system("XDG_DATA_DIRS", dir.filePath("system"));
+    QCOMPARE(QFileInfo(LocateHelpFile(dir.filePath("prefix/bin"))).canonicalFilePath(),
+             QFileInfo(places[found]).canonicalFilePath());
   }
 
   void opensAtItsContents() {
@@ -130,10 +176,6 @@ class TstHelp : public QObject {
   }
 
   void helpCommandOpensOneWindowOwnedByTheCalculator() {
-    // The command looks beside the program, so put the help file there.
-    const QString besideProgram = HelpWindow::HelpFilePath();
-    QFile::remove(besideProgram);
-    QVERIFY(QFile::copy(HelpFileInSources(), besideProgram));
     {
       QWidget calculator;
       ShellCommands commands(&calculator);
@@ -150,7 +192,6 @@ class TstHelp : public QObject {
       QCOMPARE(commands.Help(), help);  // hidden, not destroyed: shown again
       QVERIFY(help->isVisible());
     }
-    QVERIFY(QFile::remove(besideProgram));
   }
 };
 

@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -103,6 +104,8 @@ class TestIntegration : public QObject {
   void saveWithoutCellsDoesNothing();
   void refusedFileKeepsTheCellsAndIsNotWhereSaveWrites();
   void openOverMoreCellsLeavesTheTapeWindowOnALiveTape();
+  void fileNamedOnTheCommandLine_data();
+  void fileNamedOnTheCommandLine();
 
   void settingsSurviveARestart();
   void tapeHiddenAtExitDocksWhenShownAfterRestart();
@@ -792,6 +795,42 @@ void TestIntegration::openOverMoreCellsLeavesTheTapeWindowOnALiveTape() {
   }
   QVERIFY2(!titles.contains(QStringLiteral("Memory 3")) && !titles.contains(QStringLiteral("Memory 2")),
            qPrintable(titles.join(QLatin1Char(','))));
+}
+
+// Named relative to the current folder, as a shell passes it.
+void TestIntegration::fileNamedOnTheCommandLine_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QByteArray>("bytes");  // null: no such file
+  QTest::addColumn<QStringList>("cells");
+  QTest::addColumn<QString>("message");   // empty: none
+  const QByteArray memoryFile(" 1575 \r\n 1635 \r\n 4000 \r\n 2000 \r\n 1\r\n 1935\r\nA\r\n 1\" \r\n");
+  QTest::newRow("memory file") << "job.mem" << memoryFile << QStringList{"A"} << QString();
+  QTest::newRow("missing") << "gone.mem" << QByteArray() << QStringList{} << "gone.mem could not be found";
+  QTest::newRow("not a memory file") << "notes.txt" << QByteArray("nails\r\nglue\r\n") << QStringList{}
+                                     << "notes.txt could not be opened as a memory file";
+  QTest::newRow("folder") << "." << QByteArray() << QStringList{} << "is a folder";
+}
+
+void TestIntegration::fileNamedOnTheCommandLine() {
+  QFETCH(QString, name);
+  QFETCH(QByteArray, bytes);
+  QFETCH(QStringList, cells);
+  QFETCH(QString, message);
+  if (!bytes.isNull()) WriteFile(name, bytes);
+  const QString previousFolder = QDir::currentPath();
+  QVERIFY(QDir::setCurrent(m_dir->path()));
+  m_calc->OpenMemoryFile(name);
+  QDir::setCurrent(previousFolder);
+
+  QCOMPARE(CellNames(), cells);
+  if (message.isEmpty()) {
+    QVERIFY2(m_fake.messages.isEmpty(), qPrintable(m_fake.messages.join(QLatin1Char('\n'))));
+    QCOMPARE(m_calc->MemoryFileName(), m_dir->filePath(name));  // where Save writes
+  } else {
+    QCOMPARE(m_fake.messages.size(), 1);
+    QVERIFY2(m_fake.messages.first().contains(message), qPrintable(m_fake.messages.first()));
+    QVERIFY(m_calc->MemoryFileName().isEmpty());
+  }
 }
 
 // ---- Settings ------------------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include <QVersionNumber>
 
 #include "app/help/linux_system_registry.h"
+#include "app/help/program_icon.h"
 #include "tape/twips.h"
 
 namespace mezura {
@@ -48,19 +49,6 @@ QFont BoxFont(double pointSize, bool bold = false) {
   return font;
 }
 
-// The tape measure's case: a rounded square with its winding drum.
-void DrawCase(QPainter& p, const QRectF& housing, int penWidth) {
-  const QColor yellow(0xF2, 0xC2, 0x1B);
-  p.setBrush(yellow);
-  p.setPen(QPen(QColor(0x33, 0x33, 0x33), penWidth));
-  p.drawRoundedRect(housing, housing.width() * 0.18, housing.width() * 0.18);
-  p.setBrush(QColor(0x55, 0x55, 0x55));
-  p.drawEllipse(housing.center(), housing.width() * 0.28, housing.width() * 0.28);
-  p.setBrush(yellow);
-  p.setPen(Qt::NoPen);
-  p.drawEllipse(housing.center(), housing.width() * 0.1, housing.width() * 0.1);
-}
-
 // The maker's emblem: a tape measure whose blade runs down the picture, with
 // inch ticks and the hook at its end.
 QPixmap DrawEmblem(QSize size, qreal devicePixelRatio) {
@@ -91,20 +79,6 @@ QPixmap DrawEmblem(QSize size, qreal devicePixelRatio) {
   DrawCase(p, QRectF(2, 2, w - 4, w - 4), 2);
   return pixmap;
 }
-
-}  // namespace
-
-QPixmap ProgramIconPixmap(int size) {
-  // The emblem's case alone: the blade does not fit a square.
-  QPixmap pixmap(size, size);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  DrawCase(p, QRectF(1, 1, size - 2, size - 2), std::max(1, size / 24));
-  return pixmap;
-}
-
-namespace {
 
 QFrame* EtchLine(QWidget* parent, const QString& name, const TwipRect& place, const QColor& colour) {
   auto* line = new QFrame(parent);

@@ -13,7 +13,6 @@
 // as major.minor.patch.
 
 #include <QDialog>
-#include <QPixmap>
 #include <functional>
 #include <memory>
 
@@ -31,9 +30,6 @@ inline constexpr const char* kSysInfoUnavailable = "System Information Is Unavai
 /// The application title and the box's caption.
 inline constexpr const char* kApplicationTitle = "Brellin Calculator";
 inline constexpr const char* kAboutCaption = "About Brellin Calculator";
-
-/// The program's window icon: the emblem's tape-measure case, `size` pixels square.
-QPixmap ProgramIconPixmap(int size);
 
 class FrmAbout : public QDialog {
   Q_OBJECT

@@ -1,7 +1,6 @@
 // The help window (see the header).
 #include "app/help/help_window.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -17,8 +16,6 @@
 #include "app/help/frm_about.h"
 
 namespace mezura {
-
-QString HelpWindow::HelpFilePath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/mezura.hlp"); }
 
 HelpWindow::HelpWindow(QWidget* owner, QString helpFile) : QWidget(owner, Qt::Window), m_helpFile(std::move(helpFile)) {
   setObjectName(QStringLiteral("HelpWindow"));

@@ -1,7 +1,7 @@
 #pragma once
-// The help window: the help file (HTML, kept beside the program as
-// "mezura.hlp") in a browser with a find box. It owns only the viewing; the
-// text is the file's, the menu command that opens it is ShellCommands'.
+// The help window: the help file (HTML, named "mezura.hlp"; LocateHelpFile
+// says where it is) in a browser with a find box. It owns only the viewing;
+// the text is the file's, the menu command that opens it is ShellCommands'.
 //
 // Use:
 //   auto* help = new HelpWindow(calculatorWindow);   // created at first use
@@ -10,6 +10,8 @@
 
 #include <QWidget>
 #include <functional>
+
+#include "app/help/help_file.h"
 
 class QLineEdit;
 class QTextBrowser;
@@ -23,11 +25,8 @@ class HelpWindow : public QWidget {
   /// The anchor of the contents section at the top of the help file.
   static constexpr const char* kContentsAnchor = "contents";
 
-  /// Where the program looks for its help: its own folder + "/mezura.hlp".
-  static QString HelpFilePath();
-
   /// A window of its own, above `owner`, reading `helpFile`.
-  explicit HelpWindow(QWidget* owner = nullptr, QString helpFile = HelpFilePath());
+  explicit HelpWindow(QWidget* owner = nullptr, QString helpFile = LocateHelpFile());
 
   /// Shows the help file at its contents. When the file is missing the user
   /// is told so and false comes back.
