@@ -1,4 +1,6 @@
-// The INI settings store and the memory files on disk, through real files.
+// The INI settings store, the memory files and the atomic writer under them,
+// through real files: faults injected at each step of a write, and a real
+// disk that fills up (a tmpfs, where the tests may mount one).
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -8,9 +10,11 @@
 #include <QTemporaryDir>
 #include <ostream>
 
-#include "storage/test_settings_context.h"
+#include "storage/io/atomic_file_writer.h"
 #include "storage/io/memory_file_io.h"
 #include "storage/io/settings_store.h"
+#include "storage/test_settings_context.h"
+#include "support/tiny_tmpfs.h"
 
 QT_BEGIN_NAMESPACE
 void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -32,6 +36,30 @@ QByteArray ReadFile(const QString& path) {
   if (!file.open(QIODevice::ReadOnly)) return {};
   return file.readAll();
 }
+
+enum class Step { Open, Write, Flush, Commit };
+
+// A writer whose step `failAt` fails the way the disk would make it fail:
+// nothing opened, a short write, a flush that does not get through, a
+// rename that does not happen.
+class FailingFileWriter : public AtomicFileWriter {
+ public:
+  FailingFileWriter(const QString& path, Step failAt) : AtomicFileWriter(path), m_failAt(failAt) {}
+
+ protected:
+  bool Open() override { return m_failAt != Step::Open && AtomicFileWriter::Open(); }
+  qint64 WriteData(const QByteArray& bytes) override {
+    if (m_failAt != Step::Write) return AtomicFileWriter::WriteData(bytes);
+    AtomicFileWriter::WriteData(bytes.left(bytes.size() / 2));
+    return -1;
+  }
+  bool Flush() override { return AtomicFileWriter::Flush() && m_failAt != Step::Flush; }
+  bool Commit() override { return m_failAt != Step::Commit && AtomicFileWriter::Commit(); }
+  QString Reason() const override { return QStringLiteral("injected fault"); }
+
+ private:
+  Step m_failAt;
+};
 
 class StorageIo : public ::testing::Test {
  protected:
@@ -198,6 +226,54 @@ TEST_F(StorageIo, DataThatCannotBeSavedIsRefusedBeforeTheFileIsTouched) {
   data.width = kMemoryFileGeometryLimit + 1;
   EXPECT_NE(MemoryFileIo::Save(path, data), QString());
   EXPECT_EQ(ReadFile(path), "keep me");
+}
+
+TEST_F(StorageIo, AWriteThatFailsAtAnyStepLeavesTheOldFileWholeAndNoTemporary) {
+  const QString path = Path("cells.mem");
+  WriteFile(path, "old bytes");
+  for (Step step : {Step::Open, Step::Write, Step::Flush, Step::Commit}) {
+    SCOPED_TRACE(static_cast<int>(step));
+    const QString error = FailingFileWriter(path, step).Write(QByteArray(100000, 'n'));
+    EXPECT_TRUE(error.startsWith("Cannot save")) << error.toStdString();
+    EXPECT_TRUE(error.contains("cells.mem") && error.contains("injected fault")) << error.toStdString();
+    EXPECT_EQ(ReadFile(path), "old bytes");
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"cells.mem"});
+  }
+  EXPECT_EQ(WriteFileAtomically(path, "new bytes"), QString());
+  EXPECT_EQ(ReadFile(path), "new bytes");
+}
+
+// The disk fills up under the save: once before the save (the bytes sit in
+// QSaveFile's buffer until the flush) and once in the middle of a large file.
+TEST_F(StorageIo, ASaveOntoAFullDiskSaysSoAndLeavesTheOldFileWhole) {
+  const MemoryFileData old{1575, 1635, 4800, 3600, 1935, {{"Memory 1", "0."}}};
+  const MemoryFileData next{1575, 1635, 4800, 3600, 1935, {{"Memory 1", " 3'- 1\" "}, {"Memory 2", "0."}}};
+  struct Case {
+    const char* name;
+    int kibibytes;
+    bool fillFirst;
+    QByteArray bytes;  // empty: the memory file `next`
+  };
+  for (const Case& c : {Case{"full before the save", 64, true, {}},
+                        Case{"fills in the middle of 1 MB", 256, false, QByteArray(1 << 20, 'x')}}) {
+    SCOPED_TRACE(c.name);
+    testing::TinyTmpfs disk(c.kibibytes);
+    if (!disk.Error().isEmpty()) GTEST_SKIP() << disk.Error().toStdString();
+    const QString path = disk.Path("x.mem");
+    ASSERT_EQ(MemoryFileIo::Save(path, old), QString());
+    const QByteArray before = ReadFile(path);
+    ASSERT_FALSE(before.isEmpty());
+    if (c.fillFirst) {
+      ASSERT_TRUE(disk.Fill());
+    }
+    const qint64 freeBefore = disk.FreeBytes();
+
+    const QString error = c.bytes.isEmpty() ? MemoryFileIo::Save(path, next) : WriteFileAtomically(path, c.bytes);
+    EXPECT_TRUE(error.contains("x.mem") && error.contains("No space left on device")) << error.toStdString();
+    EXPECT_EQ(ReadFile(path), before);
+    EXPECT_EQ(disk.FreeBytes(), freeBefore);  // the temporary file is gone
+    EXPECT_EQ(disk.Names().filter(".mem"), QStringList{"x.mem"});
+  }
 }
 
 }  // namespace
