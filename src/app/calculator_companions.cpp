@@ -165,11 +165,14 @@ Settings Calculator::CurrentSettings() const {
 void Calculator::Form_Unload() {
   if (m_unloaded) return;
   m_unloaded = true;
-  if (SettingsStore* store = m_session.Settings()) store->Save(CurrentSettings());
+  QString settingsError;
+  if (SettingsStore* store = m_session.Settings()) settingsError = store->Save(CurrentSettings());
   m_memory->EraseAll();
   m_converter->hide();
   m_tape->hide();
   if (HelpWindow* help = m_commands->Help()) help->close();
+  // Told once, after the topmost companions are gone so that none covers it.
+  if (!settingsError.isEmpty()) m_dialogs.inform(settingsError);
 }
 
 // ---- Colours --------------------------------------------------------------

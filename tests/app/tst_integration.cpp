@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -24,6 +25,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <memory>
+#include <optional>
 
 #include "app/calculator.h"
 #include "app/help/help_window.h"
@@ -38,11 +40,17 @@
 #include "memory/ui/value_label.h"
 #include "storage/io/settings_store.h"
 #include "tape/ui/tape_printer.h"
+#include "support/tiny_tmpfs.h"
 #include "tape/ui/tape_window.h"
 
 namespace mezura {
 
 namespace {
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -107,6 +115,8 @@ class TestIntegration : public QObject {
   void settingsSurviveARestart();
   void tapeHiddenAtExitDocksWhenShownAfterRestart();
   void garbageSettingsStartWithDefaultsOnScreen();
+  void unwritableSettingsAreToldOnceOnExit_data();
+  void unwritableSettingsAreToldOnceOnExit();
 
   void converterMenuShowsBesideAndHides();
   void converterClosedByUserUnchecksTheMenu();
@@ -915,6 +925,46 @@ void TestIntegration::garbageSettingsStartWithDefaultsOnScreen() {
   const QRect screen = calc->screen()->availableGeometry();
   QVERIFY2(screen.contains(calc->frameGeometry()), qPrintable(QStringLiteral("%1,%2").arg(calc->x()).arg(calc->y())));
   calc->close();
+}
+
+void TestIntegration::unwritableSettingsAreToldOnceOnExit_data() {
+  QTest::addColumn<QString>("obstacle");
+  QTest::addColumn<QString>("reason");
+  QTest::newRow("a folder of that name") << QStringLiteral("folder") << QStringLiteral("a folder of that name is in the way");
+  QTest::newRow("a full disk") << QStringLiteral("full") << QStringLiteral("the disk is full");
+  QTest::newRow("a read-only disk") << QStringLiteral("read-only") << QStringLiteral("the disk is read-only");
+}
+
+void TestIntegration::unwritableSettingsAreToldOnceOnExit() {
+  QFETCH(QString, obstacle);
+  QFETCH(QString, reason);
+  QString ini = m_dir->filePath(QStringLiteral("Mezura.ini"));
+  std::optional<testing::TinyTmpfs> disk;
+  if (obstacle == QLatin1String("folder")) {
+    QVERIFY(QDir().mkdir(ini));
+  } else {
+    disk.emplace(64);
+    if (!disk->Error().isEmpty()) QSKIP(qPrintable(disk->Error()));
+    ini = disk->Path(QStringLiteral("Mezura.ini"));
+    {
+      Run first;  // leaves a settings file as any run does
+      StartWith(ini, first);
+      first.calc->close();
+    }
+    QVERIFY(m_fake.messages.isEmpty());
+    QVERIFY(obstacle == QLatin1String("full") ? disk->Fill() : disk->MakeReadOnly());
+  }
+  const QByteArray before = Contents(ini);
+  Run run;
+  StartWith(ini, run);
+  ItemOf(run.calc.get(), QStringLiteral("ZoomSmall"))->trigger();
+  ItemOf(run.calc.get(), QStringLiteral("Exit"))->trigger();
+  QCOMPARE(m_fake.messages.size(), 1);
+  QVERIFY2(m_fake.messages.first().contains(ini) && m_fake.messages.first().contains(reason),
+           qPrintable(m_fake.messages.first()));
+  QCOMPARE(Contents(ini), before);
+  run.calc->close();  // closing again says nothing more
+  QCOMPARE(m_fake.messages.size(), 1);
 }
 
 // ---- Converter and the companions ------------------------------------------------------

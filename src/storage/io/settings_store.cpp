@@ -1,6 +1,9 @@
 #include "storage/io/settings_store.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStorageInfo>
 #include <QStringList>
 
 namespace mezura {
@@ -17,6 +20,23 @@ std::optional<QString> FindName(const QStringList& names, const QString& wanted)
   for (const QString& name : names)
     if (name.compare(wanted, Qt::CaseInsensitive) == 0) return name;
   return std::nullopt;
+}
+
+// QSettings reports only that the file could not be written; the likely
+// cause, told from the file's folder and its disk.
+QString WhyNotWritten(const QString& filePath) {
+  const QFileInfo file(filePath);
+  if (file.isDir()) return QStringLiteral("a folder of that name is in the way");
+  const QFileInfo folder(file.absolutePath());
+  if (folder.exists() && !folder.isDir()) return QStringLiteral("a file stands where its folder should be");
+  QString existing = folder.absoluteFilePath();
+  while (!QFileInfo(existing).isDir() && existing != QDir::rootPath()) existing = QFileInfo(existing).absolutePath();
+  const QStorageInfo disk(existing);
+  if (disk.isValid() && disk.isReadOnly()) return QStringLiteral("the disk is read-only");
+  if (!QFileInfo(existing).isWritable()) return QStringLiteral("its folder is read-only");
+  // An INI file of ours takes well under a kibibyte; a few pages are a margin.
+  if (disk.isValid() && disk.bytesAvailable() < 16 * 1024) return QStringLiteral("the disk is full");
+  return QStringLiteral("the file could not be written");
 }
 
 }  // namespace
@@ -57,9 +77,19 @@ void SettingsStore::Write(std::string_view section, std::string_view key, std::s
   m_settings->endGroup();
 }
 
-bool SettingsStore::Sync() {
-  m_settings->sync();
-  return m_settings->status() == QSettings::NoError;
+QString SettingsStore::Sync() {
+  const QString path = FilePath();
+  // QSettings writes through a temporary file that it renames over the old
+  // one, so a failure leaves the old file whole; only the report is ours.
+  // A folder of the file's name is refused outright: it would be read as an
+  // empty store and never written.
+  if (!QFileInfo(path).isDir()) {
+    m_settings->sync();
+    if (m_settings->status() == QSettings::NoError) return {};
+  }
+  return QStringLiteral("The settings could not be saved to \"%1\": %2.\n"
+                        "Window places, zoom, accuracy and colours changed in this session will be lost.")
+      .arg(QDir::toNativeSeparators(path), WhyNotWritten(path));
 }
 
 Settings SettingsStore::Load(const SettingsContext& context) const {
@@ -67,7 +97,7 @@ Settings SettingsStore::Load(const SettingsContext& context) const {
                       context);
 }
 
-bool SettingsStore::Save(const Settings& settings) {
+QString SettingsStore::Save(const Settings& settings) {
   for (const SettingsEntry& entry : SettingsEntries(settings)) Write(entry.section, entry.key, entry.text);
   return Sync();
 }

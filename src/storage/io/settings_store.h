@@ -7,7 +7,7 @@
 //
 //   SettingsStore store;                               // or SettingsStore(path) in tests
 //   Settings s = store.Load(context);                  // on start
-//   store.Save(s);                                     // on exit; false if the file failed
+//   QString error = store.Save(s);                     // on exit; why not, when it failed
 
 #include <QString>
 #include <memory>
@@ -37,11 +37,15 @@ class SettingsStore {
   /// Stores `text` under section/key exactly as given, replacing any key that
   /// differs only in case so that one text answers for the key.
   void Write(std::string_view section, std::string_view key, std::string_view text);
-  /// Writes pending changes to the file; false when it cannot be written.
-  bool Sync();
+  /// Writes pending changes to the file: an empty text on success, otherwise
+  /// a sentence for the user saying which file and, as far as can be told,
+  /// why (a folder in the way, a read-only folder or disk, a full disk). The
+  /// file as it was stays whole.
+  QString Sync();
 
   Settings Load(const SettingsContext& context) const;
-  bool Save(const Settings& settings);
+  /// Writes every setting and syncs; as Sync().
+  QString Save(const Settings& settings);
 
   QString FilePath() const;
 
