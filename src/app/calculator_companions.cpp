@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "app/calculator.h"
 #include "app/calculator_face.h"
@@ -107,6 +108,10 @@ void Calculator::Form_Load() {
   const SettingsContext context = CurrentSettingsContext();
   SettingsStore* store = m_session.Settings();
   ApplySettings(store ? store->Load(context) : DefaultSettings(context));
+  // A settings file set aside is told once, when the event loop runs: the
+  // start-up shows the window first.
+  if (const QString notice = store ? store->TakeStartNotice() : QString(); !notice.isEmpty())
+    QTimer::singleShot(0, this, [this, notice] { m_dialogs.inform(notice); });
 }
 
 void Calculator::ApplySettings(const Settings& settings) {

@@ -12,6 +12,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -115,6 +116,7 @@ class TestIntegration : public QObject {
   void settingsSurviveARestart();
   void tapeHiddenAtExitDocksWhenShownAfterRestart();
   void garbageSettingsStartWithDefaultsOnScreen();
+  void oversizedSettingsAreSetAsideAndToldOnce();
   void unwritableSettingsAreToldOnceOnExit_data();
   void unwritableSettingsAreToldOnceOnExit();
 
@@ -925,6 +927,20 @@ void TestIntegration::garbageSettingsStartWithDefaultsOnScreen() {
   const QRect screen = calc->screen()->availableGeometry();
   QVERIFY2(screen.contains(calc->frameGeometry()), qPrintable(QStringLiteral("%1,%2").arg(calc->x()).arg(calc->y())));
   calc->close();
+}
+
+void TestIntegration::oversizedSettingsAreSetAsideAndToldOnce() {
+  QByteArray junk = "[Settings]\nZoom=True\n;";
+  junk += QByteArray(SettingsStore::kMaxFileBytes, 'x');
+  const QString ini = WriteFile(QStringLiteral("Mezura.ini"), junk);
+  Run run;
+  StartWith(ini, run);
+  QTRY_COMPARE(m_fake.messages.size(), 1);
+  QVERIFY2(m_fake.messages.first().contains(QLatin1String("moved aside")), qPrintable(m_fake.messages.first()));
+  QVERIFY(ItemOf(run.calc.get(), QStringLiteral("ZoomLarge"))->isChecked());  // the defaults, not the file
+  run.calc->close();
+  QCOMPARE(m_fake.messages.size(), 1);
+  QVERIFY(QFileInfo(ini).size() < 1024);
 }
 
 void TestIntegration::unwritableSettingsAreToldOnceOnExit_data() {

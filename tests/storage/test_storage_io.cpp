@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <ostream>
@@ -77,6 +79,38 @@ TEST_F(StorageIo, FirstRunGivesTheDefaults) {
 TEST_F(StorageIo, DefaultStoreLivesInTheUsersConfigurationFolder) {
   const SettingsStore store;
   EXPECT_TRUE(store.FilePath().endsWith("Mezura/Mezura.ini")) << store.FilePath().toStdString();
+  // The file QSettings itself would use for the application.
+  EXPECT_EQ(store.FilePath(), QSettings(QSettings::IniFormat, QSettings::UserScope, "Mezura", "Mezura").fileName());
+}
+
+TEST_F(StorageIo, AnIniOverOneMebibyteIsMovedAsideUnread) {
+  for (const qint64 size : {SettingsStore::kMaxFileBytes, SettingsStore::kMaxFileBytes + 1}) {
+    SCOPED_TRACE(size);
+    const bool tooLarge = size > SettingsStore::kMaxFileBytes;
+    for (const QString& name : QDir(m_dir.path()).entryList(QDir::Files)) QFile::remove(Path(name));
+    QByteArray ini = "[Settings]\nZoom=True\n;";
+    ini += QByteArray(size - ini.size() - 1, 'x') + '\n';
+    WriteFile(Path("Mezura.ini"), ini);
+
+    SettingsStore store(Path("Mezura.ini"));
+    EXPECT_EQ(store.Load(Context()).zoom, !tooLarge);
+    const QStringList aside = QDir(m_dir.path()).entryList({"Mezura.ini.*"});
+    const QString notice = store.TakeStartNotice();
+    EXPECT_EQ(store.TakeStartNotice(), QString());  // told once
+    if (!tooLarge) {
+      EXPECT_EQ(aside, QStringList());
+      EXPECT_EQ(notice, QString());
+      continue;
+    }
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_TRUE(QRegularExpression(R"(^Mezura\.ini\.\d{4}-\d\d-\d\d-\d{6}\.too-large$)").match(aside.first()).hasMatch())
+        << aside.first().toStdString();
+    EXPECT_EQ(ReadFile(Path(aside.first())), ini);
+    EXPECT_TRUE(notice.contains(aside.first())) << notice.toStdString();
+    // The next exit writes fresh settings of the usual size.
+    EXPECT_EQ(store.Save(DefaultSettings(Context())), QString());
+    EXPECT_LT(QFileInfo(Path("Mezura.ini")).size(), 1024);
+  }
 }
 
 TEST_F(StorageIo, EveryKeyRoundTripsThroughANewSettingsObject) {

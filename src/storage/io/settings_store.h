@@ -6,6 +6,7 @@
 // and what their texts mean is storage/settings_model.h.
 //
 //   SettingsStore store;                               // or SettingsStore(path) in tests
+//   QString notice = store.TakeStartNotice();          // tell the user once, if any
 //   Settings s = store.Load(context);                  // on start
 //   QString error = store.Save(s);                     // on exit; why not, when it failed
 
@@ -14,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "storage/settings_model.h"
 
@@ -23,6 +25,10 @@ namespace mezura {
 
 class SettingsStore {
  public:
+  /// Settings are a few hundred bytes; a file over this size is not read but
+  /// moved aside, and the store starts empty.
+  static constexpr qint64 kMaxFileBytes = 1024 * 1024;
+
   /// The store in the user's configuration folder.
   SettingsStore();
   /// The store in the INI file at `filePath` (tests, portable installs).
@@ -48,8 +54,16 @@ class SettingsStore {
   QString Save(const Settings& settings);
 
   QString FilePath() const;
+  /// What the user should be told once the program has started (the file
+  /// was too large and was moved aside), handed out once; empty when there
+  /// is nothing to say.
+  QString TakeStartNotice() { return std::exchange(m_startNotice, QString()); }
 
  private:
+  QString m_path;
+  QString m_startNotice;
+  // Null when a file too large to read could not be moved out of the way:
+  // nothing is read and nothing written.
   std::unique_ptr<QSettings> m_settings;
 };
 
