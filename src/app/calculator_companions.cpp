@@ -73,8 +73,9 @@ void Calculator::BuildCompanions() {
   connect(m_converter, &Converter::closedByUser, this, [this] { SetChecked("mnuConverter", false); });
 
   m_printer = std::make_unique<TapePrinter>(m_session.Tapes(), this);
-  // The tape window's pop-up menu prints through whichever printer is set now.
-  m_tape->SetPrintCommands([this] { m_printer->PrintCurrentTape(); }, [this] { m_printer->PrintAllTapes(); });
+  // The tape window's pop-up menu prints through whichever printer is set now;
+  // its "Print Tape" prints the tape shown, the File menu's the current one.
+  m_tape->SetPrintCommands([this](int tape) { m_printer->PrintTape(tape); }, [this] { m_printer->PrintAllTapes(); });
 
   m_commands = std::make_unique<ShellCommands>(this);
   m_commands->liftTopmost = [this] { LiftTopmost(); };

@@ -125,7 +125,7 @@ class TestIntegration : public QObject {
   void minimizeHidesCompanionsRestoreFollowsTheMenus();
 
   void printAllIncludesTapesOfClosedCells();
-  void tapePopupOpensOnRightClickAndPrints();
+  void tapePopupOpensOnRightClickAndPrintsTheTapeShown();
   void exitWritesTheSettingsAndCloses();
 
  private:
@@ -1057,29 +1057,34 @@ void TestIntegration::printAllIncludesTapesOfClosedCells() {
   QCOMPARE(m_printHost.jobs, QStringList{QStringLiteral("Calculator")});
 }
 
-void TestIntegration::tapePopupOpensOnRightClickAndPrints() {
+void TestIntegration::tapePopupOpensOnRightClickAndPrintsTheTapeShown() {
   Item(QStringLiteral("NewMemory"))->trigger();
   TapeWindow* tape = m_calc->Tape();
   QVERIFY(tape->isVisible());
   m_calc->Memory().SelectCellTape(1);
-  const int column = m_session->Tapes().CursorColumn();
-  QCOMPARE(column, 1);
+  // A line written to the calculator's tape moves the write cursor there and
+  // leaves Memory 1 on screen: the File menu prints the cursor's tape, the
+  // pop-up the one the user is looking at.
+  m_session->Tapes().SetCursor(0, m_session->Tapes().CursorRow());
+  QCOMPARE(tape->Title()->text(), QStringLiteral("Memory 1"));
+  Item(QStringLiteral("mnuPrint"))->trigger();
+  QCOMPARE(m_printHost.jobs, QStringList{QStringLiteral("Calculator")});
   QWidget* viewport = tape->Grid()->viewport();
   QTest::mouseClick(viewport, Qt::RightButton, Qt::NoModifier, QPoint(5, viewport->height() / 2));
   QTRY_VERIFY(tape->Popup()->isVisible());
-  QCOMPARE(m_session->Tapes().CursorColumn(), column);
+  QCOMPARE(m_session->Tapes().CursorColumn(), 0);
   QCOMPARE(tape->Popup()->actions().size(), 2);
   QCOMPARE(tape->Popup()->actions().at(0)->text(), QStringLiteral("Print Tape"));
   QCOMPARE(tape->Popup()->actions().at(1)->text(), QStringLiteral("Print All Tapes"));
   ClickMenuItem(tape->Popup(), tape->Popup()->actions().at(0));
   QTRY_VERIFY(!tape->Popup()->isVisible());
-  QCOMPARE(m_printHost.jobs, QStringList{QStringLiteral("Memory 1")});
+  QCOMPARE(m_printHost.jobs, (QStringList{QStringLiteral("Calculator"), QStringLiteral("Memory 1")}));
   QTest::mouseClick(viewport, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
   QTRY_VERIFY(tape->Popup()->isVisible());
   ClickMenuItem(tape->Popup(), tape->Popup()->actions().at(1));
   QTRY_VERIFY(!tape->Popup()->isVisible());
-  QCOMPARE(m_printHost.jobs,
-           (QStringList{QStringLiteral("Memory 1"), QStringLiteral("Calculator"), QStringLiteral("Memory 1")}));
+  QCOMPARE(m_printHost.jobs, (QStringList{QStringLiteral("Calculator"), QStringLiteral("Memory 1"),
+                                          QStringLiteral("Calculator"), QStringLiteral("Memory 1")}));
   // A left click does not open it.
   QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
   QTest::qWait(20);

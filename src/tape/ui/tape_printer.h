@@ -8,9 +8,9 @@
 //
 // Use (the menu handlers):
 //   TapePrinter printer(store, calculatorWindow);
-//   printer.PrintCurrentTape();   // "&Print Current Tape", "Print Tape": the write cursor's tape
+//   printer.PrintCurrentTape();   // "&Print Current Tape": the write cursor's tape
+//   printer.PrintTape(shown);     // "Print Tape" in the tape window: the tape shown
 //   printer.PrintAllTapes();      // "Print All &Tapes": tapes 0..n-1, one job each
-//   printer.PrintTape(tape);      // one tape
 // Tests pass their own TapePrintHost to see the jobs and answer the dialogs.
 
 #include <QString>
