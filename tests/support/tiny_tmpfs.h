@@ -45,8 +45,6 @@ class TinyTmpfs {
   /// Empty when the file system is mounted and ready.
   QString Error() const { return m_error; }
   QString Path(const QString& name) const { return m_dir.filePath(name); }
-  /// The names in the file system's root, sorted.
-  QStringList Names() const { return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); }
   qint64 FreeBytes() const { return QStorageInfo(m_dir.path()).bytesAvailable(); }
 
   /// Fills what is left with the file "filler"; true when nothing is left.
