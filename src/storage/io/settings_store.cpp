@@ -120,15 +120,15 @@ void SettingsStore::Write(std::string_view section, std::string_view key, std::s
 
 QString SettingsStore::Sync() {
   const QString path = FilePath();
-  // QSettings writes through a temporary file that it renames over the old
-  // one, so a failure leaves the old file whole; only the report is ours.
-  // A folder of the file's name is refused outright: it would be read as an
-  // empty store and never written.
   if (!m_settings) {
     return QStringLiteral("The settings could not be saved to \"%1\": the file there is too large to be "
                           "settings and could not be moved aside.")
         .arg(Native(path));
   }
+  // QSettings writes through a temporary file that it renames over the old
+  // one, so a failure leaves the old file whole; only the report is ours.
+  // A folder of the file's name is refused outright: it would be read as an
+  // empty store and never written.
   if (!QFileInfo(path).isDir()) {
     m_settings->sync();
     if (m_settings->status() == QSettings::NoError) return {};
