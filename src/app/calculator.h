@@ -56,7 +56,8 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   /// Reads the settings and applies them: places, colours, zoom, accuracy,
   /// key display, converter. Defaults when the session keeps no settings.
   void Form_Load();
-  /// Writes the settings, erases the memory cells and hides the companions.
+  /// Writes the settings, erases the memory cells and hides the companions;
+  /// settings that could not be written are told through Dialogs().inform.
   void Form_Unload();
 
   // EngineHost

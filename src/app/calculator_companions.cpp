@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "app/calculator.h"
 #include "app/calculator_face.h"
@@ -72,8 +73,9 @@ void Calculator::BuildCompanions() {
   connect(m_converter, &Converter::closedByUser, this, [this] { SetChecked("mnuConverter", false); });
 
   m_printer = std::make_unique<TapePrinter>(m_session.Tapes(), this);
-  // The tape window's pop-up menu prints through whichever printer is set now.
-  m_tape->SetPrintCommands([this] { m_printer->PrintCurrentTape(); }, [this] { m_printer->PrintAllTapes(); });
+  // The tape window's pop-up menu prints through whichever printer is set now;
+  // its "Print Tape" prints the tape shown, the File menu's the current one.
+  m_tape->SetPrintCommands([this](int tape) { m_printer->PrintTape(tape); }, [this] { m_printer->PrintAllTapes(); });
 
   m_commands = std::make_unique<ShellCommands>(this);
   m_commands->liftTopmost = [this] { LiftTopmost(); };
@@ -107,6 +109,10 @@ void Calculator::Form_Load() {
   const SettingsContext context = CurrentSettingsContext();
   SettingsStore* store = m_session.Settings();
   ApplySettings(store ? store->Load(context) : DefaultSettings(context));
+  // A settings file set aside is told once, when the event loop runs: the
+  // start-up shows the window first.
+  if (const QString notice = store ? store->TakeStartNotice() : QString(); !notice.isEmpty())
+    QTimer::singleShot(0, this, [this, notice] { m_dialogs.inform(notice); });
 }
 
 void Calculator::ApplySettings(const Settings& settings) {
@@ -165,11 +171,14 @@ Settings Calculator::CurrentSettings() const {
 void Calculator::Form_Unload() {
   if (m_unloaded) return;
   m_unloaded = true;
-  if (SettingsStore* store = m_session.Settings()) store->Save(CurrentSettings());
+  QString settingsError;
+  if (SettingsStore* store = m_session.Settings()) settingsError = store->Save(CurrentSettings());
   m_memory->EraseAll();
   m_converter->hide();
   m_tape->hide();
   if (HelpWindow* help = m_commands->Help()) help->close();
+  // Told once, after the topmost companions are gone so that none covers it.
+  if (!settingsError.isEmpty()) m_dialogs.inform(settingsError);
 }
 
 // ---- Colours --------------------------------------------------------------

@@ -8,10 +8,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,6 +27,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <memory>
+#include <optional>
 
 #include "app/calculator.h"
 #include "app/help/help_window.h"
@@ -39,11 +42,17 @@
 #include "memory/ui/value_label.h"
 #include "storage/io/settings_store.h"
 #include "tape/ui/tape_printer.h"
+#include "support/tiny_tmpfs.h"
 #include "tape/ui/tape_window.h"
 
 namespace mezura {
 
 namespace {
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -110,13 +119,16 @@ class TestIntegration : public QObject {
   void settingsSurviveARestart();
   void tapeHiddenAtExitDocksWhenShownAfterRestart();
   void garbageSettingsStartWithDefaultsOnScreen();
+  void oversizedSettingsAreSetAsideAndToldOnce();
+  void unwritableSettingsAreToldOnceOnExit_data();
+  void unwritableSettingsAreToldOnceOnExit();
 
   void converterMenuShowsBesideAndHides();
   void converterClosedByUserUnchecksTheMenu();
   void minimizeHidesCompanionsRestoreFollowsTheMenus();
 
   void printAllIncludesTapesOfClosedCells();
-  void tapePopupOpensOnRightClickAndPrints();
+  void tapePopupOpensOnRightClickAndPrintsTheTapeShown();
   void exitWritesTheSettingsAndCloses();
 
  private:
@@ -956,6 +968,60 @@ void TestIntegration::garbageSettingsStartWithDefaultsOnScreen() {
   calc->close();
 }
 
+void TestIntegration::oversizedSettingsAreSetAsideAndToldOnce() {
+  QByteArray junk = "[Settings]\nZoom=True\n;";
+  junk += QByteArray(SettingsStore::kMaxFileBytes, 'x');
+  const QString ini = WriteFile(QStringLiteral("Mezura.ini"), junk);
+  Run run;
+  StartWith(ini, run);
+  QTRY_COMPARE(m_fake.messages.size(), 1);
+  QVERIFY2(m_fake.messages.first().contains(QLatin1String("moved aside")), qPrintable(m_fake.messages.first()));
+  QVERIFY(ItemOf(run.calc.get(), QStringLiteral("ZoomLarge"))->isChecked());  // the defaults, not the file
+  run.calc->close();
+  QCOMPARE(m_fake.messages.size(), 1);
+  QVERIFY(QFileInfo(ini).size() < 1024);
+}
+
+void TestIntegration::unwritableSettingsAreToldOnceOnExit_data() {
+  QTest::addColumn<QString>("obstacle");
+  QTest::addColumn<QString>("reason");
+  QTest::newRow("a folder of that name") << QStringLiteral("folder") << QStringLiteral("a folder of that name is in the way");
+  QTest::newRow("a full disk") << QStringLiteral("full") << QStringLiteral("the disk is full");
+  QTest::newRow("a read-only disk") << QStringLiteral("read-only") << QStringLiteral("the disk is read-only");
+}
+
+void TestIntegration::unwritableSettingsAreToldOnceOnExit() {
+  QFETCH(QString, obstacle);
+  QFETCH(QString, reason);
+  QString ini = m_dir->filePath(QStringLiteral("Mezura.ini"));
+  std::optional<testing::TinyTmpfs> disk;
+  if (obstacle == QLatin1String("folder")) {
+    QVERIFY(QDir().mkdir(ini));
+  } else {
+    disk.emplace(64);
+    if (!disk->Error().isEmpty()) QSKIP(qPrintable(disk->Error()));
+    ini = disk->Path(QStringLiteral("Mezura.ini"));
+    {
+      Run first;  // leaves a settings file as any run does
+      StartWith(ini, first);
+      first.calc->close();
+    }
+    QVERIFY(m_fake.messages.isEmpty());
+    QVERIFY(obstacle == QLatin1String("full") ? disk->Fill() : disk->MakeReadOnly());
+  }
+  const QByteArray before = Contents(ini);
+  Run run;
+  StartWith(ini, run);
+  ItemOf(run.calc.get(), QStringLiteral("ZoomSmall"))->trigger();
+  ItemOf(run.calc.get(), QStringLiteral("Exit"))->trigger();
+  QCOMPARE(m_fake.messages.size(), 1);
+  QVERIFY2(m_fake.messages.first().contains(ini) && m_fake.messages.first().contains(reason),
+           qPrintable(m_fake.messages.first()));
+  QCOMPARE(Contents(ini), before);
+  run.calc->close();  // closing again says nothing more
+  QCOMPARE(m_fake.messages.size(), 1);
+}
+
 // ---- Converter and the companions ------------------------------------------------------
 
 void TestIntegration::converterMenuShowsBesideAndHides() {
@@ -1030,29 +1096,34 @@ void TestIntegration::printAllIncludesTapesOfClosedCells() {
   QCOMPARE(m_printHost.jobs, QStringList{QStringLiteral("Calculator")});
 }
 
-void TestIntegration::tapePopupOpensOnRightClickAndPrints() {
+void TestIntegration::tapePopupOpensOnRightClickAndPrintsTheTapeShown() {
   Item(QStringLiteral("NewMemory"))->trigger();
   TapeWindow* tape = m_calc->Tape();
   QVERIFY(tape->isVisible());
   m_calc->Memory().SelectCellTape(1);
-  const int column = m_session->Tapes().CursorColumn();
-  QCOMPARE(column, 1);
+  // A line written to the calculator's tape moves the write cursor there and
+  // leaves Memory 1 on screen: the File menu prints the cursor's tape, the
+  // pop-up the one the user is looking at.
+  m_session->Tapes().SetCursor(0, m_session->Tapes().CursorRow());
+  QCOMPARE(tape->Title()->text(), QStringLiteral("Memory 1"));
+  Item(QStringLiteral("mnuPrint"))->trigger();
+  QCOMPARE(m_printHost.jobs, QStringList{QStringLiteral("Calculator")});
   QWidget* viewport = tape->Grid()->viewport();
   QTest::mouseClick(viewport, Qt::RightButton, Qt::NoModifier, QPoint(5, viewport->height() / 2));
   QTRY_VERIFY(tape->Popup()->isVisible());
-  QCOMPARE(m_session->Tapes().CursorColumn(), column);
+  QCOMPARE(m_session->Tapes().CursorColumn(), 0);
   QCOMPARE(tape->Popup()->actions().size(), 2);
   QCOMPARE(tape->Popup()->actions().at(0)->text(), QStringLiteral("Print Tape"));
   QCOMPARE(tape->Popup()->actions().at(1)->text(), QStringLiteral("Print All Tapes"));
   ClickMenuItem(tape->Popup(), tape->Popup()->actions().at(0));
   QTRY_VERIFY(!tape->Popup()->isVisible());
-  QCOMPARE(m_printHost.jobs, QStringList{QStringLiteral("Memory 1")});
+  QCOMPARE(m_printHost.jobs, (QStringList{QStringLiteral("Calculator"), QStringLiteral("Memory 1")}));
   QTest::mouseClick(viewport, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
   QTRY_VERIFY(tape->Popup()->isVisible());
   ClickMenuItem(tape->Popup(), tape->Popup()->actions().at(1));
   QTRY_VERIFY(!tape->Popup()->isVisible());
-  QCOMPARE(m_printHost.jobs,
-           (QStringList{QStringLiteral("Memory 1"), QStringLiteral("Calculator"), QStringLiteral("Memory 1")}));
+  QCOMPARE(m_printHost.jobs, (QStringList{QStringLiteral("Calculator"), QStringLiteral("Memory 1"),
+                                          QStringLiteral("Calculator"), QStringLiteral("Memory 1")}));
   // A left click does not open it.
   QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
   QTest::qWait(20);

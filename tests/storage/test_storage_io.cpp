@@ -1,16 +1,22 @@
-// The INI settings store and the memory files on disk, through real files.
+// The INI settings store, the memory files and the atomic writer under them,
+// through real files: faults injected at each step of a write, and a real
+// disk that fills up (a tmpfs, where the tests may mount one).
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <ostream>
 
-#include "storage/test_settings_context.h"
+#include "storage/io/atomic_file_writer.h"
 #include "storage/io/memory_file_io.h"
 #include "storage/io/settings_store.h"
+#include "storage/test_settings_context.h"
+#include "support/tiny_tmpfs.h"
 
 QT_BEGIN_NAMESPACE
 void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -33,6 +39,30 @@ QByteArray ReadFile(const QString& path) {
   return file.readAll();
 }
 
+enum class Step { Open, Write, Flush, Commit };
+
+// A writer whose step `failAt` fails the way the disk would make it fail:
+// nothing opened, a short write, a flush that does not get through, a
+// rename that does not happen.
+class FailingFileWriter : public AtomicFileWriter {
+ public:
+  FailingFileWriter(const QString& path, Step failAt) : AtomicFileWriter(path), m_failAt(failAt) {}
+
+ protected:
+  bool Open() override { return m_failAt != Step::Open && AtomicFileWriter::Open(); }
+  qint64 WriteData(const QByteArray& bytes) override {
+    if (m_failAt != Step::Write) return AtomicFileWriter::WriteData(bytes);
+    AtomicFileWriter::WriteData(bytes.left(bytes.size() / 2));
+    return -1;
+  }
+  bool Flush() override { return AtomicFileWriter::Flush() && m_failAt != Step::Flush; }
+  bool Commit() override { return m_failAt != Step::Commit && AtomicFileWriter::Commit(); }
+  QString Reason() const override { return QStringLiteral("injected fault"); }
+
+ private:
+  Step m_failAt;
+};
+
 class StorageIo : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
@@ -49,6 +79,38 @@ TEST_F(StorageIo, FirstRunGivesTheDefaults) {
 TEST_F(StorageIo, DefaultStoreLivesInTheUsersConfigurationFolder) {
   const SettingsStore store;
   EXPECT_TRUE(store.FilePath().endsWith("Mezura/Mezura.ini")) << store.FilePath().toStdString();
+  // The file QSettings itself would use for the application.
+  EXPECT_EQ(store.FilePath(), QSettings(QSettings::IniFormat, QSettings::UserScope, "Mezura", "Mezura").fileName());
+}
+
+TEST_F(StorageIo, AnIniOverOneMebibyteIsMovedAsideUnread) {
+  for (const qint64 size : {SettingsStore::kMaxFileBytes, SettingsStore::kMaxFileBytes + 1}) {
+    SCOPED_TRACE(size);
+    const bool tooLarge = size > SettingsStore::kMaxFileBytes;
+    for (const QString& name : QDir(m_dir.path()).entryList(QDir::Files)) QFile::remove(Path(name));
+    QByteArray ini = "[Settings]\nZoom=True\n;";
+    ini += QByteArray(size - ini.size() - 1, 'x') + '\n';
+    WriteFile(Path("Mezura.ini"), ini);
+
+    SettingsStore store(Path("Mezura.ini"));
+    EXPECT_EQ(store.Load(Context()).zoom, !tooLarge);
+    const QStringList aside = QDir(m_dir.path()).entryList({"Mezura.ini.*"});
+    const QString notice = store.TakeStartNotice();
+    EXPECT_EQ(store.TakeStartNotice(), QString());  // told once
+    if (!tooLarge) {
+      EXPECT_EQ(aside, QStringList());
+      EXPECT_EQ(notice, QString());
+      continue;
+    }
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_TRUE(QRegularExpression(R"(^Mezura\.ini\.\d{4}-\d\d-\d\d-\d{6}\.too-large$)").match(aside.first()).hasMatch())
+        << aside.first().toStdString();
+    EXPECT_EQ(ReadFile(Path(aside.first())), ini);
+    EXPECT_TRUE(notice.contains(aside.first())) << notice.toStdString();
+    // The next exit writes fresh settings of the usual size.
+    EXPECT_EQ(store.Save(DefaultSettings(Context())), QString());
+    EXPECT_LT(QFileInfo(Path("Mezura.ini")).size(), 1024);
+  }
 }
 
 TEST_F(StorageIo, EveryKeyRoundTripsThroughANewSettingsObject) {
@@ -73,7 +135,7 @@ TEST_F(StorageIo, EveryKeyRoundTripsThroughANewSettingsObject) {
   s.convResult = 0xFFFFFF;
   {
     SettingsStore store(Path("Mezura.ini"));
-    ASSERT_TRUE(store.Save(s));
+    ASSERT_EQ(store.Save(s), QString());
   }
   // A QSettings of its own, as the next run would open the file.
   QSettings raw(Path("Mezura.ini"), QSettings::IniFormat);
@@ -103,7 +165,7 @@ TEST_F(StorageIo, WritingAKeyReplacesItsOtherSpellings) {
   {
     SettingsStore store(Path("Mezura.ini"));
     store.Write("Colors", "CalcBackground", " 65280");
-    ASSERT_TRUE(store.Sync());
+    ASSERT_EQ(store.Sync(), QString());
   }
   QSettings raw(Path("Mezura.ini"), QSettings::IniFormat);
   raw.beginGroup("Colors");
@@ -198,6 +260,53 @@ TEST_F(StorageIo, DataThatCannotBeSavedIsRefusedBeforeTheFileIsTouched) {
   data.width = kMemoryFileGeometryLimit + 1;
   EXPECT_NE(MemoryFileIo::Save(path, data), QString());
   EXPECT_EQ(ReadFile(path), "keep me");
+}
+
+TEST_F(StorageIo, AWriteThatFailsAtAnyStepLeavesTheOldFileWholeAndNoTemporary) {
+  const QString path = Path("cells.mem");
+  WriteFile(path, "old bytes");
+  for (Step step : {Step::Open, Step::Write, Step::Flush, Step::Commit}) {
+    SCOPED_TRACE(static_cast<int>(step));
+    const QString error = FailingFileWriter(path, step).Write(QByteArray(100000, 'n'));
+    EXPECT_TRUE(error.startsWith("Cannot save")) << error.toStdString();
+    EXPECT_TRUE(error.contains("cells.mem") && error.contains("injected fault")) << error.toStdString();
+    EXPECT_EQ(ReadFile(path), "old bytes");
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"cells.mem"});
+  }
+  EXPECT_EQ(WriteFileAtomically(path, "new bytes"), QString());
+  EXPECT_EQ(ReadFile(path), "new bytes");
+}
+
+// The disk fills up under the save: once before the save (the bytes sit in
+// QSaveFile's buffer until the flush) and once in the middle of a large file.
+TEST_F(StorageIo, ASaveOntoAFullDiskSaysSoAndLeavesTheOldFileWhole) {
+  const MemoryFileData old{1575, 1635, 4800, 3600, 1935, {{"Memory 1", "0."}}};
+  const MemoryFileData next{1575, 1635, 4800, 3600, 1935, {{"Memory 1", " 3'- 1\" "}, {"Memory 2", "0."}}};
+  struct Case {
+    const char* name;
+    int kibibytes;
+    bool fillFirst;
+    QByteArray bytes;  // empty: the memory file `next`
+  };
+  for (const Case& c : {Case{"full before the save", 64, true, {}},
+                        Case{"fills in the middle of 1 MB", 256, false, QByteArray(1 << 20, 'x')}}) {
+    SCOPED_TRACE(c.name);
+    testing::TinyTmpfs disk(c.kibibytes);
+    if (!disk.Error().isEmpty()) GTEST_SKIP() << disk.Error().toStdString();
+    const QString path = disk.Path("x.mem");
+    ASSERT_EQ(MemoryFileIo::Save(path, old), QString());
+    const QByteArray before = ReadFile(path);
+    ASSERT_FALSE(before.isEmpty());
+    if (c.fillFirst) {
+      ASSERT_TRUE(disk.Fill());
+    }
+    const qint64 freeBefore = disk.FreeBytes();
+
+    const QString error = c.bytes.isEmpty() ? MemoryFileIo::Save(path, next) : WriteFileAtomically(path, c.bytes);
+    EXPECT_TRUE(error.contains("x.mem") && error.contains("No space left on device")) << error.toStdString();
+    EXPECT_EQ(ReadFile(path), before);
+    EXPECT_EQ(disk.FreeBytes(), freeBefore);  // the temporary file is gone
+  }
 }
 
 }  // namespace

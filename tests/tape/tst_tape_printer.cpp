@@ -1,10 +1,16 @@
 // Printing tapes: one job per tape in order, and the PDF offered when no
-// printer is set up, read back with pdftotext to check what is on the page.
+// printer is set up, read back with pdftotext to check where the glyphs are
+// on the page, and its save onto a disk that is full.
+#include <QFontDatabase>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
+#include <algorithm>
+#include <optional>
 
+#include "support/tiny_tmpfs.h"
 #include "tape/tape_store.h"
 #include "tape/ui/tape_printer.h"
 
@@ -46,24 +52,49 @@ void Append(TapeStore& store, int tape, const QStringList& lines) {
   for (const QString& line : lines) store.SetTapeLine(tape, row++, line.toStdString());
 }
 
-// The PDF's text laid out as on the page, one string per page; trailing
-// blanks are dropped since pdftotext does not keep them.
-QList<QStringList> PdfPages(const QString& path) {
+// A printed line as pdftotext finds it on the page: its words joined by one
+// blank, and the box from the first glyph's left to the last glyph's right.
+struct PdfLine {
+  QString text;
+  QRectF box;
+};
+struct PdfPage {
+  qreal width = 0;
+  QList<PdfLine> lines;  // top to bottom
+};
+
+// The lines of every page, read from the glyph boxes of `pdftotext
+// -bbox-layout`, so that alignment is judged from positions on the page.
+QList<PdfPage> PdfPages(const QString& path) {
   QProcess tool;
-  tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+  tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox-layout"), path, QStringLiteral("-")});
   if (!tool.waitForFinished(30000) || tool.exitCode() != 0) return {};
-  QList<QStringList> pages;
-  const QStringList rawPages = QString::fromUtf8(tool.readAllStandardOutput()).split(QLatin1Char('\f'));
-  for (const QString& raw : rawPages) {
-    QStringList lines;
-    for (QString line : raw.split(QLatin1Char('\n'))) {
-      while (line.endsWith(QLatin1Char(' '))) line.chop(1);
-      lines << line;
+  QList<PdfPage> pages;
+  QXmlStreamReader xml(tool.readAllStandardOutput());
+  auto number = [&xml](const char* name) { return xml.attributes().value(QLatin1String(name)).toDouble(); };
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    if (xml.name() == QLatin1String("page")) {
+      pages.append(PdfPage{number("width"), {}});
+    } else if (xml.name() == QLatin1String("line") && !pages.isEmpty()) {
+      pages.last().lines.append({QString(), QRectF(QPointF(number("xMin"), number("yMin")),
+                                                   QPointF(number("xMax"), number("yMax")))});
+    } else if (xml.name() == QLatin1String("word") && !pages.isEmpty() && !pages.last().lines.isEmpty()) {
+      QString& text = pages.last().lines.last().text;
+      text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + xml.readElementText();
     }
-    while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    if (!lines.isEmpty()) pages << lines;
   }
+  if (xml.hasError()) return {};
+  for (PdfPage& page : pages)
+    std::sort(page.lines.begin(), page.lines.end(),
+              [](const PdfLine& a, const PdfLine& b) { return a.box.top() < b.box.top(); });
   return pages;
+}
+
+QStringList Texts(const PdfPage& page) {
+  QStringList texts;
+  for (const PdfLine& line : page.lines) texts << line.text;
+  return texts;
 }
 
 // pdffonts' listing of the fonts a PDF uses.
@@ -74,17 +105,21 @@ QString PdfFonts(const QString& path) {
   return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
-QStringList NonBlank(const QStringList& lines) {
-  QStringList out;
-  for (const QString& line : lines)
-    if (!line.trimmed().isEmpty()) out << line;
-  return out;
-}
-
-// Right-aligned lines end in the same column, wherever pdftotext starts the page.
-void VerifyRightAligned(const QStringList& lines) {
-  QVERIFY(!lines.isEmpty());
-  for (const QString& line : lines) QCOMPARE(line.size(), lines.first().size());
+// A tape of width W (in characters) as printed: every line after the title
+// ends at one right edge, and the title starts (W - its length) div 2
+// character widths into the column, judged to a hundredth of a point.
+void VerifyTapeLayout(const PdfPage& page, int width) {
+  QVERIFY(page.lines.size() >= 2);
+  const PdfLine& title = page.lines.first();
+  const PdfLine* widest = &page.lines.at(1);
+  for (const PdfLine& line : page.lines.mid(1)) {
+    QVERIFY2(qAbs(line.box.right() - page.lines.at(1).box.right()) < 0.01, qPrintable(line.text));
+    if (line.text.size() > widest->text.size()) widest = &line;
+  }
+  const qreal advance = widest->box.width() / widest->text.size();
+  const qreal columnLeft = widest->box.right() - width * advance;
+  const qreal titleIndent = (title.box.left() - columnLeft) / advance;
+  QVERIFY2(qAbs(titleIndent - (width - title.text.size()) / 2) < 0.01, qPrintable(QString::number(titleIndent)));
 }
 
 }  // namespace
@@ -164,21 +199,22 @@ class TstTapePrinter : public QObject {
     QVERIFY(host.suggestedPaths.first().endsWith(QStringLiteral("/Calculator.pdf")));
     QVERIFY(host.errors.isEmpty());
 
-    const QList<QStringList> pages = PdfPages(dir.filePath(QStringLiteral("calculator.pdf")));
+    const QString pdf = dir.filePath(QStringLiteral("calculator.pdf"));
+    const QList<PdfPage> pages = PdfPages(pdf);
     QCOMPARE(pages.size(), 1);
-    QVERIFY2(PdfFonts(dir.filePath(QStringLiteral("calculator.pdf"))).contains(QStringLiteral("Mono")),
-             "the tape must be set in a fixed-pitch font");
-    const QStringList lines = NonBlank(pages.first());
-    QStringList trimmed;
-    for (const QString& line : lines) trimmed << line.trimmed();
-    QCOMPARE(trimmed, QStringList({"Calculator", "Clear", "5'- 3 1/2\"", "+ 2'", "---------------", "7'- 3 1/2\""}));
+    const QString fonts = PdfFonts(pdf);
+    // Courier's metric twin, which the project installs; else some fixed-pitch font.
+    QVERIFY2(fonts.contains(QFontDatabase::hasFamily(QStringLiteral("Liberation Mono")) ? QStringLiteral("LiberationMono")
+                                                                                          : QStringLiteral("Mono")),
+             qPrintable(fonts));
+    const PdfPage& page = pages.first();
+    QCOMPARE(Texts(page), QStringList({"Calculator", "Clear", "5'- 3 1/2\"", "+ 2'", "---------------", "7'- 3 1/2\""}));
     // The title is 10 wide and the widest line 15: the title is indented by 2.
-    const QString title = lines.first();
-    QCOMPARE(title.size() - title.trimmed().size() - (lines.at(1).size() - 15), 2);
-    VerifyRightAligned(lines.mid(1));
+    VerifyTapeLayout(page, 15);
     // Row 0 and the clear's first blank print as two empty lines between title and Clear.
-    const int titleAt = pages.first().indexOf(lines.first());
-    QCOMPARE(pages.first().indexOf(lines.at(1)) - titleAt, 3);
+    const qreal lineSpacing = page.lines.at(3).box.top() - page.lines.at(2).box.top();
+    QVERIFY(lineSpacing > 0);
+    QCOMPARE(qRound((page.lines.at(1).box.top() - page.lines.at(0).box.top()) / lineSpacing), 3);
   }
 
   void declinedOrCancelledPdfWritesNothing() {
@@ -197,15 +233,43 @@ class TstTapePrinter : public QObject {
     QVERIFY(QDir(dir.path()).isEmpty());
   }
 
-  void unwritablePdfPathIsReported() {
+  void unwritablePdfIsReportedAndAnOldOneStays_data() {
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a missing folder") << false << QStringLiteral("No such file or directory");
+    QTest::newRow("a full disk") << true << QStringLiteral("No space left on device");
+  }
+  void unwritablePdfIsReportedAndAnOldOneStays() {
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, reason);
     TapeStore store;
     QTemporaryDir dir;
+    std::optional<testing::TinyTmpfs> disk;
     FakePrintHost host;
-    host.pdfPath = dir.filePath(QStringLiteral("missing/folder/t.pdf"));
     TapePrinter printer(store, host);
+    QByteArray before;
+    if (fullDisk) {
+      disk.emplace(64);
+      if (!disk->Error().isEmpty()) QSKIP(qPrintable(disk->Error()));
+      host.pdfPath = disk->Path(QStringLiteral("t.pdf"));
+      QVERIFY(printer.PrintTape(0));
+      QFile old(host.pdfPath);
+      QVERIFY(old.open(QIODevice::ReadOnly));
+      before = old.readAll();
+      QVERIFY(disk->Fill());
+      Append(store, 0, {QStringLiteral(" 1\" ")});
+    } else {
+      host.pdfPath = dir.filePath(QStringLiteral("missing/folder/t.pdf"));
+    }
     QVERIFY(!printer.PrintTape(0));
     QCOMPARE(host.errors.size(), 1);
-    QVERIFY(host.errors.first().contains(QStringLiteral("t.pdf")));
+    QVERIFY2(host.errors.first().contains(QStringLiteral("t.pdf")) && host.errors.first().contains(reason),
+             qPrintable(host.errors.first()));
+    if (fullDisk) {
+      QFile now(host.pdfPath);
+      QVERIFY(now.open(QIODevice::ReadOnly));
+      QCOMPARE(now.readAll(), before);
+    }
   }
 
   void allTapesWithoutPrinterGiveOnePdfWithAPagePerTape() {
@@ -221,11 +285,13 @@ class TstTapePrinter : public QObject {
     QVERIFY(printer.PrintAllTapes());
     QCOMPARE(host.questions.size(), 1);  // asked once for all tapes
     QVERIFY(host.suggestedPaths.first().endsWith(QStringLiteral("/Tapes.pdf")));
-    const QList<QStringList> pages = PdfPages(host.pdfPath);
+    const QList<PdfPage> pages = PdfPages(host.pdfPath);
     QCOMPARE(pages.size(), 3);
-    QCOMPARE(NonBlank(pages[0]).first().trimmed(), QStringLiteral("Calculator"));
-    QCOMPARE(NonBlank(pages[1]), QStringList({"Memory 1", "      6\""}));
-    QCOMPARE(NonBlank(pages[2]).last().trimmed(), QStringLiteral("1'- 0\" sq."));
+    QCOMPARE(Texts(pages[0]).first(), QStringLiteral("Calculator"));
+    QCOMPARE(Texts(pages[1]), QStringList({"Memory 1", "6\""}));
+    VerifyTapeLayout(pages[1], 8);
+    QCOMPARE(Texts(pages[2]), QStringList({"Memory 2", "1'- 0\" sq."}));
+    VerifyTapeLayout(pages[2], 10);
   }
 
   void longTapeContinuesOnFollowingPages() {
@@ -238,12 +304,12 @@ class TstTapePrinter : public QObject {
     host.pdfPath = dir.filePath(QStringLiteral("long.pdf"));
     TapePrinter printer(store, host);
     QVERIFY(printer.PrintTape(0));
-    const QList<QStringList> pages = PdfPages(host.pdfPath);
+    const QList<PdfPage> pages = PdfPages(host.pdfPath);
     QVERIFY2(pages.size() >= 2, qPrintable(QString::number(pages.size())));
     QStringList printed;
-    for (const QStringList& page : pages) printed << NonBlank(page);
+    for (const PdfPage& page : pages) printed << Texts(page);
     QCOMPARE(printed.size(), 301);
-    for (int i = 1; i <= 300; ++i) QCOMPARE(printed.at(i).trimmed(), QStringLiteral("%1\"").arg(i));
+    for (int i = 1; i <= 300; ++i) QCOMPARE(printed.at(i), QStringLiteral("%1\"").arg(i));
   }
 
   void wideLineStaysOnOnePrintedLine() {
@@ -255,10 +321,10 @@ class TstTapePrinter : public QObject {
     host.pdfPath = dir.filePath(QStringLiteral("wide.pdf"));
     TapePrinter printer(store, host);
     QVERIFY(printer.PrintTape(0));
-    const QStringList lines = NonBlank(PdfPages(host.pdfPath).value(0));
-    QCOMPARE(lines.size(), 3);
-    QCOMPARE(lines.at(1).trimmed(), wide);
-    QVERIFY(lines.at(2).endsWith(QStringLiteral("7\"")));
+    const PdfPage page = PdfPages(host.pdfPath).value(0);
+    QCOMPARE(Texts(page), QStringList({"Calculator", wide, "7\""}));
+    VerifyTapeLayout(page, 161);
+    QVERIFY2(page.lines.at(1).box.right() <= page.width, qPrintable(QString::number(page.lines.at(1).box.right())));
   }
 };
 

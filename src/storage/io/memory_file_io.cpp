@@ -3,7 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "storage/io/atomic_file_writer.h"
 
 namespace mezura {
 namespace {
@@ -36,21 +37,6 @@ MemoryFileIo::Bytes MemoryFileIo::ReadBytes(const QString& path, qint64 maxBytes
   return result;
 }
 
-QString MemoryFileIo::WriteBytesAtomically(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    return QStringLiteral("Cannot save %1: %2.").arg(Quoted(path), file.errorString());
-  }
-  if (file.write(bytes) != bytes.size()) {
-    // Not committing discards the temporary file; the old one stays.
-    return QStringLiteral("Cannot save %1: %2.").arg(Quoted(path), file.errorString());
-  }
-  if (!file.commit()) {
-    return QStringLiteral("Cannot save %1: %2.").arg(Quoted(path), file.errorString());
-  }
-  return {};
-}
-
 MemoryFileReadResult MemoryFileIo::Load(const QString& path) {
   MemoryFileReadResult result;
   const QFileInfo info(path);
@@ -70,7 +56,7 @@ MemoryFileReadResult MemoryFileIo::Load(const QString& path) {
 QString MemoryFileIo::Save(const QString& path, const MemoryFileData& data) {
   const MemoryFileWriteResult encoded = WriteMemoryFile(data);
   if (!encoded.error.empty()) return QString::fromStdString(encoded.error);
-  return WriteBytesAtomically(path, QByteArray::fromStdString(encoded.bytes));
+  return WriteFileAtomically(path, QByteArray::fromStdString(encoded.bytes));
 }
 
 }  // namespace mezura

@@ -1,9 +1,8 @@
 #pragma once
 // Memory files on disk: reading a file's bytes and saving new bytes so that a
-// failed save leaves the previous file whole (QSaveFile writes a temporary
-// file and renames it over the old one only on success). The file's content
-// is storage/memory_file_codec.h; the dialogs and the cells are the
-// calculator's and the memory window's.
+// failed save leaves the previous file whole (storage/io/atomic_file_writer.h).
+// The file's content is storage/memory_file_codec.h; the dialogs and the
+// cells are the calculator's and the memory window's.
 //
 //   MemoryFileReadResult in = MemoryFileIo::Load(path);    // Missing: do nothing
 //   QString error = MemoryFileIo::Save(path, data);       // empty on success
@@ -29,14 +28,11 @@ class MemoryFileIo {
 
   /// The whole file, or why it cannot be read.
   static Bytes ReadBytes(const QString& path, qint64 maxBytes = kMaxFileBytes);
-  /// Replaces the file with `bytes` atomically; an empty text on success,
-  /// otherwise why, with the previous file unchanged.
-  static QString WriteBytesAtomically(const QString& path, const QByteArray& bytes);
-
   /// Reads and decodes a memory file. A file that does not exist gives
   /// Missing; one that cannot be read gives Unreadable with a reason.
   static MemoryFileReadResult Load(const QString& path);
-  /// Encodes and saves; an empty text on success, otherwise why.
+  /// Encodes and saves; an empty text on success, otherwise why, with the
+  /// previous file unchanged.
   static QString Save(const QString& path, const MemoryFileData& data);
 };
 

@@ -2,6 +2,7 @@
 // no printer (see the header).
 #include "tape/ui/tape_printer.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,11 +12,13 @@
 #include <QFontMetricsF>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <algorithm>
 
+#include "storage/io/atomic_file_writer.h"
 #include "tape/tape_store.h"
 
 namespace mezura {
@@ -31,14 +34,21 @@ QString DocumentName(const TapePrintText& doc) {
   return QStringLiteral("Tape - %1").arg(ToQString(doc.title));
 }
 
-// The fixed-pitch font keeps the right-aligned figures in columns. Where the
-// platform names no fixed font (the offscreen platform answers with its
-// proportional default), fall back to the monospace families we ship with.
+// The tape is set in Liberation Mono, the metric twin of Courier, which the
+// project installs (fonts-liberation2): a font chosen by name rather than
+// whatever the platform's fixed font resolves to, so that the page looks the
+// same on every machine. Only where it is missing does the platform's fixed
+// font stand in, or failing that any monospace family.
 QFont FixedPitchFont() {
+  const QString printFamily = QStringLiteral("Liberation Mono");
+  if (QFontDatabase::hasFamily(printFamily)) {
+    QFont font(printFamily);
+    font.setFixedPitch(true);
+    return font;
+  }
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   if (!QFontInfo(font).fixedPitch()) {
-    font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono"),
-                      QStringLiteral("Noto Mono"), QStringLiteral("monospace")});
+    font.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Noto Mono"), QStringLiteral("monospace")});
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
   }
@@ -157,22 +167,37 @@ bool TapePrinter::SaveAsPdf(const std::vector<TapePrintText>& docs) {
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
 
-  if (!WritePdf(path, docs)) {
-    m_host.ShowError(QStringLiteral("The PDF file \"%1\" could not be written.").arg(QDir::toNativeSeparators(path)));
+  const QString error = WritePdf(path, docs);
+  if (!error.isEmpty()) {
+    m_host.ShowError(error);
     return false;
   }
   return true;
 }
 
-bool TapePrinter::WritePdf(const QString& path, const std::vector<TapePrintText>& docs) {
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(path);
-  if (!docs.empty()) printer.setDocName(docs.size() == 1 ? DocumentName(docs.front()) : QStringLiteral("Tapes"));
-  return Render(printer, docs);
+QString TapePrinter::WritePdf(const QString& path, const std::vector<TapePrintText>& docs) {
+  // Rendered in memory first, then written as every file of ours is: a
+  // failed write leaves an older PDF of that name whole.
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&pdf);
+    // The page the printer's own PDF output would give: the default paper,
+    // margins and resolution.
+    const QPrinter defaults(QPrinter::HighResolution);
+    writer.setResolution(defaults.resolution());
+    writer.setPageLayout(defaults.pageLayout());
+    writer.setCreator(QStringLiteral("Mezura"));
+    if (!docs.empty()) writer.setTitle(docs.size() == 1 ? DocumentName(docs.front()) : QStringLiteral("Tapes"));
+    if (!Render(writer, docs)) {
+      return QStringLiteral("Cannot save \"%1\": the tape could not be laid out as PDF.")
+          .arg(QDir::toNativeSeparators(path));
+    }
+  }
+  return WriteFileAtomically(path, pdf.data());
 }
 
-bool TapePrinter::Render(QPrinter& printer, const std::vector<TapePrintText>& docs) {
+bool TapePrinter::Render(QPagedPaintDevice& printer, const std::vector<TapePrintText>& docs) {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   bool firstDoc = true;

@@ -8,9 +8,9 @@
 //
 // Use (the menu handlers):
 //   TapePrinter printer(store, calculatorWindow);
-//   printer.PrintCurrentTape();   // "&Print Current Tape", "Print Tape": the write cursor's tape
+//   printer.PrintCurrentTape();   // "&Print Current Tape": the write cursor's tape
+//   printer.PrintTape(shown);     // "Print Tape" in the tape window: the tape shown
 //   printer.PrintAllTapes();      // "Print All &Tapes": tapes 0..n-1, one job each
-//   printer.PrintTape(tape);      // one tape
 // Tests pass their own TapePrintHost to see the jobs and answer the dialogs.
 
 #include <QString>
@@ -19,7 +19,7 @@
 
 #include "tape/tape_print_text.h"
 
-class QPrinter;
+class QPagedPaintDevice;
 class QWidget;
 
 namespace mezura {
@@ -72,12 +72,14 @@ class TapePrinter {
   /// One job per tape, tape 0 first; stops at the first job that fails.
   bool PrintAllTapes();
 
-  /// Renders the documents onto `printer`, each starting on a new page:
-  /// one tape line per printed line, a new page when the page is full.
-  /// False when the printer could not be started.
-  static bool Render(QPrinter& printer, const std::vector<TapePrintText>& docs);
-  /// Writes the documents to a PDF file at `path`; false when it cannot.
-  static bool WritePdf(const QString& path, const std::vector<TapePrintText>& docs);
+  /// Renders the documents onto `printer` (a printer or a PDF writer), each
+  /// starting on a new page: one tape line per printed line, a new page when
+  /// the page is full. False when the printer could not be started.
+  static bool Render(QPagedPaintDevice& printer, const std::vector<TapePrintText>& docs);
+  /// Writes the documents to a PDF file at `path`, replacing any file there
+  /// only when the whole PDF was written: an empty text on success,
+  /// otherwise why, for the user.
+  static QString WritePdf(const QString& path, const std::vector<TapePrintText>& docs);
 
  private:
   bool Print(const std::vector<TapePrintText>& docs);

@@ -198,13 +198,15 @@ void TapeWindow::SetScrollButtonsVisible(bool visible) {
   for (auto* button : m_scroll) button->setVisible(visible);
 }
 
-void TapeWindow::SetPrintCommands(std::function<void()> printTape, std::function<void()> printAllTapes) {
+void TapeWindow::SetPrintCommands(std::function<void(int tape)> printTape, std::function<void()> printAllTapes) {
   m_printTape = std::move(printTape);
   m_printAllTapes = std::move(printAllTapes);
 }
 
 void TapeWindow::mnuPopup2PrintTape_Click() {
-  if (m_printTape) m_printTape();
+  // The tape on screen, which is not always the write cursor's: a line
+  // written to another tape moves the cursor and leaves the view alone.
+  if (m_printTape) m_printTape(m_store.View().firstVisibleColumn);
 }
 
 void TapeWindow::mnuPopup2PrintAllTapes_Click() {

@@ -49,9 +49,10 @@ class TapeWindow : public QWidget, public TapeStoreListener {
   /// The arrow buttons show while more than one tape is open.
   void SetScrollButtonsVisible(bool visible);
 
-  /// What the pop-up menu's two items do: print the write cursor's tape,
-  /// print every tape. Until they are given the items do nothing.
-  void SetPrintCommands(std::function<void()> printTape, std::function<void()> printAllTapes);
+  /// What the pop-up menu's two items do: print one tape (given the tape the
+  /// window shows, the one the user right-clicked on), print every tape.
+  /// Until they are given the items do nothing.
+  void SetPrintCommands(std::function<void(int tape)> printTape, std::function<void()> printAllTapes);
   void mnuPopup2PrintTape_Click();
   void mnuPopup2PrintAllTapes_Click();
   /// The grid's right-button press: opens mnuPopup2 at `globalPos`.
@@ -83,7 +84,7 @@ class TapeWindow : public QWidget, public TapeStoreListener {
   QTableView* m_grid = nullptr;
   QPushButton* m_scroll[2] = {nullptr, nullptr};
   QMenu* m_popup = nullptr;
-  std::function<void()> m_printTape;
+  std::function<void(int tape)> m_printTape;
   std::function<void()> m_printAllTapes;
   TwipRect m_geometry;
   QSize m_requestedSize;  // the client size last asked of the window system
