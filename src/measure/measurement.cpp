@@ -275,15 +275,43 @@ std::string FormatWithSuffix(double value, Dimension dimension, int accuracy) {
 std::string ShortNumber(double value) {
   if (!std::isfinite(value)) return std::string(kNotANumberText);
   if (value == 0) return " 0";
+  // Fifteen significant digits, correctly rounded: "d.dddddddddddddde±x".
   char buffer[64];
   auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                 std::chars_format::general, 15);
+                                 std::chars_format::scientific, 14);
   if (ec != std::errc()) return std::string(kNotANumberText);
-  std::string digits(buffer, end);
-  for (char& c : digits)
-    if (c == 'e') c = 'E';
-  if (digits.size() > 1 && digits[0] == '0' && digits[1] == '.') digits.erase(0, 1);
-  return (value < 0 ? "-" : " ") + digits;
+  const std::string_view scientific(buffer, static_cast<size_t>(end - buffer));
+  const size_t e = scientific.find('e');
+  std::string digits;
+  for (const char c : scientific.substr(0, e))
+    if (c != '.') digits += c;
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  int exponent = 0;
+  const std::string_view exponentText = scientific.substr(e + 1);
+  std::from_chars(exponentText.data() + (exponentText.front() == '+'),
+                  exponentText.data() + exponentText.size(), exponent);
+
+  // Fixed form as long as fifteen digits write it: the integer digits of a
+  // large value, or the zeros after the point and the significant digits of
+  // a small one (1/20000 is " .00005", not " 5E-05"); the exponent form only
+  // beyond that.
+  const int significant = static_cast<int>(digits.size());
+  std::string text;
+  if (exponent >= 15 || (exponent < 0 && -exponent - 1 + significant > 15)) {
+    text = digits.substr(0, 1);
+    if (significant > 1) text += "." + digits.substr(1);
+    text += exponent < 0 ? "E-" : "E+";
+    const std::string magnitude = std::to_string(exponent < 0 ? -exponent : exponent);
+    if (magnitude.size() < 2) text += '0';
+    text += magnitude;
+  } else if (exponent < 0) {
+    text = "." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+  } else if (significant > exponent + 1) {
+    text = digits.substr(0, static_cast<size_t>(exponent) + 1) + "." + digits.substr(static_cast<size_t>(exponent) + 1);
+  } else {
+    text = digits + std::string(static_cast<size_t>(exponent + 1 - significant), '0');
+  }
+  return (value < 0 ? "-" : " ") + text;
 }
 
 double RoundHalfEven(double value, int decimals) {
