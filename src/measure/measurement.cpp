@@ -56,6 +56,14 @@ double ParseCollectedNumber(const std::string& number) {
   return order < 0 ? 0.0 : HUGE_VAL;
 }
 
+bool IsExponentMark(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
+
+// The "-" at `at` follows an exponent mark that directly follows the digits
+// or the point of a number ("1E-5", "2.D-3").
+bool IsExponentSign(std::string_view text, size_t at) {
+  return at >= 2 && IsExponentMark(text[at - 1]) && (IsDigit(text[at - 2]) || text[at - 2] == '.');
+}
+
 double ParseWithFactor(std::string_view text, double factor) {
   std::string_view t = TrimBlanks(text);
   bool negative = false;
@@ -77,8 +85,10 @@ double ParseWithFactor(std::string_view text, double factor) {
     const auto firstNonBlank = rest.find_first_not_of(' ', 1);
     rest.erase(0, firstNonBlank == std::string::npos ? rest.size() : firstNonBlank);
   }
-  for (char& c : rest)
-    if (c == '-') c = ' ';
+  // "3-1/2" reads like "3 1/2", but the sign of an exponent stays: a plain
+  // number the program wrote (" 6.25E-05") must read back as itself.
+  for (size_t i = 0; i < rest.size(); ++i)
+    if (rest[i] == '-' && !IsExponentSign(rest, i)) rest[i] = ' ';
   if (auto inch = rest.find(kInchMark); inch != std::string::npos) rest.resize(inch);
 
   std::string_view restSv(rest);

@@ -131,6 +131,37 @@ TEST_F(EngineTest, DivisionByZeroShowsTheMessageAndTheTotalAsANumber) {
   }
 }
 
+// A plain result in the display reads back as itself when equals adds it
+// again, tiny and in exponent form too, and so does the bare total that a
+// division by zero shows.
+TEST_F(EngineTest, PlainResultsReadBackAsThemselves) {
+  const struct {
+    const char* keys;
+    const char* shown;
+    double total;  // after one more equals
+    size_t messages;
+  } cases[] = {
+      {"1=/20000=", " .00005", 0.0001, 0},
+      {"1/16=/1000=", " .0000625", 0.0625 / 1000 * 2, 0},
+      {"1=/10000000000000000=", " 1E-16", 2e-16, 0},
+      {"1=/6000000=", " 1.66666666666667E-07", 1.0 / 6000000 + 1.66666666666667e-7, 0},
+      {"-1=/10000000000000000=", "-1E-16", -2e-16, 0},
+      {"1=/10000000000000000=/0=", "1E-16", 2e-16, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.keys);
+    Press("{clear}");
+    host.messages.clear();
+    Press(c.keys);
+    EXPECT_EQ(Display(), c.shown);
+    EXPECT_EQ(host.messages.size(), c.messages);
+    Press("=");
+    EXPECT_EQ(State().Accumulator, c.total);
+    EXPECT_EQ(TapeFrom(Tape().size() - 3).front(), "+ " + std::string(TrimBlanks(c.shown)) + " ");
+  }
+  EXPECT_EQ(host.beeps, 0);
+}
+
 TEST_F(EngineTest, OperationKeysRightAfterClear) {
   Press("+");
   EXPECT_EQ(Display(), "0.");
