@@ -175,12 +175,22 @@ bool CalculatorEngine::TotalReady() const {
          m_state.ActiveFormula != Formula::DiagonalSide2;
 }
 
+bool CalculatorEngine::EnterEntryAsTotal() {
+  // Without this, "5 + 3 =" would leave the 5 in the display and show 53.
+  // The divide key needs no such step: with no total it is the fraction bar.
+  if (m_state.Accumulator || m_state.ActiveFormula != Formula::None) return true;
+  if (m_readout.empty() || m_readout == " " || m_readout == kClearedEntry || m_readout == "-") return true;
+  Equal_Click();
+  return m_state.Accumulator.has_value();  // an entry that reads as no number is refused
+}
+
 void CalculatorEngine::Plus_Click() {
   if (HasDimensionMark(m_readout)) {
     m_host.Beep();  // areas and volumes are added by dropping, where dimensions are checked
     return;
   }
-  if (TotalReady() && (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
+  if (EnterEntryAsTotal() && TotalReady() &&
+      (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
     SetActionLabel("+");
     SetReadout("");
     m_state.PendingOperation = Operation::Add;
@@ -194,7 +204,9 @@ void CalculatorEngine::Minus_Click() {
     m_host.Beep();
     return;
   }
-  if (TotalReady() && m_state.PendingOperation == Operation::None) {
+  if (!EnterEntryAsTotal()) {
+    // refused (two beeps); a minus sign in the cleared display would start a new entry unasked
+  } else if (TotalReady() && m_state.PendingOperation == Operation::None) {
     SetActionLabel("--");
     SetReadout("");
     m_state.PendingOperation = Operation::Subtract;
@@ -206,7 +218,8 @@ void CalculatorEngine::Minus_Click() {
 }
 
 void CalculatorEngine::Multiply_Click() {
-  if (TotalReady() && (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
+  if (EnterEntryAsTotal() && TotalReady() &&
+      (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
     SetActionLabel("x");
     SetReadout("");
     m_state.PendingOperation = Operation::Multiply;
