@@ -170,7 +170,8 @@ void CalculatorEngine::KeyPress(int charCode) {
 bool CalculatorEngine::TotalReady() const {
   // While a formula waits for its second value the accumulator holds the
   // formula's partial result, and the formula sets the operation itself: the
-  // keys then serve the entry (minus sign, fraction bar) instead of emptying it.
+  // keys then serve the entry (minus sign, fraction bar) instead of emptying it,
+  // and plus and times, which have nothing to serve, do nothing.
   return m_state.Accumulator && m_state.ActiveFormula != Formula::CylinderLength &&
          m_state.ActiveFormula != Formula::DiagonalSide2;
 }
