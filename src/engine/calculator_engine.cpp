@@ -205,13 +205,13 @@ void CalculatorEngine::Minus_Click() {
     m_host.Beep();
     return;
   }
-  if (!EnterEntryAsTotal()) {
-    // refused (two beeps); a minus sign in the cleared display would start a new entry unasked
-  } else if (TotalReady() && m_state.PendingOperation == Operation::None) {
+  // A refused entry leaves the display cleared, and it stays so: no new entry is started unasked.
+  const bool entered = EnterEntryAsTotal();
+  if (entered && TotalReady() && m_state.PendingOperation == Operation::None) {
     SetActionLabel("--");
     SetReadout("");
     m_state.PendingOperation = Operation::Subtract;
-  } else if (m_readout.empty() || m_readout == " " || m_readout == kClearedEntry) {
+  } else if (entered && (m_readout.empty() || m_readout == " " || m_readout == kClearedEntry)) {
     SetReadout("-");  // starts a negative entry
   }
   SetLabel1("");
