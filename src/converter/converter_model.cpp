@@ -6,9 +6,11 @@
 namespace mezura {
 namespace {
 
-// The figures were four-decimal fixed-point numbers, whose range ends here;
-// beyond it a figure cannot be written, and its label keeps what it showed.
-constexpr double kFixedPointLimit = 922337203685477.5807;
+// The figures were four-decimal fixed-point numbers, whose range ends at
+// 922337203685477.5807; beyond it a figure cannot be written, and its label
+// keeps what it showed. Doubles there lie 1/8 apart, so this is the largest
+// one inside the range.
+constexpr double kLargestFigure = 922337203685477.5;
 
 constexpr double kInchesPerYard = 36;
 constexpr double kFeetPerMile = 5280;
@@ -16,19 +18,48 @@ constexpr double kSquareInchesPerSquareYard = kInchesPerYard * kInchesPerYard;  
 constexpr double kSquareFeetPerAcre = 43560;
 constexpr double kCubicInchesPerCubicYard = kSquareInchesPerSquareYard * kInchesPerYard;  // 46656
 
-// The short number form of a four-decimal fixed-point value: every digit up
-// to the fourth decimal is kept (a plain ShortNumber would stop at 15
-// significant digits), with the sign place and no leading "0" before ".".
-std::string FourDecimalText(double rounded) {
-  if (rounded == 0) return " 0";
+// The short number form of `value` rounded to four decimals, halves to even:
+// the sign place, every integer digit (a plain ShortNumber would stop at 15
+// significant digits), no leading "0" before ".", no trailing zeros.
+//
+// The rounding is of the double's exact value, in decimal: scaling by 10^4
+// in binary loses the last digits once the scaled value passes 2^53 (about
+// 9E+11), and rounding the shortest decimal form instead would round twice
+// where doubles are far apart (700000000000000.375 is held exactly, but its
+// shortest form is ...000.4). A decimal that no double holds (1.00005) is
+// rounded as the double nearest to it, a little above or below the tie.
+// Above about 5.5E+11 doubles lie further apart than a ten-thousandth (1/8192
+// there, 1/8 near the end of the range), so the figures show the double's
+// own digits: as close to the measured value as the double is, no closer.
+std::string FourDecimalText(double value) {
+  const double magnitude = std::fabs(value);
+  // Halfway between two ten-thousandths is an odd number of thirty-seconds:
+  // (2k + 1) / 20000 is a double only when 625 divides 2k + 1. Those ties
+  // are written with their fifth decimal, exactly, and rounded here, so the
+  // result does not hang on how to_chars breaks ties.
+  const double thirtySeconds = magnitude * 32;
+  const bool tie = thirtySeconds == std::floor(thirtySeconds) && std::fmod(thirtySeconds, 2) == 1;
   char buffer[64];
-  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(rounded), std::chars_format::fixed, 4);
-  if (ec != std::errc()) return ShortNumber(rounded);
-  std::string digits(buffer, end);
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, tie ? 5 : 4);
+  if (ec != std::errc()) return ShortNumber(RoundHalfEven(value, 4));
+  std::string digits(buffer, end);  // "123.4567", or "123.45675" for a tie
+  if (tie) {
+    digits.pop_back();  // the 5 of the tie
+    bool carry = (digits.back() - '0') % 2 == 1;
+    for (size_t i = digits.size(); carry && i-- > 0;) {
+      if (digits[i] == '.') continue;
+      carry = digits[i] == '9';
+      digits[i] = carry ? '0' : static_cast<char>(digits[i] + 1);
+    }
+    if (carry) digits.insert(digits.begin(), '1');
+  }
+
   while (digits.back() == '0') digits.pop_back();
   if (digits.back() == '.') digits.pop_back();
+  if (digits == "0") return " 0";  // also a negative value that rounds to nothing
   if (digits.size() > 1 && digits[0] == '0' && digits[1] == '.') digits.erase(0, 1);
-  return (rounded < 0 ? "-" : " ") + digits;
+  return (value < 0 ? "-" : " ") + digits;
 }
 
 std::optional<std::string> Formatted(double value, std::string text) {
@@ -39,10 +70,8 @@ std::optional<std::string> Formatted(double value, std::string text) {
 }  // namespace
 
 std::optional<std::string> ConverterFigure(double value, std::string_view suffix) {
-  if (!std::isfinite(value)) return std::nullopt;
-  const double rounded = RoundHalfEven(value, 4);
-  if (!(std::fabs(rounded) <= kFixedPointLimit)) return std::nullopt;
-  return FourDecimalText(rounded) + std::string(suffix);
+  if (!(std::fabs(value) <= kLargestFigure)) return std::nullopt;  // also what is not finite
+  return FourDecimalText(value) + std::string(suffix);
 }
 
 ConversionTexts ConvertMeasurement(std::string_view text, int accuracy) {

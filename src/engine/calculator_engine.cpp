@@ -170,9 +170,19 @@ void CalculatorEngine::KeyPress(int charCode) {
 bool CalculatorEngine::TotalReady() const {
   // While a formula waits for its second value the accumulator holds the
   // formula's partial result, and the formula sets the operation itself: the
-  // keys then serve the entry (minus sign, fraction bar) instead of emptying it.
+  // keys then serve the entry (minus sign, fraction bar) instead of emptying it,
+  // and plus and times, which have nothing to serve, do nothing.
   return m_state.Accumulator && m_state.ActiveFormula != Formula::CylinderLength &&
          m_state.ActiveFormula != Formula::DiagonalSide2;
+}
+
+bool CalculatorEngine::EnterEntryAsTotal() {
+  // Without this, "5 + 3 =" would leave the 5 in the display and show 53.
+  // The divide key needs no such step: with no total it is the fraction bar.
+  if (m_state.Accumulator || m_state.ActiveFormula != Formula::None) return true;
+  if (m_readout.empty() || m_readout == " " || m_readout == kClearedEntry || m_readout == "-") return true;
+  Equal_Click();
+  return m_state.Accumulator.has_value();  // an entry that reads as no number is refused
 }
 
 void CalculatorEngine::Plus_Click() {
@@ -180,7 +190,8 @@ void CalculatorEngine::Plus_Click() {
     m_host.Beep();  // areas and volumes are added by dropping, where dimensions are checked
     return;
   }
-  if (TotalReady() && (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
+  if (EnterEntryAsTotal() && TotalReady() &&
+      (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
     SetActionLabel("+");
     SetReadout("");
     m_state.PendingOperation = Operation::Add;
@@ -194,11 +205,13 @@ void CalculatorEngine::Minus_Click() {
     m_host.Beep();
     return;
   }
-  if (TotalReady() && m_state.PendingOperation == Operation::None) {
+  // A refused entry leaves the display cleared, and it stays so: no new entry is started unasked.
+  const bool entered = EnterEntryAsTotal();
+  if (entered && TotalReady() && m_state.PendingOperation == Operation::None) {
     SetActionLabel("--");
     SetReadout("");
     m_state.PendingOperation = Operation::Subtract;
-  } else if (m_readout.empty() || m_readout == " " || m_readout == kClearedEntry) {
+  } else if (entered && (m_readout.empty() || m_readout == " " || m_readout == kClearedEntry)) {
     SetReadout("-");  // starts a negative entry
   }
   SetLabel1("");
@@ -206,7 +219,8 @@ void CalculatorEngine::Minus_Click() {
 }
 
 void CalculatorEngine::Multiply_Click() {
-  if (TotalReady() && (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
+  if (EnterEntryAsTotal() && TotalReady() &&
+      (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
     SetActionLabel("x");
     SetReadout("");
     m_state.PendingOperation = Operation::Multiply;

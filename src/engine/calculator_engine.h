@@ -148,6 +148,10 @@ class CalculatorEngine {
   void AppendToReadout(std::string_view text);
   /// An operation key may start an operation on the accumulator.
   bool TotalReady() const;
+  /// "+", "−" and "×" with no total and no formula: a typed entry in the
+  /// display becomes the total first, exactly as the equals key makes it.
+  /// False when that entry was refused.
+  bool EnterEntryAsTotal();
 
   TapeStore& m_tapes;
   EngineHost& m_host;

@@ -56,6 +56,14 @@ double ParseCollectedNumber(const std::string& number) {
   return order < 0 ? 0.0 : HUGE_VAL;
 }
 
+bool IsExponentMark(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
+
+// The "-" at `at` follows an exponent mark that directly follows the digits
+// or the point of a number ("1E-5", "2.D-3").
+bool IsExponentSign(std::string_view text, size_t at) {
+  return at >= 2 && IsExponentMark(text[at - 1]) && (IsDigit(text[at - 2]) || text[at - 2] == '.');
+}
+
 double ParseWithFactor(std::string_view text, double factor) {
   std::string_view t = TrimBlanks(text);
   bool negative = false;
@@ -77,8 +85,10 @@ double ParseWithFactor(std::string_view text, double factor) {
     const auto firstNonBlank = rest.find_first_not_of(' ', 1);
     rest.erase(0, firstNonBlank == std::string::npos ? rest.size() : firstNonBlank);
   }
-  for (char& c : rest)
-    if (c == '-') c = ' ';
+  // "3-1/2" reads like "3 1/2", but the sign of an exponent stays: a plain
+  // number the program wrote (" 6.25E-05") must read back as itself.
+  for (size_t i = 0; i < rest.size(); ++i)
+    if (rest[i] == '-' && !IsExponentSign(rest, i)) rest[i] = ' ';
   if (auto inch = rest.find(kInchMark); inch != std::string::npos) rest.resize(inch);
 
   std::string_view restSv(rest);
@@ -275,15 +285,43 @@ std::string FormatWithSuffix(double value, Dimension dimension, int accuracy) {
 std::string ShortNumber(double value) {
   if (!std::isfinite(value)) return std::string(kNotANumberText);
   if (value == 0) return " 0";
+  // Fifteen significant digits, correctly rounded: "d.dddddddddddddde±x".
   char buffer[64];
   auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                 std::chars_format::general, 15);
+                                 std::chars_format::scientific, 14);
   if (ec != std::errc()) return std::string(kNotANumberText);
-  std::string digits(buffer, end);
-  for (char& c : digits)
-    if (c == 'e') c = 'E';
-  if (digits.size() > 1 && digits[0] == '0' && digits[1] == '.') digits.erase(0, 1);
-  return (value < 0 ? "-" : " ") + digits;
+  const std::string_view scientific(buffer, static_cast<size_t>(end - buffer));
+  const size_t e = scientific.find('e');
+  std::string digits;
+  for (const char c : scientific.substr(0, e))
+    if (c != '.') digits += c;
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  int exponent = 0;
+  const std::string_view exponentText = scientific.substr(e + 1);
+  std::from_chars(exponentText.data() + (exponentText.front() == '+'),
+                  exponentText.data() + exponentText.size(), exponent);
+
+  // Fixed form as long as fifteen digits write it: the integer digits of a
+  // large value, or the zeros after the point and the significant digits of
+  // a small one (1/20000 is " .00005", not " 5E-05"); the exponent form only
+  // beyond that.
+  const int significant = static_cast<int>(digits.size());
+  std::string text;
+  if (exponent >= 15 || (exponent < 0 && -exponent - 1 + significant > 15)) {
+    text = digits.substr(0, 1);
+    if (significant > 1) text += "." + digits.substr(1);
+    text += exponent < 0 ? "E-" : "E+";
+    const std::string magnitude = std::to_string(exponent < 0 ? -exponent : exponent);
+    if (magnitude.size() < 2) text += '0';
+    text += magnitude;
+  } else if (exponent < 0) {
+    text = "." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+  } else if (significant > exponent + 1) {
+    text = digits.substr(0, static_cast<size_t>(exponent) + 1) + "." + digits.substr(static_cast<size_t>(exponent) + 1);
+  } else {
+    text = digits + std::string(static_cast<size_t>(exponent + 1 - significant), '0');
+  }
+  return (value < 0 ? "-" : " ") + text;
 }
 
 double RoundHalfEven(double value, int decimals) {

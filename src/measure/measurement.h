@@ -55,7 +55,10 @@ std::string FormatCubic(double cubicInches);
 std::string FormatWithSuffix(double value, Dimension dimension, int accuracy);
 
 /// The standard number-to-text form with a sign place: " 2.5", " .5", "-2.5",
-/// " 0", up to 15 significant digits, exponent form beyond (" 1E+16").
+/// " 0", " .00005", rounded to 15 significant digits. The exponent form only
+/// where fixed form would need more than 15 digits: over 15 integer digits
+/// (" 1E+16"), or zeros after the point and significant digits together over
+/// 15 (" 1.66666666666667E-07", " 1E-16").
 std::string ShortNumber(double value);
 
 /// Round to `decimals` places, halves to the even digit.

@@ -60,12 +60,21 @@ TEST(ConverterFigure, RoundsToFourDecimalsHalvesToEven) {
                {0.00004, " 0 x"},     {-0.00004, " 0 x"},    {2.5, " 2.5 x"},
                {1e14, " 100000000000000 x"},
                // every decimal up to the fourth, beyond a double's 15 shortest digits
-               {123456789012.3456, " 123456789012.3456 x"}, {-0.5, "-.5 x"}};
+               {123456789012.3456, " 123456789012.3456 x"}, {-0.5, "-.5 x"},
+               // Past 9E+11 the ten-thousandths scaled in binary would lose digits;
+               // these are exact doubles, rounded as decimals.
+               {9e11 + 0.1234, " 900000000000.1234 x"},                    // ...1234130859375
+               {1e12 + 2049.0 / 8192, " 1000000000000.2501 x"},            // ...2501220703125
+               {123456789012345.6875, " 123456789012345.6875 x"},
+               {1e12 + 1.0 / 32, " 1000000000000.0312 x"},                 // a tie, to even
+               {-(1e12 + 3.0 / 32), "-1000000000000.0938 x"},
+               {700000000000000.375, " 700000000000000.375 x"},            // not the shortest form's .4
+               {922337203685477.5, " 922337203685477.5 x"}};
   for (const auto& c : cases) EXPECT_EQ(ConverterFigure(c.value, " x"), c.text) << c.value;
 }
 
 TEST(ConverterFigure, WhatCannotBeShownIsNothing) {
-  for (const double value : {HUGE_VAL, -HUGE_VAL, std::nan(""), 1e15, -1e300})
+  for (const double value : {HUGE_VAL, -HUGE_VAL, std::nan(""), 1e15, -1e300, 922337203685477.625})
     EXPECT_EQ(ConverterFigure(value, " x"), std::nullopt) << value;
 }
 

@@ -85,7 +85,17 @@ INSTANTIATE_TEST_SUITE_P(
                  {"5' ", "x 5' ", kSep, " 25'- 0\" sq. ", "SQT  ", kSep, " 5'- 0\" "}, 60.0},
         // Square root of a negative total: rejected, nothing recorded.
         CalcCase{"SquareRootOfNegativeEntry", "-4{sqrt}", "-4", {"-4 "}, -4.0, 2},
-        CalcCase{"SquareRootOfNegativeResult", "5'=-10'={sqrt}", "- 5'- 0\"", {"5' ", "- 10' ", kSep, "- 5'- 0\" "}, -60.0, 2}),
+        CalcCase{"SquareRootOfNegativeResult", "5'=-10'={sqrt}", "- 5'- 0\"", {"5' ", "- 10' ", kSep, "- 5'- 0\" "}, -60.0, 2},
+        // With no total, plus, minus and times enter the typed value first, as equals does.
+        CalcCase{"PlusEntersTheTypedValue", "5+3=", " 8\"", {"5 ", "+ 3 ", kSep, " 8\" "}, 8.0},
+        CalcCase{"TimesEntersTheTypedValue", "12x4=", " 4'- 0\"", {"12 ", "x 4 ", kSep, " 4'- 0\" "}, 48.0},
+        CalcCase{"TimesEntersTypedFeet", "6'x29=", " 174'- 0\"", {"6' ", "x 29 ", kSep, " 174'- 0\" "}, 2088.0},
+        CalcCase{"MinusButtonEntersTheTypedValue", "5{minus}3{equal}", " 2\"", {"5 ", "- 3 ", kSep, " 2\" "}, 2.0},
+        CalcCase{"PlusEntersATypedNegativeValue", "-5+3=", "- 2\"", {"-5 ", "+ 3 ", kSep, "- 2\" "}, -2.0},
+        CalcCase{"MinusAfterATypedNegativeValue", "-5--3=", "- 2\"", {"-5 ", "- -3 ", kSep, "- 2\" "}, -2.0},
+        CalcCase{"PiIsEnteredOnlyOnce", "{pi}+2=", " 5 1/8\"", {"3.14159265 ", "+ 2 ", kSep, " 5 1/8\" "}, 5.14159265},
+        // An entry that reads as no number is refused, and minus then starts nothing.
+        CalcCase{"UnreadableTypedValueIsNotEntered", "3/0-", "0.", {}, std::nullopt, 2}),
     [](const ::testing::TestParamInfo<CalcCase>& param) { return std::string(param.param.name); });
 
 TEST_F(EngineTest, AreaOverAreaIsAPlainNumberWithoutSignPlace) {
@@ -131,6 +141,37 @@ TEST_F(EngineTest, DivisionByZeroShowsTheMessageAndTheTotalAsANumber) {
   }
 }
 
+// A plain result in the display reads back as itself when equals adds it
+// again, tiny and in exponent form too, and so does the bare total that a
+// division by zero shows.
+TEST_F(EngineTest, PlainResultsReadBackAsThemselves) {
+  const struct {
+    const char* keys;
+    const char* shown;
+    double total;  // after one more equals
+    size_t messages;
+  } cases[] = {
+      {"1=/20000=", " .00005", 0.0001, 0},
+      {"1/16=/1000=", " .0000625", 0.0625 / 1000 * 2, 0},
+      {"1=/10000000000000000=", " 1E-16", 2e-16, 0},
+      {"1=/6000000=", " 1.66666666666667E-07", 1.0 / 6000000 + 1.66666666666667e-7, 0},
+      {"-1=/10000000000000000=", "-1E-16", -2e-16, 0},
+      {"1=/10000000000000000=/0=", "1E-16", 2e-16, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.keys);
+    Press("{clear}");
+    host.messages.clear();
+    Press(c.keys);
+    EXPECT_EQ(Display(), c.shown);
+    EXPECT_EQ(host.messages.size(), c.messages);
+    Press("=");
+    EXPECT_EQ(State().Accumulator, c.total);
+    EXPECT_EQ(TapeFrom(Tape().size() - 3).front(), "+ " + std::string(TrimBlanks(c.shown)) + " ");
+  }
+  EXPECT_EQ(host.beeps, 0);
+}
+
 TEST_F(EngineTest, OperationKeysRightAfterClear) {
   Press("+");
   EXPECT_EQ(Display(), "0.");
@@ -149,17 +190,22 @@ TEST_F(EngineTest, OperationKeysRightAfterClear) {
 
 TEST_F(EngineTest, PlusAndMinusRefuseAnAreaOrVolumeWithOneBeep) {
   for (const char* shown : {" 15'- 0\" sq.", " 30'- 0\" cu."}) {
-    for (const char key : {'+', '-'}) {
-      Press("{clear}5'=");
+    for (const auto& [before, key] : {std::pair{"{clear}5'=", '+'}, std::pair{"{clear}5'=", '-'},
+                                      std::pair{"{clear}", '+'}, std::pair{"{clear}", '-'}}) {
+      Press(before);
+      const std::optional<double> total = State().Accumulator;
+      const auto tape = Tape();
       engine.SetReadout(shown);
       const int focus = host.focusCalls;
       const int beeps = host.beeps;
       engine.KeyPress(key);
-      EXPECT_EQ(host.beeps, beeps + 1) << shown << key;
-      EXPECT_EQ(host.focusCalls, focus) << shown << key;
+      EXPECT_EQ(host.beeps, beeps + 1) << before << shown << key;
+      EXPECT_EQ(host.focusCalls, focus) << before << shown << key;
       EXPECT_EQ(Display(), shown);
       EXPECT_EQ(engine.ActionLabel(), "");
       EXPECT_EQ(State().PendingOperation, Operation::None);
+      EXPECT_EQ(State().Accumulator, total);  // not entered when there was no total
+      EXPECT_EQ(Tape(), tape);
     }
   }
 }

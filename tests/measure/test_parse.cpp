@@ -31,6 +31,9 @@ TEST(ParseLinear, TypedAndWrittenForms) {
       {" 1'- 0\"", 12}, {"- 6\"", -6}, {"-1/2\"", -0.5}, {" 3 13/32\"", 3.40625},
       {"2 1/3", 2 + 1.0 / 3}, {"0 1.23456/2", 0.6173},  // the parts get four decimals
       {"abc", 0}, {"5'- 3\" and more", 63}, {"1E1'", 120}, {"1/2 3/4", 1.75},
+      // A plain number's exponent keeps its sign; other "-" stay separators.
+      {" 6.25E-05", 6.25e-5}, {"-1.5E-07", -1.5e-7}, {"1E-16\"", 1e-16}, {"2.D-3", 0.002},
+      {"5'-1e-1", 60.1}, {" 1E+20", 1e20}, {"3-1/2", 3.5}, {"3E-", 3}, {"3 E-2", 3}, {"x-5", 0},
   };
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(ParseLinear(c.text), c.value) << "[" << c.text << "]";
 }
