@@ -92,17 +92,22 @@ class TestConverter : public QObject {
     QVERIFY(!c.Model().Collapsed());
   }
 
-  void plainTextIsTakenOnlyWhenItReadsAsAMeasurement() {
+  void outsideTextIsTakenOnlyWhenItReadsAsAValue() {
     Converter c;
+    int beeps = 0;
+    c.SetBeeper([&] { ++beeps; });
     c.show();
     std::unique_ptr<QMimeData> words(PlainText("five apples"));
     QVERIFY(!Drop(Label(c, "Label1"), words.get()));
+    QCOMPARE(beeps, 1);
     QCOMPARE(Label(c, "Label1")->text(), QStringLiteral(" Drop Here     "));
     QCOMPARE(c.HeightTwips(), 765);
 
-    std::unique_ptr<QMimeData> length(PlainText("3'"));
-    QVERIFY(Drop(Label(c, "Label1"), length.get()));
-    QCOMPARE(Results(c).at(1), QStringLiteral(" 36\" "));
+    std::unique_ptr<QMimeData> area(PlainText("5' sq\r\n"));
+    QVERIFY(Drop(Label(c, "Label1"), area.get()));
+    QCOMPARE(Label(c, "Label1")->text(), QStringLiteral("5' sq. "));
+    QCOMPARE(Results(c).at(1), QStringLiteral(" 720\"sq "));
+    QCOMPARE(beeps, 1);
   }
 
   void dropsBesideTheDropLabelDoNothing() {

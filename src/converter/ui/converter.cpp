@@ -1,5 +1,6 @@
 #include "converter/ui/converter.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -12,6 +13,7 @@
 #include <cmath>
 #include <optional>
 
+#include "measure/outside_text.h"
 #include "memory/ui/value_drag.h"
 #include "tape/twips.h"
 #include "tape/ui/design_metrics.h"
@@ -43,13 +45,14 @@ void SetBackground(QWidget* widget, int32_t colour) {
   widget->setAutoFillBackground(true);
 }
 
-// The value a drag carries: our own windows' mime type, or plain text from
-// elsewhere when it reads as a measurement.
+// The value a drag carries: our own windows' mime type, or text from outside
+// the program when the one rule for such text reads it.
 std::optional<QString> DraggedValue(const QMimeData* mime) {
   if (!mime) return std::nullopt;
   if (mime->hasFormat(QString::fromLatin1(kValueMimeType)))
     return QString::fromUtf8(mime->data(QString::fromLatin1(kValueMimeType)));
-  if (mime->hasText() && LooksLikeMeasurement(mime->text().toStdString())) return mime->text();
+  if (!mime->hasText()) return std::nullopt;
+  if (const auto value = ReadOutsideText(mime->text().toStdString())) return QString::fromStdString(*value);
   return std::nullopt;
 }
 
@@ -138,6 +141,13 @@ void Converter::Label1_DragDrop(const QString& text) {
   ApplyHeight();
 }
 
+void Converter::Beep() {
+  if (m_beep)
+    m_beep();
+  else
+    QApplication::beep();
+}
+
 void Converter::Form_DblClick() {
   m_model.ToggleCollapsed();
   ApplyHeight();
@@ -174,8 +184,10 @@ bool Converter::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
       case QEvent::DragEnter:
       case QEvent::DragMove: {
+        // Any text is taken over the label: whether it is a value is told
+        // at the drop, with a beep when it is not.
         auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (DraggedValue(drag->mimeData())) {
+        if (CarriesValue(drag->mimeData())) {
           drag->acceptProposedAction();
         } else {
           drag->ignore();
@@ -189,6 +201,7 @@ bool Converter::eventFilter(QObject* watched, QEvent* event) {
           Label1_DragDrop(*value);
         } else {
           drop->ignore();
+          if (CarriesValue(drop->mimeData())) Beep();
         }
         return true;
       }
@@ -227,7 +240,7 @@ void Converter::closeEvent(QCloseEvent* event) {
 }
 
 void Converter::dragEnterEvent(QDragEnterEvent* event) {
-  if (DraggedValue(event->mimeData())) {
+  if (CarriesValue(event->mimeData())) {
     event->acceptProposedAction();
   } else {
     event->ignore();
@@ -235,7 +248,7 @@ void Converter::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void Converter::dragMoveEvent(QDragMoveEvent* event) {
-  if (DraggedValue(event->mimeData())) {
+  if (CarriesValue(event->mimeData())) {
     event->acceptProposedAction();
   } else {
     event->ignore();

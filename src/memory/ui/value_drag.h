@@ -8,7 +8,7 @@
 //   text/plain                   the value text, for other programs
 //   application/x-mezura-instance  the dragging process's id
 // A drop that carries only text/plain comes from another program; whether it
-// is taken is decided by ExternalValueText (memory/memory_transfers.h). A value
+// is taken is decided by ReadOutsideText (measure/outside_text.h). A value
 // dragged from another running Mezura counts as such text too: its "memory 1"
 // is not our cell 1 (a drop of a cell onto itself clears it).
 //
