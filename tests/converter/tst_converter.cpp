@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "converter/ui/converter.h"
+#include "memory/ui/value_drag.h"
 
 using mezura::Converter;
 
@@ -36,11 +37,7 @@ class TestConverter : public QObject {
     QApplication::sendEvent(target, &drop);
     return drop.isAccepted();
   }
-  static QMimeData* Value(const QString& text) {
-    auto* mime = new QMimeData;
-    mime->setData(QStringLiteral("application/x-mezura-value"), text.toUtf8());
-    return mime;
-  }
+  static QMimeData* Value(const QString& text) { return mezura::EncodeValueDrag(text, mezura::DragSource::Readout()); }
   static QMimeData* PlainText(const QString& text) {
     auto* mime = new QMimeData;
     mime->setText(text);
@@ -108,6 +105,13 @@ class TestConverter : public QObject {
     QCOMPARE(Label(c, "Label1")->text(), QStringLiteral("5' sq. "));
     QCOMPARE(Results(c).at(1), QStringLiteral(" 720\"sq "));
     QCOMPARE(beeps, 1);
+
+    // Our own format from another running program is outside text too.
+    std::unique_ptr<QMimeData> foreign(Value("12 feet"));
+    foreign->setData(mezura::kValueInstanceMimeType, QByteArray::number(QCoreApplication::applicationPid() + 1));
+    QVERIFY(!Drop(Label(c, "Label1"), foreign.get()));
+    QCOMPARE(beeps, 2);
+    QCOMPARE(Label(c, "Label1")->text(), QStringLiteral("5' sq. "));
   }
 
   void dropsBesideTheDropLabelDoNothing() {

@@ -456,14 +456,15 @@ void TstMemoryController::valueDragRoundTrip() {
   QCOMPARE(mime->data(kValueSourceMimeType), QByteArray("memory 12"));
   const std::optional<ValueDrag> drag = DecodeValueDrag(mime.get());
   QVERIFY(drag);
-  QCOMPARE(drag->text, QStringLiteral("- 3\u00bd"));
+  QCOMPARE(QString::fromStdString(drag->text), QStringLiteral("- 3\u00bd"));
   QCOMPARE(int(drag->source.kind), int(DragSource::Kind::Cell));
   QCOMPARE(drag->source.cell, 12);
-  QCOMPARE(int(SourceFromId(QStringLiteral("readout")).kind), int(DragSource::Kind::Readout));
-  QCOMPARE(int(SourceFromId(QStringLiteral("memory x")).kind), int(DragSource::Kind::External));
   QVERIFY(!DecodeValueDrag(nullptr));
-  // The same cell number in another running program is not our cell.
+  // The same cell number in another running program is not our cell, and its
+  // text must read as a value like any other program's.
   mime->setData(kValueInstanceMimeType, QByteArray::number(QCoreApplication::applicationPid() + 1));
+  QVERIFY(!DecodeValueDrag(mime.get()));
+  mime->setData(kValueMimeType, QByteArrayLiteral(" 3'- 0\" "));
   QCOMPARE(int(DecodeValueDrag(mime.get())->source.kind), int(DragSource::Kind::External));
   QList<QImage> images;
   for (DragImage image : {DragImage::Add, DragImage::Subtract, DragImage::Plain, DragImage::Multiply, DragImage::Divide})

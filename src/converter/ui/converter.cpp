@@ -13,7 +13,6 @@
 #include <cmath>
 #include <optional>
 
-#include "measure/outside_text.h"
 #include "memory/ui/value_drag.h"
 #include "tape/twips.h"
 #include "tape/ui/design_metrics.h"
@@ -43,17 +42,6 @@ void SetBackground(QWidget* widget, int32_t colour) {
   palette.setColor(QPalette::Window, ColourFromNumber(colour));
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
-}
-
-// The value a drag carries: our own windows' mime type, or text from outside
-// the program when the one rule for such text reads it.
-std::optional<QString> DraggedValue(const QMimeData* mime) {
-  if (!mime) return std::nullopt;
-  if (mime->hasFormat(QString::fromLatin1(kValueMimeType)))
-    return QString::fromUtf8(mime->data(QString::fromLatin1(kValueMimeType)));
-  if (!mime->hasText()) return std::nullopt;
-  if (const auto value = ReadOutsideText(mime->text().toStdString())) return QString::fromStdString(*value);
-  return std::nullopt;
 }
 
 }  // namespace
@@ -196,9 +184,9 @@ bool Converter::eventFilter(QObject* watched, QEvent* event) {
       }
       case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        if (const auto value = DraggedValue(drop->mimeData())) {
+        if (const auto drag = DecodeValueDrag(drop->mimeData())) {
           drop->acceptProposedAction();
-          Label1_DragDrop(*value);
+          Label1_DragDrop(QString::fromStdString(drag->text));
         } else {
           drop->ignore();
           if (CarriesValue(drop->mimeData())) Beep();

@@ -7,10 +7,8 @@
 //   application/x-mezura-source  "readout" or "memory <n>"
 //   text/plain                   the value text, for other programs
 //   application/x-mezura-instance  the dragging process's id
-// A drop that carries only text/plain comes from another program; whether it
-// is taken is decided by ReadOutsideText (measure/outside_text.h). A value
-// dragged from another running Mezura counts as such text too: its "memory 1"
-// is not our cell 1 (a drop of a cell onto itself clears it).
+// What a drop makes of these formats is DecodeValueDrag's business
+// (memory/value_drag_data.h); this layer moves them in and out of QMimeData.
 //
 // Use from a label that is a drag source:
 //   mousePressEvent: remember the press position;
@@ -29,27 +27,16 @@
 
 #include "memory/drag_image.h"
 #include "memory/memory_transfers.h"
+#include "memory/value_drag_data.h"
 
 class QWidget;
 
 namespace mezura {
 
-inline constexpr char kValueMimeType[] = "application/x-mezura-value";
-inline constexpr char kValueSourceMimeType[] = "application/x-mezura-source";
-inline constexpr char kValueInstanceMimeType[] = "application/x-mezura-instance";
-
-struct ValueDrag {
-  QString text;
-  DragSource source;
-};
-
-/// "readout", "memory <n>", or "" for another program.
-QString SourceId(DragSource source);
-DragSource SourceFromId(const QString& id);
-
 /// A new QMimeData holding the value; the caller (or QDrag) owns it.
 QMimeData* EncodeValueDrag(const QString& value, DragSource source);
-/// The value and its source, or nothing when the data carries no text at all.
+/// The value and its source (DecodeValueDrag of memory/value_drag_data.h on
+/// the data's formats), or nothing: no value, or outside text that is none.
 std::optional<ValueDrag> DecodeValueDrag(const QMimeData* mime);
 /// True when a drop of this data could be a value (ours, or any plain text).
 bool CarriesValue(const QMimeData* mime);
