@@ -40,6 +40,7 @@ class TestCalculator : public QObject {
   void keypadClicksDriveTheEngine();
   void keyboardDrivesTheEngine_data();
   void keyboardDrivesTheEngine();
+  void keypadDecimalKeyAndComma();
   void keysLookAsDesigned();
   void footAndInchAreOnTopOfBackspaceAndPi();
   void rightClickOpensThePopupAndPressesNothing();
@@ -173,6 +174,25 @@ void TestCalculator::keyboardDrivesTheEngine() {
   QCOMPARE(m_calc->Readout()->text(), readout);
   QCOMPARE(m_session->Tapes().TapeRowCount(0), tapeLines);
   QCOMPARE(QApplication::focusWidget(), Key(QStringLiteral("Equal")));
+}
+
+void TestCalculator::keypadDecimalKeyAndComma() {
+  int beeps = 0;
+  m_calc->SetBeepHook([&] { ++beeps; });
+  QWidget* focus = QApplication::focusWidget();
+  // The keypad's decimal key is the point under a point or a comma layout.
+  for (const Qt::Key key : {Qt::Key_Period, Qt::Key_Comma}) {
+    QTest::keyClicks(focus, QStringLiteral("1"));
+    QTest::keyClick(focus, key, Qt::KeypadModifier);
+    QTest::keyClicks(focus, QStringLiteral("5"));
+    QCOMPARE(m_calc->Readout()->text(), QStringLiteral("1.5"));
+    QTest::keyClick(focus, Qt::Key_Escape);
+  }
+  QCOMPARE(beeps, 0);
+  // A comma elsewhere is no part of a measurement: it beeps and adds nothing.
+  QTest::keyClicks(focus, QStringLiteral("1,5"));
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("15"));
+  QCOMPARE(beeps, 1);
 }
 
 void TestCalculator::keysLookAsDesigned() {
