@@ -9,6 +9,13 @@
 namespace mezura {
 namespace {
 
+// Only one drag runs at a time, and Qt's drag loop can still deliver input
+// while it ends: the press and moves of a quick next drag arrive before exec()
+// has returned, and a QDrag started then makes Qt refuse it with
+// "QDragManager::drag in possibly invalid state". The mark is kept on the
+// application object, which every window that drags values shares.
+constexpr char kValueDragRunning[] = "mezuraValueDragRunning";
+
 // The value chip: a small yellow readout with a bar of text.
 void PaintChip(QPainter& p, const QRect& r) {
   p.setPen(QColor(64, 64, 64));
@@ -109,13 +116,26 @@ QPixmap DragImagePixmap(DragImage image) {
   return pixmap;
 }
 
-bool StartValueDrag(QWidget* source, QPoint pressPos, QPoint currentPos, const QString& value, DragSource from) {
+bool ValueDragRunning() {
+  const QCoreApplication* app = QCoreApplication::instance();
+  return app && app->property(kValueDragRunning).toBool();
+}
+
+bool StartValueDrag(QWidget* source, QPoint pressPos, QPoint currentPos, const QString& value, DragSource from,
+                    const DragRunner& run) {
   if (!source || (currentPos - pressPos).manhattanLength() < QApplication::startDragDistance()) return false;
+  if (ValueDragRunning()) return false;
   auto* drag = new QDrag(source);
   drag->setMimeData(EncodeValueDrag(value, from));
   drag->setPixmap(DragImagePixmap(DragImage::Plain));
   drag->setHotSpot(QPoint(14, 10));
-  drag->exec(Qt::CopyAction, Qt::CopyAction);
+  QCoreApplication* app = QCoreApplication::instance();
+  app->setProperty(kValueDragRunning, true);
+  if (run)
+    run(*drag);
+  else
+    drag->exec(Qt::CopyAction, Qt::CopyAction);
+  app->setProperty(kValueDragRunning, false);
   return true;
 }
 

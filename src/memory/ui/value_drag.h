@@ -12,8 +12,10 @@
 //
 // Use from a label that is a drag source:
 //   mousePressEvent: remember the press position;
-//   mouseMoveEvent:  StartValueDrag(this, pressPos, event->position().toPoint(),
-//                                   text(), DragSource::Readout());
+//   mouseMoveEvent:  forget the press, then StartValueDrag(this, pressPos,
+//                    event->position().toPoint(), text(), DragSource::Readout()),
+//                    and keep the press again if no drag started (too short
+//                    a move, or another value drag still running);
 // and from a drop target: CarriesValue() in dragEnterEvent, DecodeValueDrag()
 // in dropEvent. A QDrag's pixmap is fixed for the whole drag, so a target that
 // wants to show "adds" or "subtracts" paints DragImagePixmap() itself over the
@@ -23,12 +25,14 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "memory/drag_image.h"
 #include "memory/memory_transfers.h"
 #include "memory/value_drag_data.h"
 
+class QDrag;
 class QWidget;
 
 namespace mezura {
@@ -44,10 +48,17 @@ bool CarriesValue(const QMimeData* mime);
 /// One of the five drag images, drawn by the program.
 QPixmap DragImagePixmap(DragImage image);
 
+/// Runs a drag to its end; the default is QDrag::exec. Tests stand in for
+/// the platform's drag loop with their own.
+using DragRunner = std::function<void(QDrag& drag)>;
+
 /// Starts a copy drag of `value` once the pointer has moved at least
-/// QApplication::startDragDistance() from `pressPos`; returns whether it did.
-/// The drag runs to its end before this returns.
+/// QApplication::startDragDistance() from `pressPos`, unless a value drag is
+/// still running; returns whether it did. The drag runs to its end before
+/// this returns.
 bool StartValueDrag(QWidget* source, QPoint pressPos, QPoint currentPos, const QString& value,
-                    DragSource from);
+                    DragSource from, const DragRunner& run = {});
+/// True while a value drag started by StartValueDrag runs.
+bool ValueDragRunning();
 
 }  // namespace mezura
