@@ -44,18 +44,5 @@ TEST(DecodeValueDrag, OwnValuesAreTakenAsTheyAreAndEverythingElseByTheOutsideRul
   }
 }
 
-TEST(DecodeValueDrag, SourceIds) {
-  for (const DragSource s : {DragSource::Readout(), DragSource::Cell(1), DragSource::Cell(32767)}) {
-    const DragSource back = SourceFromId(SourceId(s));
-    EXPECT_EQ(back.kind, s.kind);
-    EXPECT_EQ(back.cell, s.cell);
-  }
-  EXPECT_EQ(SourceFromId(" memory 3\n").cell, 3);
-  for (const char* id : {"", "Readout", "memory", "memory x", "memory 0", "memory -1", "memory 3x",
-                         "memory 99999999999", "memory\t3"})
-    EXPECT_EQ(SourceFromId(id).kind, DragSource::Kind::External) << id;
-  EXPECT_EQ(InstanceId(kOwnProcess), "4242");
-}
-
 }  // namespace
 }  // namespace mezura
