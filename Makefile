@@ -4,12 +4,16 @@
 # and what CI adds on top of them:
 #   make install-check  install into a temporary prefix and validate what got there
 #   make sanitize   the core's tests under AddressSanitizer + UBSan (clang)
-#   make fuzz       each fuzz target for FUZZ_SECONDS (default 30)
+#   make fuzz       each fuzz target for FUZZ_SECONDS (default 30), or
+#                   FUZZ_TOTAL_SECONDS shared out among the targets
 #   make bench      the benchmarks
 
 BUILD        ?= build
 JOBS         ?= $(shell nproc)
 FUZZ_SECONDS ?= 30
+# When set, the fuzz targets share this budget (at least 10 s each) instead of
+# FUZZ_SECONDS each, so that adding a target does not lengthen CI.
+FUZZ_TOTAL_SECONDS ?=
 CMAKE_FLAGS  ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: deps build run test install-check sanitize fuzz bench ci clean
@@ -46,21 +50,28 @@ sanitize: deps
 	cmake --build $(BUILD)-asan -j $(JOBS)
 	cd $(BUILD)-asan && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
 
-# Each target runs FUZZ_SECONDS from its seeds (fuzz/seeds/<target>, if any)
-# and its growing corpus; a crash keeps its input in $(BUILD)-fuzz/artifacts
-# and fails make once every target has had its turn.
+# Each target runs FUZZ_SECONDS (or its share of FUZZ_TOTAL_SECONDS) from its
+# seeds (fuzz/seeds/<target>, if any) and its growing corpus; a crash keeps
+# its input in $(BUILD)-fuzz/artifacts and fails make once every target has
+# had its turn.
 fuzz: deps
 	cmake -S . -B $(BUILD)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMEZURA_UI=OFF \
 	  -DMEZURA_TESTS=OFF -DMEZURA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
 	  -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)"
 	cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_all
 	@status=0; mkdir -p $(BUILD)-fuzz/artifacts; \
-	for f in $(BUILD)-fuzz/fuzz/fuzz_*; do \
-	  [ -f "$$f" ] && [ -x "$$f" ] || continue; name=$$(basename $$f); \
+	targets=; for f in $(BUILD)-fuzz/fuzz/fuzz_*; do [ -f "$$f" ] && [ -x "$$f" ] && targets="$$targets $$f"; done; \
+	seconds=$(FUZZ_SECONDS); total="$(FUZZ_TOTAL_SECONDS)"; \
+	if [ -n "$$total" ]; then \
+	  count=$$(echo $$targets | wc -w); seconds=$$(( total / (count > 0 ? count : 1) )); \
+	  [ $$seconds -ge 10 ] || seconds=10; \
+	fi; \
+	for f in $$targets; do \
+	  name=$$(basename $$f); \
 	  corpus=$(BUILD)-fuzz/corpus/$$name; log=$(BUILD)-fuzz/$$name.log; mkdir -p $$corpus; \
 	  seeds=; [ -d fuzz/seeds/$$name ] && seeds=fuzz/seeds/$$name; \
-	  echo "== $$name for $(FUZZ_SECONDS) s"; \
-	  if $(SANITIZE_ENV) $$f -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 \
+	  echo "== $$name for $$seconds s"; \
+	  if $(SANITIZE_ENV) $$f -max_total_time=$$seconds -max_len=4096 -timeout=10 \
 	      -print_final_stats=1 -artifact_prefix=$(BUILD)-fuzz/artifacts/$$name- \
 	      $$corpus $$seeds >$$log 2>&1; then \
 	    tail -n 12 $$log; \

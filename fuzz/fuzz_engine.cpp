@@ -5,43 +5,18 @@
 // Invariants after every key: the captions never show "inf" or "nan", the
 // accumulator is finite when present, and no tape line shows "inf" or "nan".
 #include <array>
-#include <cctype>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <string_view>
 
 #include "engine/calculator_engine.h"
+#include "fuzz_checks.h"
 #include "tape/tape_store.h"
 
 namespace {
 
 using namespace mezura;
-
-bool ShowsNonFinite(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower.find("inf") != std::string::npos || lower.find("nan") != std::string::npos;
-}
-
-[[noreturn]] void Fail(const char* what, std::string_view text, int key) {
-  std::fprintf(stderr, "after key %d: %s [%.*s]\n", key, what, static_cast<int>(text.size()), text.data());
-  std::abort();
-}
-
-// Checks every line the engine writes as it is written.
-class LineChecker : public TapeStoreListener {
- public:
-  explicit LineChecker(const TapeStore& store) : m_store(store) {}
-  void TapeLineChanged(int tape, int row) override {
-    if (ShowsNonFinite(m_store.Line(tape, row))) Fail("tape line", m_store.Line(tape, row), -1);
-  }
-
- private:
-  const TapeStore& m_store;
-};
+using fuzz::CheckShown;
 
 using Key = void (*)(CalculatorEngine&);
 
@@ -74,8 +49,7 @@ constexpr std::array<Key, 36> kKeys = {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TapeStore tapes;
-  LineChecker checker(tapes);
-  tapes.AddListener(&checker);
+  fuzz::TapeLineChecker checker(tapes);
   NullEngineHost host;
   CalculatorEngine engine(tapes, host);
 
@@ -86,12 +60,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     else
       engine.KeyPress(key);
 
-    if (ShowsNonFinite(engine.Readout())) Fail("Readout", engine.Readout(), key);
-    if (ShowsNonFinite(engine.ActionLabel())) Fail("ActionLabel", engine.ActionLabel(), key);
-    if (ShowsNonFinite(engine.Label1())) Fail("Label1", engine.Label1(), key);
+    CheckShown(engine.Readout(), "Readout");
+    CheckShown(engine.ActionLabel(), "ActionLabel");
+    CheckShown(engine.Label1(), "Label1");
     const auto& accumulator = engine.State().Accumulator;
-    if (accumulator && !std::isfinite(*accumulator))
-      Fail("accumulator not finite", std::to_string(*accumulator), key);
+    fuzz::Check(!accumulator || std::isfinite(*accumulator), "accumulator not finite", std::to_string(key));
   }
   return 0;
 }

@@ -16,6 +16,7 @@
 #include "app/calculator_layout.h"
 #include "app/keep_on_top.h"
 #include "app/help/shell_commands.h"
+#include "app/keys/key_mapping.h"
 #include "app/session.h"
 #include "converter/ui/converter.h"
 #include "memory/ui/mdi_form1.h"
@@ -413,32 +414,23 @@ void Calculator::closeEvent(QCloseEvent* event) {
 }
 
 bool Calculator::Form_KeyPress(QKeyEvent* event) {
-  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-  int code = 0;
-  switch (event->key()) {
-    case Qt::Key_Escape: code = 27; break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: code = 13; break;
-    case Qt::Key_Backspace: code = 8; break;
-    case Qt::Key_Space: code = 32; break;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
+  const QString text = event->text();
+  const KeyAction action =
+      MapKeyPress(event->key(), std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                                    static_cast<std::size_t>(text.size())),
+                  event->modifiers());
+  switch (action.kind) {
+    case KeyAction::Kind::None: return false;
+    case KeyAction::Kind::Character: m_engine.KeyPress(action.code); return true;
+    case KeyAction::Kind::Pi: m_engine.Pi_Click(); return true;
+    case KeyAction::Kind::Beep: Beep(); return true;
+    case KeyAction::Kind::TapeLeft:
+    case KeyAction::Kind::TapeRight:
       // The arrow keys reach the tape from the keypad too.
       if (m_tape && m_tape->isVisible()) return m_tape->Grid1_KeyDown(event->key());
       return false;
-    default: {
-      const QString text = event->text();
-      if (text.size() != 1 || text.at(0).unicode() < 32 || text.at(0).unicode() > 126) return false;
-      code = text.at(0).unicode();
-      // Pi's key is out of sight under Inch, so the keyboard reaches it.
-      if (code == 'p' || code == 'P') {
-        m_engine.Pi_Click();
-        return true;
-      }
-    }
   }
-  m_engine.KeyPress(code);
-  return true;
+  return false;
 }
 
 bool Calculator::eventFilter(QObject* watched, QEvent* event) {

@@ -70,6 +70,7 @@ void Calculator::BuildCompanions() {
   m_converter = new Converter(this);
   m_converter->setObjectName(QStringLiteral("Converter"));
   m_converter->SetAccuracy(m_engine.Accuracy());
+  m_converter->SetBeeper([this] { Beep(); });
   connect(m_converter, &Converter::closedByUser, this, [this] { SetChecked("mnuConverter", false); });
 
   m_printer = std::make_unique<TapePrinter>(m_session.Tapes(), this);

@@ -111,22 +111,6 @@ ConversionTexts ConvertMeasurement(std::string_view text, int accuracy) {
   return out;
 }
 
-bool LooksLikeMeasurement(std::string_view text) {
-  text = TrimBlanks(text);
-  if (text.ends_with('.') && (text.ends_with("sq.") || text.ends_with("cu."))) text.remove_suffix(1);
-  if (text.ends_with("sq") || text.ends_with("cu")) text.remove_suffix(2);
-  if (text.empty() || text.size() > 64) return false;
-  bool digit = false;
-  for (const char c : text) {
-    if (c >= '0' && c <= '9') {
-      digit = true;
-    } else if (c != ' ' && c != '\'' && c != '"' && c != '-' && c != '/' && c != '.') {
-      return false;
-    }
-  }
-  return digit;
-}
-
 ConverterPlacement PlaceConverterBeside(int32_t calcLeft, int32_t calcTop, int32_t calcWidth,
                                         int32_t screenLeft, int32_t screenWidth,
                                         int32_t converterWidth) {

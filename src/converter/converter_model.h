@@ -47,11 +47,6 @@ ConversionTexts ConvertMeasurement(std::string_view text, int accuracy);
 /// number form, then `suffix`; nullopt when it cannot be shown.
 std::optional<std::string> ConverterFigure(double value, std::string_view suffix);
 
-/// True when a plain text dropped from another program reads as a
-/// measurement: digits with blanks, foot and inch marks, "-", "/", "." and a
-/// trailing "sq"/"cu" (with or without "."), nothing else.
-bool LooksLikeMeasurement(std::string_view text);
-
 /// Where the converter goes when shown: top-aligned with the calculator, 200
 /// twips to its right when the calculator's centre is left of the screen's
 /// centre, else 200 twips to its left. All in twips.

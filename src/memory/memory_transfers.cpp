@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "measure/measurement.h"
+#include "measure/outside_text.h"
 
 namespace mezura {
 namespace {
@@ -15,35 +16,7 @@ bool HasFootOrInchMark(std::string_view text) {
   return text.find('\'') != std::string_view::npos || text.find('"') != std::string_view::npos;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 }  // namespace
-
-std::optional<std::string> ExternalValueText(std::string_view text) {
-  // Other programs add line ends and tabs freely; they mean nothing here.
-  auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
-  if (text.empty() || text.size() > kMaxExternalValueBytes) return std::nullopt;
-
-  std::string_view body = text;
-  for (std::string_view suffix : {std::string_view(" sq."), std::string_view(" cu.")}) {
-    if (body.size() > suffix.size() && body.substr(body.size() - suffix.size()) == suffix) {
-      body.remove_suffix(suffix.size());
-      break;
-    }
-  }
-  bool digit = false;
-  for (char c : body) {
-    if (IsDigit(c)) {
-      digit = true;
-      continue;
-    }
-    if (c != ' ' && c != '.' && c != '\'' && c != '"' && c != '-' && c != '/') return std::nullopt;
-  }
-  if (!digit) return std::nullopt;
-  return std::string(text);
-}
 
 MemoryTransfers::MemoryTransfers(CalculatorEngine& engine, MemoryModel& model)
     : m_engine(engine), m_model(model) {}
@@ -65,7 +38,7 @@ std::optional<DragImage> MemoryTransfers::ReadoutDragImage(int x, int left, int 
 }
 
 std::optional<std::string> MemoryTransfers::SourceText(std::string_view text, DragSource source) const {
-  if (source.kind == DragSource::Kind::External) return ExternalValueText(text);
+  if (source.kind == DragSource::Kind::External) return ReadOutsideText(text);
   return std::string(text);
 }
 

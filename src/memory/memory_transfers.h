@@ -13,7 +13,8 @@
 // - a drop onto a cell never disturbs the calculator (its pending operation,
 //   display and operation marker stay);
 // - a value dropped on an idle display is read in its own dimension;
-// - text from another program is accepted only when it reads as a measurement.
+// - text from outside the program is taken only as ReadOutsideText
+//   (measure/outside_text.h) reads it.
 
 #include <optional>
 #include <string>
@@ -42,15 +43,8 @@ enum class DropOutcome {
   Ignored,   ///< nothing to do (e.g. an unknown cell, a square root pending)
 };
 
-/// The longest text from another program that is taken as a value.
-inline constexpr std::size_t kMaxExternalValueBytes = 200;
 /// The separator a transfer writes above its result (one hyphen longer than the engine's).
 inline constexpr std::string_view kTransferSeparator = "---------------- ";
-
-/// The value text another program's plain text stands for, if it reads as a
-/// measurement: trimmed, at most kMaxExternalValueBytes, only digits, blanks
-/// and . ' " - / with at least one digit, optionally ending in " sq." or " cu.".
-std::optional<std::string> ExternalValueText(std::string_view text);
 
 class MemoryTransfers {
  public:

@@ -40,6 +40,7 @@ class TestCalculator : public QObject {
   void keypadClicksDriveTheEngine();
   void keyboardDrivesTheEngine_data();
   void keyboardDrivesTheEngine();
+  void keypadDecimalKeyAndComma();
   void keysLookAsDesigned();
   void footAndInchAreOnTopOfBackspaceAndPi();
   void rightClickOpensThePopupAndPressesNothing();
@@ -173,6 +174,25 @@ void TestCalculator::keyboardDrivesTheEngine() {
   QCOMPARE(m_calc->Readout()->text(), readout);
   QCOMPARE(m_session->Tapes().TapeRowCount(0), tapeLines);
   QCOMPARE(QApplication::focusWidget(), Key(QStringLiteral("Equal")));
+}
+
+void TestCalculator::keypadDecimalKeyAndComma() {
+  int beeps = 0;
+  m_calc->SetBeepHook([&] { ++beeps; });
+  QWidget* focus = QApplication::focusWidget();
+  // The keypad's decimal key is the point under a point layout and a comma layout.
+  QTest::keyClick(focus, Qt::Key_1);
+  QTest::keyClick(focus, Qt::Key_Period, Qt::KeypadModifier);
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("1."));
+  QTest::keyClick(focus, Qt::Key_Escape);
+  QTest::keyClick(focus, Qt::Key_1);
+  QTest::keyClick(focus, Qt::Key_Comma, Qt::KeypadModifier);
+  QTest::keyClick(focus, Qt::Key_5);
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("1.5"));
+  // A comma elsewhere is no part of a measurement: it beeps and adds nothing.
+  QTest::keyClicks(focus, QStringLiteral(",5"));
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("1.55"));
+  QCOMPARE(beeps, 1);
 }
 
 void TestCalculator::keysLookAsDesigned() {

@@ -143,13 +143,5 @@ TEST(ConverterModel, PlacedBesideTheCalculatorAwayFromTheScreenEdge) {
   }
 }
 
-TEST(ConverterModel, PlainTextThatReadsAsAMeasurement) {
-  for (const char* text : {" 5'- 3 1/2\"", "7", "-1/2\"", " 1'- 6 1/2\" sq.", "27' cu", "3.25", "12 sq"})
-    EXPECT_TRUE(LooksLikeMeasurement(text)) << text;
-  for (const char* text : {"", "   ", "hello", "5 apples", "sq", "'-\"", "1e5", "http://x/1"})
-    EXPECT_FALSE(LooksLikeMeasurement(text)) << text;
-  EXPECT_FALSE(LooksLikeMeasurement(std::string(65, '1')));
-}
-
 }  // namespace
 }  // namespace mezura

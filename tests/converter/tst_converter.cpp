@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "converter/ui/converter.h"
+#include "memory/ui/value_drag.h"
 
 using mezura::Converter;
 
@@ -36,11 +37,7 @@ class TestConverter : public QObject {
     QApplication::sendEvent(target, &drop);
     return drop.isAccepted();
   }
-  static QMimeData* Value(const QString& text) {
-    auto* mime = new QMimeData;
-    mime->setData(QStringLiteral("application/x-mezura-value"), text.toUtf8());
-    return mime;
-  }
+  static QMimeData* Value(const QString& text) { return mezura::EncodeValueDrag(text, mezura::DragSource::Readout()); }
   static QMimeData* PlainText(const QString& text) {
     auto* mime = new QMimeData;
     mime->setText(text);
@@ -92,17 +89,29 @@ class TestConverter : public QObject {
     QVERIFY(!c.Model().Collapsed());
   }
 
-  void plainTextIsTakenOnlyWhenItReadsAsAMeasurement() {
+  void outsideTextIsTakenOnlyWhenItReadsAsAValue() {
     Converter c;
+    int beeps = 0;
+    c.SetBeeper([&] { ++beeps; });
     c.show();
     std::unique_ptr<QMimeData> words(PlainText("five apples"));
     QVERIFY(!Drop(Label(c, "Label1"), words.get()));
+    QCOMPARE(beeps, 1);
     QCOMPARE(Label(c, "Label1")->text(), QStringLiteral(" Drop Here     "));
     QCOMPARE(c.HeightTwips(), 765);
 
-    std::unique_ptr<QMimeData> length(PlainText("3'"));
-    QVERIFY(Drop(Label(c, "Label1"), length.get()));
-    QCOMPARE(Results(c).at(1), QStringLiteral(" 36\" "));
+    std::unique_ptr<QMimeData> area(PlainText("5' sq\r\n"));
+    QVERIFY(Drop(Label(c, "Label1"), area.get()));
+    QCOMPARE(Label(c, "Label1")->text(), QStringLiteral("5' sq. "));
+    QCOMPARE(Results(c).at(1), QStringLiteral(" 720\"sq "));
+    QCOMPARE(beeps, 1);
+
+    // Our own format from another running program is outside text too.
+    std::unique_ptr<QMimeData> foreign(Value("12 feet"));
+    foreign->setData(mezura::kValueInstanceMimeType, QByteArray::number(QCoreApplication::applicationPid() + 1));
+    QVERIFY(!Drop(Label(c, "Label1"), foreign.get()));
+    QCOMPARE(beeps, 2);
+    QCOMPARE(Label(c, "Label1")->text(), QStringLiteral("5' sq. "));
   }
 
   void dropsBesideTheDropLabelDoNothing() {

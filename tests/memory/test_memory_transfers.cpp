@@ -326,31 +326,6 @@ TEST_F(TransferTest, DragImages) {
   EXPECT_FALSE(MemoryTransfers::LeftHalf(5, 0, 9));
 }
 
-TEST(ExternalValueTextTest, AcceptsOnlyMeasurementLikeText) {
-  const std::pair<std::string, std::optional<std::string>> cases[] = {
-      {" 5'- 3 1/2\"\r\n", "5'- 3 1/2\""},
-      {"\t12", "12"},
-      {"2.5", "2.5"},
-      {" 1'- 0\" sq.", "1'- 0\" sq."},
-      {"8 cu.", "8 cu."},
-      {"", std::nullopt},
-      {"   ", std::nullopt},
-      {"sq.", std::nullopt},
-      {" sq.", std::nullopt},
-      {"'-\"", std::nullopt},
-      {"12 apples", std::nullopt},
-      {"5 sq. 3", std::nullopt},
-      {"1e400", std::nullopt},
-      {std::string(kMaxExternalValueBytes, '1'), std::string(kMaxExternalValueBytes, '1')},
-      {std::string(kMaxExternalValueBytes + 1, '1'), std::nullopt},
-      {"\xc3\xb7 4", std::nullopt},
-  };
-  for (const auto& [text, expected] : cases) {
-    SCOPED_TRACE(text);
-    EXPECT_EQ(ExternalValueText(text), expected);
-  }
-}
-
 TEST_F(TransferTest, ForeignTextIsTakenOnlyWhenItReadsAsAMeasurement) {
   const int n = model.CreateCell();
   EXPECT_EQ(transfers.DropOnCell(n, "hello", DragSource::External(), kRightHalf, kLeft, kWidth),

@@ -78,6 +78,7 @@ class TstMemoryController : public QObject {
   void valueDragRoundTrip();
   void readoutAsValueLabel();
   void dragStartsPastTheDragDistance();
+  void aSecondDragWaitsForTheFirstToEnd();
   void loadAndClearCells();
 
  private:
@@ -456,14 +457,15 @@ void TstMemoryController::valueDragRoundTrip() {
   QCOMPARE(mime->data(kValueSourceMimeType), QByteArray("memory 12"));
   const std::optional<ValueDrag> drag = DecodeValueDrag(mime.get());
   QVERIFY(drag);
-  QCOMPARE(drag->text, QStringLiteral("- 3\u00bd"));
+  QCOMPARE(QString::fromStdString(drag->text), QStringLiteral("- 3\u00bd"));
   QCOMPARE(int(drag->source.kind), int(DragSource::Kind::Cell));
   QCOMPARE(drag->source.cell, 12);
-  QCOMPARE(int(SourceFromId(QStringLiteral("readout")).kind), int(DragSource::Kind::Readout));
-  QCOMPARE(int(SourceFromId(QStringLiteral("memory x")).kind), int(DragSource::Kind::External));
   QVERIFY(!DecodeValueDrag(nullptr));
-  // The same cell number in another running program is not our cell.
+  // The same cell number in another running program is not our cell, and its
+  // text must read as a value like any other program's.
   mime->setData(kValueInstanceMimeType, QByteArray::number(QCoreApplication::applicationPid() + 1));
+  QVERIFY(!DecodeValueDrag(mime.get()));
+  mime->setData(kValueMimeType, QByteArrayLiteral(" 3'- 0\" "));
   QCOMPARE(int(DecodeValueDrag(mime.get())->source.kind), int(DragSource::Kind::External));
   QList<QImage> images;
   for (DragImage image : {DragImage::Add, DragImage::Subtract, DragImage::Plain, DragImage::Multiply, DragImage::Divide})
@@ -517,6 +519,41 @@ void TstMemoryController::dragStartsPastTheDragDistance() {
   QVERIFY(!StartValueDrag(nullptr, press, press + QPoint(distance, 0), QStringLiteral("1"), DragSource::Readout()));
   // Offscreen, the drag ends at once; starting it is what counts here.
   QVERIFY(StartValueDrag(&source, press, press + QPoint(distance, 0), QStringLiteral("1"), DragSource::Readout()));
+}
+
+void TstMemoryController::aSecondDragWaitsForTheFirstToEnd() {
+  ValueLabel first, second;
+  first.setText(QStringLiteral("1"));
+  second.setText(QStringLiteral("2"));
+  const QPoint press(5, 5), far = press + QPoint(QApplication::startDragDistance() + 1, 0);
+  const auto send = [](ValueLabel& label, QEvent::Type type, QPoint at) {
+    QMouseEvent event(type, QPointF(at), QPointF(label.mapToGlobal(at)), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&label, &event);
+  };
+  int firstDrags = 0, secondDrags = 0, firstDuring = -1, secondDuring = -1;
+  second.SetDragRunner([&](QDrag&) { ++secondDrags; });
+  first.SetDragRunner([&](QDrag&) {
+    ++firstDrags;
+    // While the drop is made, the drag loop can still hand out the moves of
+    // this drag and the press and moves of a quick next one.
+    send(first, QEvent::MouseMove, far + QPoint(20, 0));
+    send(second, QEvent::MouseButtonPress, press);
+    send(second, QEvent::MouseMove, far);
+    QVERIFY(ValueDragRunning());
+    firstDuring = firstDrags;
+    secondDuring = secondDrags;
+  });
+  send(first, QEvent::MouseButtonPress, press);
+  send(first, QEvent::MouseMove, far);
+  QCOMPARE(firstDuring, 1);
+  QCOMPARE(secondDuring, 0);
+  QVERIFY(!ValueDragRunning());
+  send(first, QEvent::MouseMove, far + QPoint(30, 0));  // a drag is one per press
+  QCOMPARE(firstDrags, 1);
+  // The second drag waited: its next move starts it.
+  send(second, QEvent::MouseMove, far + QPoint(1, 0));
+  QCOMPARE(secondDrags, 1);
 }
 
 void TstMemoryController::loadAndClearCells() {

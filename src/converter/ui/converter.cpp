@@ -1,5 +1,6 @@
 #include "converter/ui/converter.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -41,16 +42,6 @@ void SetBackground(QWidget* widget, int32_t colour) {
   palette.setColor(QPalette::Window, ColourFromNumber(colour));
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
-}
-
-// The value a drag carries: our own windows' mime type, or plain text from
-// elsewhere when it reads as a measurement.
-std::optional<QString> DraggedValue(const QMimeData* mime) {
-  if (!mime) return std::nullopt;
-  if (mime->hasFormat(QString::fromLatin1(kValueMimeType)))
-    return QString::fromUtf8(mime->data(QString::fromLatin1(kValueMimeType)));
-  if (mime->hasText() && LooksLikeMeasurement(mime->text().toStdString())) return mime->text();
-  return std::nullopt;
 }
 
 }  // namespace
@@ -138,6 +129,13 @@ void Converter::Label1_DragDrop(const QString& text) {
   ApplyHeight();
 }
 
+void Converter::Beep() {
+  if (m_beep)
+    m_beep();
+  else
+    QApplication::beep();
+}
+
 void Converter::Form_DblClick() {
   m_model.ToggleCollapsed();
   ApplyHeight();
@@ -174,8 +172,10 @@ bool Converter::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
       case QEvent::DragEnter:
       case QEvent::DragMove: {
+        // Any text is taken over the label: whether it is a value is told
+        // at the drop, with a beep when it is not.
         auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (DraggedValue(drag->mimeData())) {
+        if (CarriesValue(drag->mimeData())) {
           drag->acceptProposedAction();
         } else {
           drag->ignore();
@@ -184,11 +184,12 @@ bool Converter::eventFilter(QObject* watched, QEvent* event) {
       }
       case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        if (const auto value = DraggedValue(drop->mimeData())) {
+        if (const auto drag = DecodeValueDrag(drop->mimeData())) {
           drop->acceptProposedAction();
-          Label1_DragDrop(*value);
+          Label1_DragDrop(QString::fromStdString(drag->text));
         } else {
           drop->ignore();
+          if (CarriesValue(drop->mimeData())) Beep();
         }
         return true;
       }
@@ -227,7 +228,7 @@ void Converter::closeEvent(QCloseEvent* event) {
 }
 
 void Converter::dragEnterEvent(QDragEnterEvent* event) {
-  if (DraggedValue(event->mimeData())) {
+  if (CarriesValue(event->mimeData())) {
     event->acceptProposedAction();
   } else {
     event->ignore();
@@ -235,7 +236,7 @@ void Converter::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void Converter::dragMoveEvent(QDragMoveEvent* event) {
-  if (DraggedValue(event->mimeData())) {
+  if (CarriesValue(event->mimeData())) {
     event->acceptProposedAction();
   } else {
     event->ignore();

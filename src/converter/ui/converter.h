@@ -12,11 +12,13 @@
 //   connect(converter, &Converter::closedByUser, ...uncheck mnuConverter...);
 //
 // Drops: the mime type "application/x-mezura-value" (the value text in UTF-8)
-// from our own windows, and plain text that reads as a measurement.
+// from our own windows, and text from outside the program that reads as a
+// value (measure/outside_text.h); any other text beeps.
 
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "converter/converter_model.h"
 
@@ -29,6 +31,10 @@ class Converter : public QWidget {
 
  public:
   explicit Converter(QWidget* parent = nullptr);
+
+  /// Where a refused drop's beep goes (the calculator's own beep); none
+  /// sounds the system beep.
+  void SetBeeper(std::function<void()> beep) { m_beep = std::move(beep); }
 
   /// The denominator of linear results, 16 or 32.
   void SetAccuracy(int accuracy) { m_accuracy = accuracy; }
@@ -78,8 +84,10 @@ class Converter : public QWidget {
  private:
   void ShowModel();
   void ApplyHeight();
+  void Beep();
 
   ConverterModel m_model;
+  std::function<void()> m_beep;
   int m_accuracy = kAccuracy16;
   int32_t m_converterColor = 0;
   int32_t m_convReadoutColor = 0;

@@ -173,10 +173,13 @@ void MemoryController::SetMemoryReadout(std::uint32_t colour) {
 // ---- The calculator's display ----------------------------------------------
 
 bool MemoryController::DropOnReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth) {
+  if (!CarriesValue(mime)) return false;
   const std::optional<ValueDrag> drag = DecodeValueDrag(mime);
-  if (!drag) return false;
-  return m_transfers.DropOnReadout(drag->text.toStdString(), drag->source, x, readoutLeft, readoutWidth) ==
-         DropOutcome::Done;
+  if (!drag) {
+    m_engine.Host().Beep();  // text from outside that is no value
+    return false;
+  }
+  return m_transfers.DropOnReadout(drag->text, drag->source, x, readoutLeft, readoutWidth) == DropOutcome::Done;
 }
 
 std::optional<DragImage> MemoryController::DragOverReadout(const QMimeData* mime, int x, int readoutLeft,
@@ -305,10 +308,13 @@ void MemoryController::Label1_DblClick(int number) { m_model.ResetValue(number);
 
 void MemoryController::Label1_DragDrop(int number, const QMimeData* mime, int x) {
   MemoryForm* form = Form(number);
+  if (!form || !CarriesValue(mime)) return;
   const std::optional<ValueDrag> drag = DecodeValueDrag(mime);
-  if (!form || !drag) return;
-  const DropOutcome outcome =
-      m_transfers.DropOnCell(number, drag->text.toStdString(), drag->source, x, 0, form->Label1()->width());
+  if (!drag) {
+    m_engine.Host().Beep();  // text from outside that is no value
+    return;
+  }
+  const DropOutcome outcome = m_transfers.DropOnCell(number, drag->text, drag->source, x, 0, form->Label1()->width());
   if (outcome == DropOutcome::Done) {
     m_container->Area()->setActiveSubWindow(form);
     form->setFocus();

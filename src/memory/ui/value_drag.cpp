@@ -9,8 +9,12 @@
 namespace mezura {
 namespace {
 
-constexpr char kReadoutId[] = "readout";
-constexpr char kMemoryIdPrefix[] = "memory ";
+// Only one drag runs at a time, and Qt's drag loop can still deliver input
+// while it ends: the press and moves of a quick next drag arrive before exec()
+// has returned, and a QDrag started then makes Qt refuse it with
+// "QDragManager::drag in possibly invalid state". The mark is kept on the
+// application object, which every window that drags values shares.
+constexpr char kValueDragRunning[] = "mezuraValueDragRunning";
 
 // The value chip: a small yellow readout with a bar of text.
 void PaintChip(QPainter& p, const QRect& r) {
@@ -66,50 +70,35 @@ QColor BadgeColour(DragImage image) {
 
 }  // namespace
 
-QString SourceId(DragSource source) {
-  switch (source.kind) {
-    case DragSource::Kind::Readout: return QString::fromLatin1(kReadoutId);
-    case DragSource::Kind::Cell: return QString::fromLatin1(kMemoryIdPrefix) + QString::number(source.cell);
-    case DragSource::Kind::External: break;
-  }
-  return {};
-}
-
-DragSource SourceFromId(const QString& id) {
-  const QString trimmed = id.trimmed();
-  if (trimmed == QLatin1String(kReadoutId)) return DragSource::Readout();
-  if (trimmed.startsWith(QLatin1String(kMemoryIdPrefix))) {
-    bool ok = false;
-    const int n = trimmed.mid(int(sizeof kMemoryIdPrefix) - 1).trimmed().toInt(&ok);
-    if (ok && n > 0) return DragSource::Cell(n);
-  }
-  return DragSource::External();
-}
-
 QMimeData* EncodeValueDrag(const QString& value, DragSource source) {
   auto* mime = new QMimeData;
   mime->setData(QString::fromLatin1(kValueMimeType), value.toUtf8());
-  mime->setData(QString::fromLatin1(kValueSourceMimeType), SourceId(source).toUtf8());
-  mime->setData(QString::fromLatin1(kValueInstanceMimeType), QByteArray::number(QCoreApplication::applicationPid()));
+  mime->setData(QString::fromLatin1(kValueSourceMimeType), QByteArray::fromStdString(SourceId(source)));
+  mime->setData(QString::fromLatin1(kValueInstanceMimeType),
+                QByteArray::fromStdString(InstanceId(QCoreApplication::applicationPid())));
   mime->setText(value);
   return mime;
 }
 
 std::optional<ValueDrag> DecodeValueDrag(const QMimeData* mime) {
   if (!mime) return std::nullopt;
-  const QString valueType = QString::fromLatin1(kValueMimeType);
-  if (mime->hasFormat(valueType)) {
-    const QString source = QString::fromUtf8(mime->data(QString::fromLatin1(kValueSourceMimeType)));
-    const QString instanceType = QString::fromLatin1(kValueInstanceMimeType);
-    const bool otherProcess = mime->hasFormat(instanceType) &&
-                              mime->data(instanceType) != QByteArray::number(QCoreApplication::applicationPid());
-    // An unreadable source, or one in another process, is foreign text that
-    // must pass the measurement check.
-    const DragSource from = otherProcess ? DragSource::External() : SourceFromId(source);
-    return ValueDrag{QString::fromUtf8(mime->data(valueType)), from};
+  // The views below point into these.
+  QByteArray value, source, instance, text;
+  ValueDragFormats formats;
+  const auto take = [&](const char* type, QByteArray& bytes, std::optional<std::string_view>& format) {
+    if (!mime->hasFormat(QString::fromLatin1(type))) return;
+    bytes = mime->data(QString::fromLatin1(type));
+    format = std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  };
+  take(kValueMimeType, value, formats.value);
+  take(kValueSourceMimeType, source, formats.source);
+  take(kValueInstanceMimeType, instance, formats.instance);
+  // Qt finds the text among the platform's text formats and charsets.
+  if (mime->hasText()) {
+    text = mime->text().toUtf8();
+    formats.text = std::string_view(text.constData(), static_cast<std::size_t>(text.size()));
   }
-  if (mime->hasText()) return ValueDrag{mime->text(), DragSource::External()};
-  return std::nullopt;
+  return DecodeValueDrag(formats, QCoreApplication::applicationPid());
 }
 
 bool CarriesValue(const QMimeData* mime) {
@@ -127,13 +116,26 @@ QPixmap DragImagePixmap(DragImage image) {
   return pixmap;
 }
 
-bool StartValueDrag(QWidget* source, QPoint pressPos, QPoint currentPos, const QString& value, DragSource from) {
+bool ValueDragRunning() {
+  const QCoreApplication* app = QCoreApplication::instance();
+  return app && app->property(kValueDragRunning).toBool();
+}
+
+bool StartValueDrag(QWidget* source, QPoint pressPos, QPoint currentPos, const QString& value, DragSource from,
+                    const DragRunner& run) {
   if (!source || (currentPos - pressPos).manhattanLength() < QApplication::startDragDistance()) return false;
+  if (ValueDragRunning()) return false;
   auto* drag = new QDrag(source);
   drag->setMimeData(EncodeValueDrag(value, from));
   drag->setPixmap(DragImagePixmap(DragImage::Plain));
   drag->setHotSpot(QPoint(14, 10));
-  drag->exec(Qt::CopyAction, Qt::CopyAction);
+  QCoreApplication* app = QCoreApplication::instance();
+  app->setProperty(kValueDragRunning, true);
+  if (run)
+    run(*drag);
+  else
+    drag->exec(Qt::CopyAction, Qt::CopyAction);
+  app->setProperty(kValueDragRunning, false);
   return true;
 }
 

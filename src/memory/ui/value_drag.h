@@ -7,15 +7,15 @@
 //   application/x-mezura-source  "readout" or "memory <n>"
 //   text/plain                   the value text, for other programs
 //   application/x-mezura-instance  the dragging process's id
-// A drop that carries only text/plain comes from another program; whether it
-// is taken is decided by ExternalValueText (memory/memory_transfers.h). A value
-// dragged from another running Mezura counts as such text too: its "memory 1"
-// is not our cell 1 (a drop of a cell onto itself clears it).
+// What a drop makes of these formats is DecodeValueDrag's business
+// (memory/value_drag_data.h); this layer moves them in and out of QMimeData.
 //
 // Use from a label that is a drag source:
 //   mousePressEvent: remember the press position;
-//   mouseMoveEvent:  StartValueDrag(this, pressPos, event->position().toPoint(),
-//                                   text(), DragSource::Readout());
+//   mouseMoveEvent:  forget the press, then StartValueDrag(this, pressPos,
+//                    event->position().toPoint(), text(), DragSource::Readout()),
+//                    and keep the press again if no drag started (too short
+//                    a move, or another value drag still running);
 // and from a drop target: CarriesValue() in dragEnterEvent, DecodeValueDrag()
 // in dropEvent. A QDrag's pixmap is fixed for the whole drag, so a target that
 // wants to show "adds" or "subtracts" paints DragImagePixmap() itself over the
@@ -25,31 +25,22 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "memory/drag_image.h"
 #include "memory/memory_transfers.h"
+#include "memory/value_drag_data.h"
 
+class QDrag;
 class QWidget;
 
 namespace mezura {
 
-inline constexpr char kValueMimeType[] = "application/x-mezura-value";
-inline constexpr char kValueSourceMimeType[] = "application/x-mezura-source";
-inline constexpr char kValueInstanceMimeType[] = "application/x-mezura-instance";
-
-struct ValueDrag {
-  QString text;
-  DragSource source;
-};
-
-/// "readout", "memory <n>", or "" for another program.
-QString SourceId(DragSource source);
-DragSource SourceFromId(const QString& id);
-
 /// A new QMimeData holding the value; the caller (or QDrag) owns it.
 QMimeData* EncodeValueDrag(const QString& value, DragSource source);
-/// The value and its source, or nothing when the data carries no text at all.
+/// The value and its source (DecodeValueDrag of memory/value_drag_data.h on
+/// the data's formats), or nothing: no value, or outside text that is none.
 std::optional<ValueDrag> DecodeValueDrag(const QMimeData* mime);
 /// True when a drop of this data could be a value (ours, or any plain text).
 bool CarriesValue(const QMimeData* mime);
@@ -57,10 +48,17 @@ bool CarriesValue(const QMimeData* mime);
 /// One of the five drag images, drawn by the program.
 QPixmap DragImagePixmap(DragImage image);
 
+/// Runs a drag to its end; the default is QDrag::exec. Tests stand in for
+/// the platform's drag loop with their own.
+using DragRunner = std::function<void(QDrag& drag)>;
+
 /// Starts a copy drag of `value` once the pointer has moved at least
-/// QApplication::startDragDistance() from `pressPos`; returns whether it did.
-/// The drag runs to its end before this returns.
+/// QApplication::startDragDistance() from `pressPos`, unless a value drag is
+/// still running; returns whether it did. The drag runs to its end before
+/// this returns.
 bool StartValueDrag(QWidget* source, QPoint pressPos, QPoint currentPos, const QString& value,
-                    DragSource from);
+                    DragSource from, const DragRunner& run = {});
+/// True while a value drag started by StartValueDrag runs.
+bool ValueDragRunning();
 
 }  // namespace mezura

@@ -25,7 +25,13 @@ void ValueLabel::mousePressEvent(QMouseEvent* event) {
 
 void ValueLabel::mouseMoveEvent(QMouseEvent* event) {
   if (m_pressPos && (event->buttons() & Qt::LeftButton)) {
-    if (StartValueDrag(this, *m_pressPos, event->position().toPoint(), text(), m_source)) m_pressPos.reset();
+    // The drag's own loop may hand this label further moves before it ends;
+    // without the press they cannot start the drag a second time.
+    const QPoint press = *m_pressPos;
+    m_pressPos.reset();
+    // Not started (too short a move, or another value drag still ending):
+    // the press waits for the next move.
+    if (!StartValueDrag(this, press, event->position().toPoint(), text(), m_source, m_dragRunner)) m_pressPos = press;
     return;
   }
   QLabel::mouseMoveEvent(event);

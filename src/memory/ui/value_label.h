@@ -12,6 +12,7 @@
 
 #include "memory/drag_image.h"
 #include "memory/memory_transfers.h"
+#include "memory/ui/value_drag.h"
 
 #include <QMimeData>
 
@@ -30,6 +31,9 @@ class ValueLabel : public QLabel {
   /// The image to show for a value held at x (label coordinates); nothing
   /// shows no image. The default is the add/subtract rule of the halves.
   void SetDragImageRule(std::function<std::optional<DragImage>(int x)> rule) { m_imageRule = std::move(rule); }
+
+  /// Stands in for the platform's drag loop (tests); none runs QDrag::exec.
+  void SetDragRunner(DragRunner run) { m_dragRunner = std::move(run); }
 
   /// The image painted now, while a value is held over the label.
   std::optional<DragImage> HoverImage() const { return m_hover; }
@@ -55,6 +59,7 @@ class ValueLabel : public QLabel {
 
   DragSource m_source = DragSource::External();
   std::function<std::optional<DragImage>(int x)> m_imageRule;
+  DragRunner m_dragRunner;
   std::optional<QPoint> m_pressPos;
   std::optional<DragImage> m_hover;
   int m_hoverX = 0;

@@ -1,0 +1,38 @@
+#pragma once
+// Text from outside the program: another program's drag, or a value dragged
+// from another running Mezura. Every place where such text can enter (the
+// display, a memory cell, the converter) asks this one rule, so that all of
+// them take and refuse the same texts. What an accepted value then does is
+// the receiver's business.
+//
+// Taken, once blanks, tabs and line ends around it are trimmed and if it is at
+// most kMaxOutsideTextBytes long:
+//   - a measurement as the program writes it or the keys type it: digits,
+//     blanks and . ' " - / with at least one digit (" 5'- 3 1/2\"", "7", "3/4");
+//   - numbers in the exponent form the program writes ("6.25E-05",
+//     " 1E+16'- 0\"");
+//   - either of them followed by one area or volume mark, "sq", "sq.", "cu" or
+//     "cu.", with or without a blank before it; the mark becomes the program's
+//     own " sq." or " cu.";
+// and only when the value it stands for is a finite number. Everything else
+// is refused: letters, control characters, NUL, bytes beyond ASCII, a second
+// mark, a fraction over zero.
+//
+//   ReadOutsideText("\t5' sq\r\n")  ->  "5' sq."
+//   ReadOutsideText("five feet")    ->  nothing
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace mezura {
+
+/// The longest outside text, once trimmed, that is read as a value.
+inline constexpr std::size_t kMaxOutsideTextBytes = 200;
+
+/// The value text that `text` from outside the program stands for, or nothing
+/// when it does not read as a value. What it gives reads back as itself.
+std::optional<std::string> ReadOutsideText(std::string_view text);
+
+}  // namespace mezura
