@@ -1,9 +1,11 @@
 #include "measure/outside_text.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 
 #include "measure/measurement.h"
+#include "measure/metric_units.h"
 
 namespace mezura {
 namespace {
@@ -54,8 +56,11 @@ std::size_t ExponentLength(std::string_view text) {
 }
 
 // The feet-and-inches form, as the formatters write it and the keys type it,
-// with numbers in exponent form where the program writes those.
-std::optional<std::string> FeetAndInchesForm(std::string_view value) {
+// with numbers in exponent form where the program writes those, and an area
+// or volume mark.
+std::optional<std::string> FeetAndInchesForm(std::string_view text) {
+  const Marked marked = SplitMark(text);
+  const std::string_view value = marked.value;
   bool digit = false;
   for (std::size_t i = 0; i < value.size(); ++i) {
     const char c = value[i];
@@ -72,26 +77,116 @@ std::optional<std::string> FeetAndInchesForm(std::string_view value) {
     }
   }
   if (!digit) return std::nullopt;
-  return std::string(value);
+  return std::string(value) + std::string(marked.mark);
+}
+
+struct MetricUnit {
+  std::string_view written;
+  DecimalFactor perInch;  // per inch, square inch or cubic inch
+  std::string_view mark;  // the program's own mark for the dimension
+};
+
+// Symbols as SI writes them (case matters: "M" is no metre), and the litre's
+// names. Areas and volumes may also put "sq" or "cu" before a length symbol.
+constexpr std::string_view kSquare = " sq.";
+constexpr std::string_view kCubic = " cu.";
+constexpr MetricUnit kMetricLengths[] = {
+    {"mm", kMillimetresPerInch, {}},
+    {"cm", kCentimetresPerInch, {}},
+    {"m", kMetresPerInch, {}},
+};
+constexpr MetricUnit kMetricAreasAndVolumes[] = {
+    {"mm\u00b2", kSquareMillimetresPerSquareInch, kSquare},
+    {"cm\u00b2", kSquareCentimetresPerSquareInch, kSquare},
+    {"m\u00b2", kSquareMetresPerSquareInch, kSquare},
+    {"mm\u00b3", kCubicMillimetresPerCubicInch, kCubic},
+    {"cm\u00b3", kCubicCentimetresPerCubicInch, kCubic},
+    {"m\u00b3", kCubicMetresPerCubicInch, kCubic},
+    {"ml", kCubicCentimetresPerCubicInch, kCubic},
+    {"mL", kCubicCentimetresPerCubicInch, kCubic},
+    {"l", kLitresPerCubicInch, kCubic},
+    {"L", kLitresPerCubicInch, kCubic},
+    {"litre", kLitresPerCubicInch, kCubic},
+    {"litres", kLitresPerCubicInch, kCubic},
+    {"liter", kLitresPerCubicInch, kCubic},
+    {"liters", kLitresPerCubicInch, kCubic},
+};
+
+// Blanks between a number and its unit, as word processors and web pages
+// write them: spaces, no-break spaces, narrow no-break spaces.
+std::string_view SkipMetricBlanks(std::string_view text) {
+  for (;;) {
+    if (text.starts_with(' ')) text.remove_prefix(1);
+    else if (text.starts_with("\u00a0")) text.remove_prefix(2);
+    else if (text.starts_with("\u202f")) text.remove_prefix(3);
+    else return text;
+  }
+}
+
+// The unit a metric text ends in: a symbol or word of the table, or "sq" or
+// "cu" (with or without a point and blanks) before a length symbol.
+std::optional<MetricUnit> MetricUnitOf(std::string_view unit) {
+  for (const MetricUnit& u : kMetricLengths)
+    if (unit == u.written) return u;
+  for (const MetricUnit& u : kMetricAreasAndVolumes)
+    if (unit == u.written) return u;
+  const bool square = unit.starts_with("sq");
+  if (!square && !unit.starts_with("cu")) return std::nullopt;
+  std::string_view length = unit.substr(2);
+  if (length.starts_with('.')) length.remove_prefix(1);
+  length = SkipMetricBlanks(length);
+  for (const MetricUnit& u : kMetricLengths) {
+    if (length != u.written) continue;
+    const DecimalFactor area = Times(u.perInch, u.perInch);
+    return square ? MetricUnit{unit, area, kSquare} : MetricUnit{unit, Times(area, u.perInch), kCubic};
+  }
+  return std::nullopt;
+}
+
+// A decimal number of metric units: an optional "-", digits with at most one
+// point, blanks, one unit. Written back as inches (square, cubic inches) in
+// the program's short number form with the inch mark, which every reader of
+// values takes as that many inches of that dimension.
+std::optional<std::string> MetricForm(std::string_view text) {
+  std::string_view rest = text;
+  const bool negative = rest.starts_with('-');
+  if (negative) rest.remove_prefix(1);
+  std::size_t end = 0;
+  bool digit = false, point = false;
+  for (; end < rest.size(); ++end) {
+    if (IsDigit(rest[end])) digit = true;
+    else if (rest[end] == '.' && !point) point = true;
+    else break;
+  }
+  if (!digit) return std::nullopt;
+  const std::string_view number = rest.substr(0, end);
+  const std::optional<MetricUnit> unit = MetricUnitOf(SkipMetricBlanks(rest.substr(end)));
+  if (!unit) return std::nullopt;
+
+  double units = 0;
+  const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), units);
+  if (ec != std::errc() || ptr != number.data() + number.size()) return std::nullopt;
+  // One rounding for the exact power of ten, one for the division.
+  const double inches = units * PowerOfTen(unit->perInch.decimals) / unit->perInch.digits;
+  if (!std::isfinite(inches)) return std::nullopt;
+  const std::string shown = ShortNumber(negative ? -inches : inches);
+  return std::string(TrimBlanks(shown)) + "\"" + std::string(unit->mark);
 }
 
 // Each written form a value from outside may take; the first that reads the
-// value gives the program's text for it. New forms (builders' notations,
-// metric lengths) belong in this list.
-using ValueForm = std::optional<std::string> (*)(std::string_view value);
-constexpr std::array<ValueForm, 1> kValueForms = {FeetAndInchesForm};
+// value gives the program's text for it. New forms (builders' notations)
+// belong in this list.
+using ValueForm = std::optional<std::string> (*)(std::string_view text);
+constexpr std::array<ValueForm, 2> kValueForms = {FeetAndInchesForm, MetricForm};
 
 }  // namespace
 
 std::optional<std::string> ReadOutsideText(std::string_view text) {
   text = TrimOutsideSpace(text);
   if (text.empty() || text.size() > kMaxOutsideTextBytes) return std::nullopt;
-  const Marked marked = SplitMark(text);
-  if (marked.value.empty()) return std::nullopt;
   for (const ValueForm form : kValueForms) {
-    std::optional<std::string> value = form(marked.value);
+    std::optional<std::string> value = form(text);
     if (!value) continue;
-    *value += marked.mark;
     // A value the program cannot compute with is no value (a fraction over
     // zero, an exponent beyond a double's range).
     if (!std::isfinite(ParseByDimension(*value))) return std::nullopt;

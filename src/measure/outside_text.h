@@ -14,11 +14,21 @@
 //   - either of them followed by one area or volume mark, "sq", "sq.", "cu" or
 //     "cu.", with or without a blank before it; the mark becomes the program's
 //     own " sq." or " cu.";
+//   - a metric quantity: an optional "-", a decimal number (digits with at
+//     most one point, no exponent, no grouping), blanks (also no-break ones)
+//     or none, and one unit: mm cm m; mm² cm² m², or "sq" / "sq." and a
+//     length symbol ("sq m"); mm³ cm³ m³, or "cu" / "cu." and a length
+//     symbol; ml mL l L litre litres liter liters. It becomes the exact
+//     conversion in inches (square, cubic inches) to 15 significant digits,
+//     with the inch mark and the program's own " sq." or " cu.";
 // and only when the value it stands for is a finite number. Everything else
-// is refused: letters, control characters, NUL, bytes beyond ASCII, a second
-// mark, a fraction over zero.
+// is refused: other letters and units, control characters, NUL, bytes beyond
+// ASCII outside a metric unit, a second mark, a fraction over zero, metric
+// units mixed with feet and inches or with each other ("1 m 5'", "1 m 50 cm").
 //
 //   ReadOutsideText("\t5' sq\r\n")  ->  "5' sq."
+//   ReadOutsideText("304.8 mm")     ->  "12\""
+//   ReadOutsideText("2 m²")         ->  "3100.0062000124\" sq."
 //   ReadOutsideText("five feet")    ->  nothing
 
 #include <cstddef>

@@ -52,6 +52,31 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"abc", 16, "abc ", {" 0\" ", " 0\" ", " 0' ", " 0 yds ", " 0 miles "}},
         Case{"6969600 sq", 16, "6969600 sq ", {" 48400'- 0\"sq ", " 6969600\"sq ", " 48400'sq ", " 5377.7778 sy ", " 1.1111 acres "}}));
 
+// lblLabel(7) to lblLabel(9): the same value in metric units, from the exact
+// factors (1" = 25.4 mm), rounded as the exact decimals they are.
+TEST(Conversions, ShowTheValueInMetricUnitsBelow) {
+  const struct {
+    const char* dropped;
+    std::array<std::string, 3> metric;
+  } cases[] = {
+      {" 1'- 0\"", {" 304.8 mm ", " 30.48 cm ", " .3048 m "}},
+      {"- 5'- 6\"", {"-1676.4 mm ", "-167.64 cm ", "-1.6764 m "}},
+      {"5280'", {" 1609344 mm ", " 160934.4 cm ", " 1609.344 m "}},
+      // .79375 mm is a tie, to the even 8; the double nearest 25.4 / 32 lies below it
+      {"1/32", {" .7938 mm ", " .0794 cm ", " .0008 m "}},
+      {" 1'- 0\" sq.", {" 929.0304 cm\u00b2 ", " .0929 m\u00b2 ", ""}},
+      {"1/8\" sq.", {" .8064 cm\u00b2 ", " .0001 m\u00b2 ", ""}},  // .80645, to the even 4
+      {" 1'- 0\" cu.", {" 28316.8466 cm\u00b3 ", " .0283 m\u00b3 ", " 28.3168 litres "}},
+      {" 27'- 0\" cu.", {" 764554.858 cm\u00b3 ", " .7646 m\u00b3 ", " 764.5549 litres "}},
+  };
+  for (const auto& c : cases) {
+    ConverterModel model;
+    model.Drop(c.dropped, 16);
+    const std::array<std::string, 3> shown = {model.ResultCaption(7), model.ResultCaption(8), model.ResultCaption(9)};
+    EXPECT_EQ(shown, c.metric) << c.dropped;
+  }
+}
+
 TEST(ConverterFigure, RoundsToFourDecimalsHalvesToEven) {
   const struct {
     double value;
@@ -90,6 +115,8 @@ TEST(ConverterModel, ALabelWhoseFigureCannotBeShownKeepsItsCaption) {
   const Captions after = Shown(model);
   EXPECT_NE(after[0], before[0]);  // the feet-and-inches form still shows it
   for (size_t i = 1; i < 5; ++i) EXPECT_EQ(after[i], before[i]) << i;
+  EXPECT_EQ(model.ResultCaption(7), " 1676.4 mm ");
+  EXPECT_EQ(model.ResultCaption(9), " 1.6764 m ");
 }
 
 TEST(ConverterModel, CollapseExpandAndClear) {
@@ -100,23 +127,24 @@ TEST(ConverterModel, CollapseExpandAndClear) {
 
   model.Drop("12", 16);  // a drop always expands
   EXPECT_FALSE(model.Collapsed());
-  EXPECT_EQ(model.HeightTwips(), 2310);
+  EXPECT_EQ(model.HeightTwips(), 3210);
   model.Drop("13", 16);
-  EXPECT_EQ(model.HeightTwips(), 2310);
+  EXPECT_EQ(model.HeightTwips(), 3210);
 
   model.Clear();  // empties and collapses an expanded converter
   EXPECT_EQ(model.DropCaption(), "Drop Here     ");
   EXPECT_EQ(Shown(model), Captions{});
   EXPECT_EQ(model.HeightTwips(), 770);
   model.Clear();  // and expands a collapsed one
-  EXPECT_EQ(model.HeightTwips(), 2310);
+  EXPECT_EQ(model.HeightTwips(), 3210);
 
   model.ToggleCollapsed();
   EXPECT_EQ(model.HeightTwips(), 770);
   model.ToggleCollapsed();
-  EXPECT_EQ(model.HeightTwips(), 2310);
+  EXPECT_EQ(model.HeightTwips(), 3210);
   EXPECT_EQ(model.ResultCaption(1), "");
-  EXPECT_EQ(model.ResultCaption(7), "");
+  EXPECT_EQ(model.ResultCaption(7), "");  // the metric labels are cleared too
+  EXPECT_EQ(model.ResultCaption(10), "");
 }
 
 TEST(ConverterModel, LabelsFollowTheWidthLess240) {

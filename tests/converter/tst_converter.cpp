@@ -85,8 +85,11 @@ class TestConverter : public QObject {
     QVERIFY(Drop(Label(c, "Label1"), mime.get()));
     QCOMPARE(Label(c, "Label1")->text(), caption);
     QCOMPARE(Results(c), results);
-    QCOMPARE(c.HeightTwips(), 2310);
+    QCOMPARE(c.HeightTwips(), 3210);
     QVERIFY(!c.Model().Collapsed());
+    // The metric labels continue the column, and the window shows them all.
+    QCOMPARE(Label(c, "lblLabel(7)")->y() - Label(c, "lblLabel(6)")->y(), 20);
+    QVERIFY(Label(c, "lblLabel(9)")->geometry().bottom() < c.height());
   }
 
   void outsideTextIsTakenOnlyWhenItReadsAsAValue() {
@@ -112,6 +115,13 @@ class TestConverter : public QObject {
     QVERIFY(!Drop(Label(c, "Label1"), foreign.get()));
     QCOMPARE(beeps, 2);
     QCOMPARE(Label(c, "Label1")->text(), QStringLiteral("5' sq. "));
+
+    // Metric text is read as inches, and shown in metric units again.
+    std::unique_ptr<QMimeData> metres(PlainText("1.5 m"));
+    QVERIFY(Drop(Label(c, "Label1"), metres.get()));
+    QCOMPARE(Label(c, "Label1")->text(), QStringLiteral("59.0551181102362\" "));
+    QCOMPARE(Label(c, "lblLabel(7)")->text(), QStringLiteral(" 1500 mm "));
+    QCOMPARE(Label(c, "lblLabel(9)")->text(), QStringLiteral(" 1.5 m "));
   }
 
   void dropsBesideTheDropLabelDoNothing() {
@@ -127,24 +137,24 @@ class TestConverter : public QObject {
     Converter c;
     c.show();
     DoubleClick(&c);  // Form_DblClick on a collapsed converter expands it
-    QCOMPARE(c.HeightTwips(), 2310);
+    QCOMPARE(c.HeightTwips(), 3210);
     DoubleClick(&c);
     QCOMPARE(c.HeightTwips(), 765);
 
     std::unique_ptr<QMimeData> mime(Value("-63.5"));
     QVERIFY(Drop(Label(c, "Label1"), mime.get()));
     QCOMPARE(Results(c).at(0), QStringLiteral("- 5'- 3 1/2\" "));
-    QCOMPARE(c.HeightTwips(), 2310);
+    QCOMPARE(c.HeightTwips(), 3210);
 
     DoubleClick(Label(c, "lblLabel(3)"));  // a result label's double-click is its own
-    QCOMPARE(c.HeightTwips(), 2310);
+    QCOMPARE(c.HeightTwips(), 3210);
 
     DoubleClick(Label(c, "Label1"));  // clears and collapses
     QCOMPARE(Label(c, "Label1")->text(), QStringLiteral("Drop Here     "));
     QCOMPARE(Results(c), QStringList(5, QString()));
     QCOMPARE(c.HeightTwips(), 765);
     DoubleClick(Label(c, "Label1"));  // and expands, empty
-    QCOMPARE(c.HeightTwips(), 2310);
+    QCOMPARE(c.HeightTwips(), 3210);
     QCOMPARE(Results(c), QStringList(5, QString()));
   }
 
@@ -168,7 +178,7 @@ class TestConverter : public QObject {
     c.SetConvResultColor(0xFF0000);
     QCOMPARE(c.palette().color(QPalette::Window), QColor(255, 0, 0));
     QCOMPARE(Label(c, "Label1")->palette().color(QPalette::Window), QColor(0, 255, 0));
-    for (int i = 2; i <= 6; ++i)
+    for (int i = 2; i <= 9; ++i)
       QCOMPARE(Label(c, QStringLiteral("lblLabel(%1)").arg(i))->palette().color(QPalette::Window),
                QColor(0, 0, 255));
     QVERIFY(Label(c, "lblLabel(2)")->autoFillBackground());

@@ -43,5 +43,37 @@ TEST(ReadOutsideText, RefusesWhatIsNoValue) {
   for (const std::string& text : refused) EXPECT_EQ(ReadOutsideText(text), std::nullopt) << text;
 }
 
+// Metric quantities become their exact conversion in inches, to 15
+// significant digits, with the inch mark and the dimension's own mark.
+TEST(ReadOutsideText, TakesMetricQuantitiesAsInches) {
+  const std::string longest = std::string(kMaxOutsideTextBytes - 3, '1') + " mm";
+  const std::vector<Case> cases = {
+      {"304.8 mm", "12\""},          {"38 mm", "1.49606299212598\""}, {"\t38\u00a0mm\r\n", "1.49606299212598\""},
+      {"120cm", "47.244094488189\""}, {"1.5 m", "59.0551181102362\""},  {"-2.54 cm", "-1\""},
+      {".0254 m", "1\""},             {"0 mm", "0\""},                  {longest, "4.37445319335083E+194\""},
+      {"2 m\u00b2", "3100.0062000124\" sq."}, {"2 sq.m", "3100.0062000124\" sq."},
+      {"929.0304 cm\u00b2", "144\" sq."},     {"645.16 mm\u00b2", "1\" sq."},
+      {"1 m\u00b3", "61023.7440947323\" cu."}, {"1 cu. m", "61023.7440947323\" cu."},
+      {"100 mm\u00b3", "6.10237440947323E-03\" cu."}, {"28.316846592 litres", "1728\" cu."},
+      {"16.387064 ml", "1\" cu."},
+  };
+  for (const Case& c : cases) {
+    const std::optional<std::string> value = ReadOutsideText(c.text);
+    EXPECT_EQ(value, c.value) << c.text;
+    if (value) EXPECT_EQ(ReadOutsideText(*value), value) << c.text;  // and reads back as itself
+  }
+}
+
+TEST(ReadOutsideText, RefusesMixedOrUnclearMetricText) {
+  const std::vector<std::string> refused = {
+      "1 m 5'", "5' 1 m", "1 m 50 cm", "1 m 5",                          // mixed
+      "2 m2", "2 m sq", "2 cm sq.", "2 sq m\u00b2", "2 m\u00b2\u00b2",  // unclear or two marks
+      "2 M", "2 MM", "2 Cm", "2 km", "2 ft", "m", "mm \u00b2",            // other or no units
+      "1,5 m", "1 500 mm", "1.5.2 m", "1/2 m", "1E3 m", "+2 m", "- 2 m", "2\tm",
+      std::string(kMaxOutsideTextBytes - 2, '1') + " mm",
+  };
+  for (const std::string& text : refused) EXPECT_EQ(ReadOutsideText(text), std::nullopt) << text;
+}
+
 }  // namespace
 }  // namespace mezura

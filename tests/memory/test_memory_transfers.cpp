@@ -344,6 +344,19 @@ TEST_F(TransferTest, ForeignTextIsTakenOnlyWhenItReadsAsAMeasurement) {
   // A foreign drop can never clear a cell as a drop onto itself does.
   EXPECT_EQ(transfers.DropOnCell(n, "3", DragSource::External(), kRightHalf, kLeft, kWidth), DropOutcome::Done);
   EXPECT_EQ(model.Cell(n)->value, " 2'- 3\" ");
+
+  // Metric text arrives in inches of its own dimension: a length adds to a
+  // length, an area to an area, and a metre times a length is an area.
+  EXPECT_EQ(transfers.DropOnCell(n, "304.8 mm", DragSource::External(), kRightHalf, kLeft, kWidth), DropOutcome::Done);
+  EXPECT_EQ(model.Cell(n)->value, " 3'- 3\" ");
+  const int area = model.CreateCell();
+  model.SetValue(area, " 1'- 0\" sq.");
+  EXPECT_EQ(transfers.DropOnCell(area, "929.0304 cm\u00b2", DragSource::External(), kRightHalf, kLeft, kWidth),
+            DropOutcome::Done);
+  EXPECT_EQ(model.Cell(area)->value, " 2'- 0\" sq. ");
+  Pending(" 1'- 0\"", 12, Operation::Multiply, "x");
+  EXPECT_EQ(transfers.DropOnReadout("1 m", DragSource::External(), kRightHalf, kLeft, kWidth), DropOutcome::Done);
+  EXPECT_EQ(engine.Readout(), " 3'- 40 7/16\" sq.");  // 472.44 sq. in
 }
 
 TEST_F(TransferTest, UnknownCellIgnoresTheDrop) {

@@ -28,7 +28,9 @@ constexpr int kBorderPixels = 4;
 constexpr int32_t kDesignWidthTwips = 1575 + kConverterLabelMargin;  // labels 1575 wide
 constexpr int32_t kLabelLeft = 60;
 constexpr int32_t kLabelHeight = 255;
-constexpr int32_t kLabelTops[6] = {120, 420, 720, 1020, 1320, 1620};  // Label1, lblLabel(2)..(6)
+// Label1, then lblLabel(2) to lblLabel(9) every 300 twips; the metric
+// labels from lblLabel(7) on continue the column below the imperial ones.
+constexpr int32_t kLabelTops[1 + kResultLabelCount] = {120, 420, 720, 1020, 1320, 1620, 1920, 2220, 2520};
 
 int Pixels(double twips) { return TwipsToPixels(twips); }
 int32_t Twips(int pixels) { return static_cast<int32_t>(PixelsToTwips(pixels)); }

@@ -1,9 +1,10 @@
 #pragma once
 // The Converter window: a small tool window with the drop label `Label1` and
-// the result labels lblLabel(2) to lblLabel(6). It is a thin shell over
-// ConverterModel (converter/converter_model.h), which decides every text and
-// the collapsed state; the calculator owns when it is shown, its menu check
-// and the settings that carry its place and colours.
+// the result labels lblLabel(2) to lblLabel(9) (imperial units, then metric
+// ones from lblLabel(7) on). It is a thin shell over ConverterModel
+// (converter/converter_model.h), which decides every text and the collapsed
+// state; the calculator owns when it is shown, its menu check and the
+// settings that carry its place and colours.
 //
 //   auto* converter = new Converter(calculatorWindow);
 //   converter->SetAccuracy(32);                    // with the accuracy menus
@@ -41,7 +42,7 @@ class Converter : public QWidget {
   /// Colours are colour numbers (red + 256 * green + 65536 * blue).
   void SetConverterColor(int32_t colour);   ///< the window
   void SetConvReadoutColor(int32_t colour); ///< the drop label
-  void SetConvResultColor(int32_t colour);  ///< the five result labels
+  void SetConvResultColor(int32_t colour);  ///< every result label
   int32_t ConverterColor() const { return m_converterColor; }
   int32_t ConvReadoutColor() const { return m_convReadoutColor; }
   int32_t ConvResultColor() const { return m_convResultColor; }
@@ -93,7 +94,7 @@ class Converter : public QWidget {
   int32_t m_convReadoutColor = 0;
   int32_t m_convResultColor = 0;
   QLabel* m_label1 = nullptr;
-  std::array<QLabel*, 5> m_results{};
+  std::array<QLabel*, kResultLabelCount> m_results{};
 };
 
 }  // namespace mezura
