@@ -15,6 +15,15 @@ namespace {
 
 constexpr std::string_view kCsvLineEnd = "\r\n";
 
+// '.' whatever the locale, and the shortest digits that read back as the
+// same double: what to_chars gives without a precision.
+std::string CsvNumber(double value) {
+  char buffer[64];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  if (ec != std::errc()) return {};
+  return std::string(buffer, end);
+}
+
 std::string_view UnitOf(const TapeLineValue& value) {
   if (value.plainNumber) return {};
   switch (value.dimension) {
@@ -102,15 +111,6 @@ std::string TapeCopyText(const TapeStore& store, int tape, std::vector<int> rows
 std::string TapeFileContents(const TapeStore& store, int tape, TapeFileFormat format) {
   if (tape < 0 || tape >= store.TapeSlots()) return {};
   return format == TapeFileFormat::Csv ? CsvContents(store, tape) : TextContents(store, tape);
-}
-
-std::string CsvNumber(double value) {
-  // to_chars without a precision is the shortest round trip, and it ignores
-  // the locale.
-  char buffer[64];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-  if (ec != std::errc()) return {};
-  return std::string(buffer, end);
 }
 
 }  // namespace mezura

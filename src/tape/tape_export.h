@@ -17,7 +17,8 @@ class TapeStore;
 
 enum class TapeFileFormat {
   Text,  ///< the printed layout: the centred title over right-aligned lines
-  Csv,   ///< RFC 4180: a header, then Line, Value, Unit per tape line
+  Csv,   ///< RFC 4180: a header, then Line, Value, Unit per tape line; the value
+         ///< in '.' decimals whatever the locale, digits enough to read back exactly
 };
 
 /// The rows of `tape` that count as its lines: rows 1 to its row count, and
@@ -32,9 +33,5 @@ std::string TapeCopyText(const TapeStore& store, int tape, std::vector<int> rows
 /// The contents of a file holding `tape`, UTF-8 text: lines end in "\n" for
 /// Text and in "\r\n" for Csv. An unknown tape gives an empty text.
 std::string TapeFileContents(const TapeStore& store, int tape, TapeFileFormat format);
-
-/// A number as a CSV field: '.' as the decimal point whatever the locale,
-/// and the shortest digits that read back as the same double.
-std::string CsvNumber(double value);
 
 }  // namespace mezura
