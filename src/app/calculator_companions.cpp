@@ -77,6 +77,7 @@ void Calculator::BuildCompanions() {
   // The tape window's pop-up menu prints through whichever printer is set now;
   // its "Print Tape" prints the tape shown, the File menu's the current one.
   m_tape->SetPrintCommands([this](int tape) { m_printer->PrintTape(tape); }, [this] { m_printer->PrintAllTapes(); });
+  m_tape->SetPreviewCommand([this](int tape) { m_printer->PreviewTape(tape); });
 
   m_commands = std::make_unique<ShellCommands>(this);
   m_commands->liftTopmost = [this] { LiftTopmost(); };

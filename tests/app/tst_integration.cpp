@@ -7,13 +7,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -42,6 +43,7 @@
 #include "memory/ui/value_label.h"
 #include "storage/io/settings_store.h"
 #include "tape/ui/tape_printer.h"
+#include "support/fake_print_host.h"
 #include "support/tiny_tmpfs.h"
 #include "tape/ui/tape_window.h"
 
@@ -56,26 +58,12 @@ QByteArray Contents(const QString& path) {
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// A printer that keeps the jobs instead of printing them.
-class FakePrintHost : public TapePrintHost {
- public:
-  QString DefaultPrinterName() override { return QStringLiteral("Fake"); }
-  QString SubmitJob(const QString&, const TapePrintText& doc) override {
-    jobs.push_back(Q(doc.title));
-    return {};
-  }
-  bool OfferPdf(const QString&) override { return false; }
-  QString AskPdfPath(const QString&) override { return {}; }
-  void ShowError(const QString& text) override { errors << text; }
-  QStringList jobs;
-  QStringList errors;
-};
-
 // Answers for the calculator's modal questions, with a count of each.
 struct FakeDialogs {
   bool confirmAnswer = true;
   QString openAnswer;
   QString saveAnswer;
+  TapeFileChoice tapeFileAnswer;
   std::optional<QColor> colourAnswer;
   QString nameAnswer = QStringLiteral("Lumber");
   QString confirmText;
@@ -155,7 +143,7 @@ class TestIntegration : public QObject {
 
   std::unique_ptr<QTemporaryDir> m_dir;
   FakeDialogs m_fake;
-  FakePrintHost m_printHost;
+  testing::FakePrintHost m_printHost;
   Session* m_session = nullptr;
   Calculator* m_calc = nullptr;
 };
@@ -181,6 +169,11 @@ Calculator* TestIntegration::Make(Session& session) {
     return m_fake.colourAnswer;
   };
   d.inform = [this](const QString& text) { m_fake.messages << text; };
+  calc->Tape()->FileDialogs().saveFile = [this](const QString&) {
+    ++m_fake.saves;
+    return m_fake.tapeFileAnswer;
+  };
+  calc->Tape()->FileDialogs().showError = [this](const QString& text) { m_fake.messages << text; };
   calc->SetBeepHook([this] { ++m_fake.beeps; });
   calc->Memory().SetNameAsker([this](const QString&) {
     ++m_fake.names;
@@ -208,8 +201,9 @@ void TestIntegration::init() {
   m_dir = std::make_unique<QTemporaryDir>();
   QVERIFY(m_dir->isValid());
   m_fake = FakeDialogs{};
-  m_printHost.jobs.clear();
-  m_printHost.errors.clear();
+  m_printHost = testing::FakePrintHost{};
+  m_printHost.printerName = QStringLiteral("Fake");
+  m_printHost.acceptPdf = false;
   m_session = new Session;
   m_calc = Make(*m_session);
   m_calc->StartUp();
@@ -312,7 +306,8 @@ const char* const kItems[] = {
     "mnuHelpContents", "mnuAbout", "mnuPopup1NewMemory", "mnuPopup1NamedMemory", "mnuPopup1Accuracy16",
     "mnuPopup1Accuracy32", "mnuPopup1Zoom75", "mnuPopup1Zoom100", "mnuPopup1ShowKeys", "mnuPopup1ShowTape",
     "mnuPopUp1Circumference", "mnuPopUp1AreaofCircle", "mnuPopUp1VolumeofCylinder", "mnuPopUp1Diagonal",
-    "mnuPopup1Cancel", "mnuPopup2PrintTape", "mnuPopup2PrintAllTapes"};
+    "mnuPopup1Cancel", "mnuPopup2PrintTape", "mnuPopup2PrintAllTapes", "mnuPopup2CopyTape",
+    "mnuPopup2SaveTapeAs", "mnuPopup2PrintPreview"};
 
 void CollectItems(const QMenu* menu, QStringList& out) {
   for (QAction* action : menu->actions()) {
@@ -361,6 +356,13 @@ void TestIntegration::everyItemReachesItsHandler() {
   if (item == "ZoomLarge" || item == "mnuPopup1Zoom100") Item(QStringLiteral("ZoomSmall"))->trigger();
   // A single cell stays where it is; two are arranged side by side.
   if (item == "mnuArrangeMemory") Item(QStringLiteral("NewMemory"))->trigger();
+  const int shownTape = m_session->Tapes().View().firstVisibleColumn;
+  if (item == "mnuPopup2CopyTape") {
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    m_session->Tapes().AddTapeRows(shownTape, 1);
+    m_session->Tapes().SetTapeLine(shownTape, Rows(shownTape), " 5\" ");
+  }
+  m_fake.tapeFileAnswer = {m_dir->filePath(QStringLiteral("tape")), TapeFileFormat::Csv};
 
   const QSize size = m_calc->size();
   const QString prompt = m_calc->findChild<QLabel*>(QStringLiteral("Label1"))->text();
@@ -383,9 +385,20 @@ void TestIntegration::everyItemReachesItsHandler() {
   } else if (item == "mnuSave" || item == "mnuSaveAs") {
     QCOMPARE(m_fake.saves, 1);  // no file name yet: Save asks like Save As
   } else if (item == "mnuPrint" || item == "mnuPopup2PrintTape") {
+    QCOMPARE(m_printHost.dialogs.size(), 1);
     QCOMPARE(m_printHost.jobs.size(), 1);
   } else if (item == "mnuPrintAll" || item == "mnuPopup2PrintAllTapes") {
-    QCOMPARE(m_printHost.jobs, (QStringList{QStringLiteral("Calculator"), QStringLiteral("Memory 1")}));
+    QCOMPARE(m_printHost.dialogs, QStringList{QStringLiteral("Fake:Tapes")});
+    QCOMPARE(m_printHost.jobs, (QStringList{QStringLiteral("Fake:Calculator"), QStringLiteral("Fake:Memory 1")}));
+  } else if (item == "mnuPopup2PrintPreview") {
+    QCOMPARE(m_printHost.previews, QStringList{Q(m_session->Tapes().TapeName(shownTape))});
+    QVERIFY(m_printHost.jobs.isEmpty());
+  } else if (item == "mnuPopup2CopyTape") {
+    QVERIFY2(QGuiApplication::clipboard()->text().endsWith(QLatin1String(" 5\"")),
+             qPrintable(QGuiApplication::clipboard()->text()));
+  } else if (item == "mnuPopup2SaveTapeAs") {
+    QCOMPARE(m_fake.saves, 1);
+    QVERIFY(Contents(m_dir->filePath(QStringLiteral("tape.csv"))).startsWith("Line,Value,Unit\r\n"));
   } else if (item.contains(QLatin1String("Circ")) || item.contains(QLatin1String("Cyl")) ||
              item.contains(QLatin1String("Diagonal"))) {
     QVERIFY(m_session->Engine().State().ActiveFormula != Formula::None);
@@ -1088,12 +1101,13 @@ void TestIntegration::printAllIncludesTapesOfClosedCells() {
   QCOMPARE(CellNames(), QStringList{QStringLiteral("Memory 2")});
   Item(QStringLiteral("mnuPrintAll"))->trigger();
   QCOMPARE(m_printHost.jobs,
-           (QStringList{QStringLiteral("Calculator"), QStringLiteral("Memory 1"), QStringLiteral("Memory 2")}));
+           (QStringList{QStringLiteral("Fake:Calculator"), QStringLiteral("Fake:Memory 1"),
+                        QStringLiteral("Fake:Memory 2")}));
   // After Erase All only the calculator's tape is left.
   m_printHost.jobs.clear();
   Item(QStringLiteral("EraseMemory"))->trigger();
   Item(QStringLiteral("mnuPrintAll"))->trigger();
-  QCOMPARE(m_printHost.jobs, QStringList{QStringLiteral("Calculator")});
+  QCOMPARE(m_printHost.jobs, QStringList{QStringLiteral("Fake:Calculator")});
 }
 
 void TestIntegration::tapePopupOpensOnRightClickAndPrintsTheTapeShown() {
@@ -1107,23 +1121,23 @@ void TestIntegration::tapePopupOpensOnRightClickAndPrintsTheTapeShown() {
   m_session->Tapes().SetCursor(0, m_session->Tapes().CursorRow());
   QCOMPARE(tape->Title()->text(), QStringLiteral("Memory 1"));
   Item(QStringLiteral("mnuPrint"))->trigger();
-  QCOMPARE(m_printHost.jobs, QStringList{QStringLiteral("Calculator")});
+  QCOMPARE(m_printHost.jobs, QStringList{QStringLiteral("Fake:Calculator")});
   QWidget* viewport = tape->Grid()->viewport();
   QTest::mouseClick(viewport, Qt::RightButton, Qt::NoModifier, QPoint(5, viewport->height() / 2));
   QTRY_VERIFY(tape->Popup()->isVisible());
   QCOMPARE(m_session->Tapes().CursorColumn(), 0);
-  QCOMPARE(tape->Popup()->actions().size(), 2);
-  QCOMPARE(tape->Popup()->actions().at(0)->text(), QStringLiteral("Print Tape"));
-  QCOMPARE(tape->Popup()->actions().at(1)->text(), QStringLiteral("Print All Tapes"));
+  QStringList items;
+  for (QAction* action : tape->Popup()->actions()) items << (action->isSeparator() ? "-" : action->text());
+  QCOMPARE(items, QStringList({"Print Tape", "Print All Tapes", "-", "Copy Tape", "Save Tape As...", "Print Preview..."}));
   ClickMenuItem(tape->Popup(), tape->Popup()->actions().at(0));
   QTRY_VERIFY(!tape->Popup()->isVisible());
-  QCOMPARE(m_printHost.jobs, (QStringList{QStringLiteral("Calculator"), QStringLiteral("Memory 1")}));
+  QCOMPARE(m_printHost.jobs, (QStringList{QStringLiteral("Fake:Calculator"), QStringLiteral("Fake:Memory 1")}));
   QTest::mouseClick(viewport, Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
   QTRY_VERIFY(tape->Popup()->isVisible());
   ClickMenuItem(tape->Popup(), tape->Popup()->actions().at(1));
   QTRY_VERIFY(!tape->Popup()->isVisible());
-  QCOMPARE(m_printHost.jobs, (QStringList{QStringLiteral("Calculator"), QStringLiteral("Memory 1"),
-                                          QStringLiteral("Calculator"), QStringLiteral("Memory 1")}));
+  QCOMPARE(m_printHost.jobs, (QStringList{QStringLiteral("Fake:Calculator"), QStringLiteral("Fake:Memory 1"),
+                                          QStringLiteral("Fake:Calculator"), QStringLiteral("Fake:Memory 1")}));
   // A left click does not open it.
   QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
   QTest::qWait(20);

@@ -1,16 +1,23 @@
 // The tape window on its own, docked on a fake calculator: the grid model over
 // the store, switching tapes, snapping and docking, hiding by double-click,
-// and a full 32767-line tape.
+// a full 32767-line tape, and the pop-up's copy, save and preview.
 
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
+#include "support/tape_lines.h"
+#include "support/tiny_tmpfs.h"
+#include "tape/tape_export.h"
 #include "tape/tape_store.h"
 #include "tape/ui/tape_dock_host.h"
 #include "tape/ui/tape_table_model.h"
@@ -52,6 +59,12 @@ class TestTapeWindow : public QObject {
   void minimizedCalculatorLeavesTheLayoutAlone();
   void doubleClickHides();
   void fullTapeScrollsAndSwitchesQuickly();
+  void copyKeysCopyTheSelectionOrTheWholeTape_data();
+  void copyKeysCopyTheSelectionOrTheWholeTape();
+  void saveTapeAsWritesTheChosenFormat_data();
+  void saveTapeAsWritesTheChosenFormat();
+  void failedSaveTellsWhyAndKeepsTheOldFile_data();
+  void failedSaveTellsWhyAndKeepsTheOldFile();
 
  private:
   int LastRow() const;
@@ -310,6 +323,122 @@ void TestTapeWindow::fullTapeScrollsAndSwitchesQuickly() {
   m_window->resize(m_window->width(), 300);
   QApplication::processEvents();
   QVERIFY2(timer.elapsed() < 1000, qPrintable(QStringLiteral("%1 ms").arg(timer.elapsed())));
+}
+
+// A calculation on tape 0 and one line on "Memory 1".
+static void TwoTapes(TapeStore& store) {
+  QVERIFY(testing::AppendTapeLines(store, 0, {" 5'- 3\" ", "+ 2' ", "--------------- ", " 7'- 3\" "}));
+  QVERIFY(store.AddTape(1, "Memory 1"));
+  QVERIFY(testing::AppendTapeLines(store, 1, {" 6\" "}));
+}
+
+static QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestTapeWindow::copyKeysCopyTheSelectionOrTheWholeTape_data() {
+  QTest::addColumn<QList<int>>("clicked");  // rows clicked on tape 0, the later ones with Ctrl
+  QTest::addColumn<int>("switchTo");        // the tape then shown
+  QTest::addColumn<QKeySequence>("keys");  // none: the pop-up's "Copy Tape"
+  QTest::addColumn<QString>("copied");
+  QTest::newRow("nothing selected: the whole tape")
+      << QList<int>{} << 0 << QKeySequence(Qt::CTRL | Qt::Key_C) << " 5'- 3\"\n+ 2'\n---------------\n 7'- 3\"";
+  QTest::newRow("two lines, Ctrl+Insert")
+      << QList<int>{4, 2} << 0 << QKeySequence(Qt::CTRL | Qt::Key_Insert) << "+ 2'\n 7'- 3\"";
+  QTest::newRow("a selection on a tape no longer shown")
+      << QList<int>{1} << 1 << QKeySequence(Qt::CTRL | Qt::Key_C) << " 6\"";
+  QTest::newRow("Copy Tape: the whole tape, selection or not")
+      << QList<int>{2} << 0 << QKeySequence() << " 5'- 3\"\n+ 2'\n---------------\n 7'- 3\"";
+}
+
+void TestTapeWindow::copyKeysCopyTheSelectionOrTheWholeTape() {
+  QFETCH(QList<int>, clicked);
+  QFETCH(int, switchTo);
+  QFETCH(QKeySequence, keys);
+  QFETCH(QString, copied);
+  TwoTapes(*m_store);
+  m_store->SelectTape(0, "Calculator");
+  QTableView* grid = m_window->Grid();
+  for (int i = 0; i < clicked.size(); ++i) {
+    const QRect cell = grid->visualRect(m_window->Model()->index(clicked[i], 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, i ? Qt::ControlModifier : Qt::NoModifier, cell.center());
+  }
+  if (switchTo) QTest::keyClick(grid, Qt::Key_Right);
+  QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+  if (keys.isEmpty())
+    m_window->mnuPopup2CopyTape_Click();
+  else
+    QTest::keySequence(grid, keys);
+  QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+}
+
+void TestTapeWindow::saveTapeAsWritesTheChosenFormat_data() {
+  QTest::addColumn<bool>("documents");  // whether the home folder has a Documents folder
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<bool>("csvFilter");
+  QTest::addColumn<QString>("written");
+  QTest::addColumn<bool>("csv");
+  QTest::newRow("no suffix: the filter's") << true << "t" << true << "t.csv" << true;
+  QTest::newRow("a typed .txt wins; no Documents") << false << "t.txt" << true << "t.txt" << false;
+  QTest::newRow("a typed .CSV wins") << true << "t.CSV" << false << "t.CSV" << true;
+}
+
+void TestTapeWindow::saveTapeAsWritesTheChosenFormat() {
+  QFETCH(bool, documents);
+  QFETCH(QString, typed);
+  QFETCH(bool, csvFilter);
+  QFETCH(QString, written);
+  QFETCH(bool, csv);
+  TwoTapes(*m_store);
+  m_store->SelectTape(0, "Calculator");
+  QTemporaryDir home;
+  const QByteArray oldHome = qgetenv("HOME");
+  qputenv("HOME", home.path().toLocal8Bit());
+  if (documents) QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+  QString proposed;
+  m_window->FileDialogs().saveFile = [&](const QString& suggested) {
+    proposed = suggested;
+    return TapeFileChoice{home.filePath(typed), csvFilter ? TapeFileFormat::Csv : TapeFileFormat::Text};
+  };
+  m_window->mnuPopup2SaveTapeAs_Click();
+  qputenv("HOME", oldHome);
+  QCOMPARE(proposed, home.path() + (documents ? "/Documents" : "") + "/Calculator.txt");
+  const std::string expected = TapeFileContents(*m_store, 0, csv ? TapeFileFormat::Csv : TapeFileFormat::Text);
+  QCOMPARE(Contents(home.filePath(written)), QByteArray::fromStdString(expected));
+}
+
+void TestTapeWindow::failedSaveTellsWhyAndKeepsTheOldFile_data() {
+  QTest::addColumn<bool>("fullDisk");
+  QTest::addColumn<QString>("reason");
+  QTest::newRow("a missing folder") << false << QStringLiteral("No such file or directory");
+  QTest::newRow("a full disk") << true << QStringLiteral("No space left on device");
+}
+
+void TestTapeWindow::failedSaveTellsWhyAndKeepsTheOldFile() {
+  QFETCH(bool, fullDisk);
+  QFETCH(QString, reason);
+  QTemporaryDir dir;
+  std::optional<testing::TinyTmpfs> disk;
+  QString path = dir.filePath(QStringLiteral("missing/t.csv"));
+  QStringList errors;
+  m_window->FileDialogs().saveFile = [&](const QString&) { return TapeFileChoice{path, TapeFileFormat::Csv}; };
+  m_window->FileDialogs().showError = [&](const QString& text) { errors << text; };
+  if (fullDisk) {
+    disk.emplace(64);
+    if (!disk->Error().isEmpty()) QSKIP(qPrintable(disk->Error()));
+    path = disk->Path(QStringLiteral("t.csv"));
+    m_window->mnuPopup2SaveTapeAs_Click();
+    QVERIFY(disk->Fill());
+    TwoTapes(*m_store);
+  }
+  const QByteArray before = Contents(path);
+  m_window->mnuPopup2SaveTapeAs_Click();
+  QCOMPARE(errors.size(), 1);
+  QVERIFY2(errors.first().contains(QStringLiteral("t.csv")) && errors.first().contains(reason),
+           qPrintable(errors.first()));
+  QCOMPARE(Contents(path), before);
+  QCOMPARE(before.isEmpty(), !fullDisk);
 }
 
 }  // namespace mezura

@@ -5,17 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "support/tape_lines.h"
 #include "tape/tape_print_text.h"
 #include "tape/tape_store.h"
 
 namespace mezura {
 namespace {
 
-void Append(TapeStore& store, int tape, const std::vector<std::string>& lines) {
-  ASSERT_TRUE(store.AddTapeRows(tape, static_cast<int>(lines.size())));
-  const int first = store.TapeRowCount(tape) - static_cast<int>(lines.size()) + 1;
-  for (std::size_t i = 0; i < lines.size(); ++i) store.SetTapeLine(tape, first + static_cast<int>(i), lines[i]);
-}
+using testing::AppendTapeLines;
 
 TEST(TapePrintText, ClearedCalculatorTapePrintsFiveLinesTenWide) {
   TapeStore store;
@@ -46,7 +43,7 @@ TEST_P(TapePrintAlignment, TitleCentredAndRowsRightAligned) {
   const AlignmentCase& c = GetParam();
   TapeStore store;
   ASSERT_TRUE(store.AddTape(1, c.title));
-  Append(store, 1, c.rows);
+  ASSERT_TRUE(AppendTapeLines(store, 1, c.rows));
   const TapePrintText doc = TapePrintText::For(store, 1);
   ASSERT_EQ(doc.lines.size(), c.rows.size() + 2);
   EXPECT_EQ(doc.lines[0], c.expectedTitleLine);
@@ -75,8 +72,8 @@ TEST(TapePrintText, AllTapesGivesOneDocumentPerTapeInOrder) {
   TapeStore store;
   ASSERT_TRUE(store.AddTape(1, "Memory 1"));
   ASSERT_TRUE(store.AddTape(2, "Memory 2"));
-  Append(store, 0, {" 1'- 0\" "});
-  Append(store, 2, {" 6\" "});
+  ASSERT_TRUE(AppendTapeLines(store, 0, {" 1'- 0\" "}));
+  ASSERT_TRUE(AppendTapeLines(store, 2, {" 6\" "}));
   const std::vector<TapePrintText> docs = TapePrintText::AllTapes(store);
   ASSERT_EQ(docs.size(), 3u);
   const std::vector<std::string> titles = {"Calculator", "Memory 1", "Memory 2"};

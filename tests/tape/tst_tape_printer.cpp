@@ -2,6 +2,7 @@
 // printer is set up, read back with pdftotext to check where the glyphs are
 // on the page, and its save onto a disk that is full.
 #include <QFontDatabase>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "support/fake_print_host.h"
 #include "support/tiny_tmpfs.h"
 #include "tape/tape_store.h"
 #include "tape/ui/tape_printer.h"
@@ -17,34 +19,7 @@
 namespace mezura {
 namespace {
 
-// Records what printing asked for and answers the dialogs as told.
-class FakePrintHost : public TapePrintHost {
- public:
-  QString printerName;
-  QString failJobTitled;  // SubmitJob fails for this tape title
-  bool acceptPdf = true;
-  QString pdfPath;
-  QStringList jobs;  // "printer:title" per job
-  QStringList questions;
-  QStringList suggestedPaths;
-  QStringList errors;
-
-  QString DefaultPrinterName() override { return printerName; }
-  QString SubmitJob(const QString& printer, const TapePrintText& doc) override {
-    const QString title = QString::fromStdString(doc.title);
-    jobs << printer + QLatin1Char(':') + title;
-    return title == failJobTitled ? QStringLiteral("printer jammed") : QString();
-  }
-  bool OfferPdf(const QString& question) override {
-    questions << question;
-    return acceptPdf;
-  }
-  QString AskPdfPath(const QString& suggested) override {
-    suggestedPaths << suggested;
-    return pdfPath;
-  }
-  void ShowError(const QString& text) override { errors << text; }
-};
+using testing::FakePrintHost;
 
 void Append(TapeStore& store, int tape, const QStringList& lines) {
   QVERIFY(store.AddTapeRows(tape, static_cast<int>(lines.size())));
@@ -157,6 +132,53 @@ class TstTapePrinter : public QObject {
     QCOMPARE(host.jobs, jobs);
     QCOMPARE(host.errors, errors);
     QVERIFY(host.questions.isEmpty());
+  }
+
+  void printGoesThroughTheDialog_data() {
+    QTest::addColumn<int>("answer");  // PrintTarget::Kind, or -1: the printer offered
+    QTest::addColumn<bool>("printed");
+    QTest::addColumn<QStringList>("jobs");
+    QTest::addColumn<int>("pdfPages");
+    QTest::newRow("the printer") << -1 << true << QStringList{"Office:Calculator", "Office:Memory 1"} << 0;
+    QTest::newRow("cancelled") << int(PrintTarget::Kind::Cancelled) << false << QStringList{} << 0;
+    QTest::newRow("a PDF: one file, a page per tape")
+        << int(PrintTarget::Kind::PdfFile) << true << QStringList{} << 2;
+  }
+  void printGoesThroughTheDialog() {
+    QFETCH(int, answer);
+    QFETCH(bool, printed);
+    QFETCH(QStringList, jobs);
+    QFETCH(int, pdfPages);
+    TapeStore store;
+    QVERIFY(store.AddTape(1, "Memory 1"));
+    QTemporaryDir dir;
+    FakePrintHost host;
+    host.printerName = QStringLiteral("Office");
+    // The paper chosen in the dialog is the PDF's: A6 is 297 points wide.
+    const QPageLayout a6(QPageSize(QPageSize::A6), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10));
+    if (answer >= 0) host.dialogAnswer = PrintTarget{PrintTarget::Kind(answer), dir.filePath(QStringLiteral("out")), a6};
+    TapePrinter printer(store, host);
+    QCOMPARE(printer.PrintAllTapes(), printed);
+    QCOMPARE(host.dialogs, QStringList{QStringLiteral("Office:Tapes")});
+    QCOMPARE(host.jobs, jobs);
+    QVERIFY(host.errors.isEmpty() && host.questions.isEmpty());
+    const QList<PdfPage> pages = PdfPages(dir.filePath(QStringLiteral("out.pdf")));
+    QCOMPARE(pages.size(), pdfPages);
+    for (const PdfPage& page : pages) QCOMPARE(qRound(page.width), 297);
+    if (pdfPages == 0) QVERIFY(QDir(dir.path()).isEmpty());
+  }
+
+  void printerSetToAFileIsWrittenByTheAtomicWriter() {
+    TapeStore store;
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("missing/p.pdf")));
+    const std::vector<TapePrintText> docs = {TapePrintText::For(store, 0)};
+    const QString error = TapePrinter::PrintOnto(printer, docs);
+    QVERIFY2(error.contains(QStringLiteral("No such file or directory")), qPrintable(error));
+    printer.setOutputFileName(dir.filePath(QStringLiteral("p.pdf")));
+    QCOMPARE(TapePrinter::PrintOnto(printer, docs), QString());
+    QCOMPARE(Texts(PdfPages(printer.outputFileName()).value(0)), QStringList{QStringLiteral("Calculator")});
   }
 
   void printCurrentTapeFollowsTheWriteCursor() {

@@ -1,5 +1,5 @@
-// Printing of tapes on the default printer, or into a PDF file when there is
-// no printer (see the header).
+// Printing of tapes through the print dialog, or into a PDF file when there
+// is no printer (see the header).
 #include "tape/ui/tape_printer.h"
 
 #include <QBuffer>
@@ -13,13 +13,15 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 #include <algorithm>
 
 #include "storage/io/atomic_file_writer.h"
 #include "tape/tape_store.h"
+#include "tape/ui/tape_files.h"
 
 namespace mezura {
 
@@ -71,32 +73,89 @@ QFont FontFor(const TapePrintText& doc, QPaintDevice& device) {
   return font;
 }
 
-QString SafeFileName(const std::string& title) {
-  QString name = ToQString(title).trimmed();
-  for (QChar bad : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(':')}) name.replace(bad, QLatin1Char('-'));
-  return name.isEmpty() ? QStringLiteral("Tape") : name;
+// A PDF path the user typed without a suffix gets one.
+QString PdfPath(QString path) {
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+  return path;
+}
+
+// What a print of `docs` is called: a single job's name, or one for them all.
+QString PrintName(const std::vector<TapePrintText>& docs) {
+  return docs.size() == 1 ? DocumentName(docs.front()) : QStringLiteral("Tapes");
 }
 
 }  // namespace
 
 // ---- the desktop host ------------------------------------------------------
 
+DesktopTapePrintHost::DesktopTapePrintHost(QWidget* owner) : m_owner(owner) {}
+
+DesktopTapePrintHost::~DesktopTapePrintHost() = default;
+
 QString DesktopTapePrintHost::DefaultPrinterName() {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-  return info.isNull() ? QString() : info.printerName();
+  if (!info.isNull()) return info.printerName();
+  // Printers without a default are still printers: the dialog lets the user pick.
+  const QStringList names = QPrinterInfo::availablePrinterNames();
+  return names.isEmpty() ? QString() : names.first();
+}
+
+PrintTarget DesktopTapePrintHost::AskPrintTarget(const QString& printerName, const QString& documentName) {
+  auto printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(printerName), QPrinter::HighResolution);
+  // The dialog proposes the PDF file under the document's name.
+  printer->setDocName(documentName);
+  QPrintDialog dialog(printer.get(), m_owner);
+  dialog.setWindowTitle(QStringLiteral("Print %1").arg(documentName));
+  // Pages are laid out from the tape, so there is no range or selection to choose.
+  dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                    QAbstractPrintDialog::PrintCollateCopies);
+  PrintTarget target;
+  if (dialog.exec() != QDialog::Accepted) return target;
+  if (printer->outputFormat() == QPrinter::PdfFormat) {
+    target.kind = PrintTarget::Kind::PdfFile;
+    target.name = printer->outputFileName();
+    target.pageLayout = printer->pageLayout();
+    if (target.name.isEmpty()) target.kind = PrintTarget::Kind::Cancelled;
+  } else {
+    target.kind = PrintTarget::Kind::Printer;
+    target.name = printer->printerName();
+    m_chosen = std::move(printer);
+  }
+  return target;
 }
 
 QString DesktopTapePrintHost::SubmitJob(const QString& printerName, const TapePrintText& doc) {
-  const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
-  // Without this check QPrinter quietly turns into a PDF printer with no file.
-  if (info.isNull()) return QStringLiteral("The printer \"%1\" is not available.").arg(printerName);
-  QPrinter printer(info, QPrinter::HighResolution);
-  printer.setDocName(DocumentName(doc));
-  if (printer.printerName().isEmpty() || !TapePrinter::Render(printer, {doc})) {
+  std::unique_ptr<QPrinter> fresh;
+  QPrinter* printer = m_chosen.get();
+  if (!printer || printer->outputFormat() != QPrinter::NativeFormat || printer->printerName() != printerName) {
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
+    // Without this check QPrinter quietly turns into a PDF printer with no file.
+    if (info.isNull()) return QStringLiteral("The printer \"%1\" is not available.").arg(printerName);
+    fresh = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer = fresh.get();
+  }
+  printer->setDocName(DocumentName(doc));
+  if (printer->printerName().isEmpty() || !TapePrinter::Render(*printer, {doc})) {
     return QStringLiteral("The printer \"%1\" could not print the tape \"%2\".")
         .arg(printerName, ToQString(doc.title));
   }
   return {};
+}
+
+void DesktopTapePrintHost::ShowPreview(const std::vector<TapePrintText>& docs) {
+  if (docs.empty()) return;
+  const QString printerName = DefaultPrinterName();
+  // Without a printer QPrinter previews on its PDF page; printing from the
+  // preview then offers only the PDF file.
+  QPrinter printer(QPrinterInfo::printerInfo(printerName), QPrinter::HighResolution);
+  printer.setDocName(DocumentName(docs.front()));
+  QPrintPreviewDialog dialog(&printer, m_owner);
+  dialog.setWindowTitle(QStringLiteral("Print Preview - %1").arg(ToQString(docs.front().title)));
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [this, &docs](QPrinter* target) {
+    const QString error = TapePrinter::PrintOnto(*target, docs);
+    if (!error.isEmpty()) ShowError(error);
+  });
+  dialog.exec();
 }
 
 bool DesktopTapePrintHost::OfferPdf(const QString& question) {
@@ -135,17 +194,39 @@ bool TapePrinter::PrintAllTapes() {
   return Print(TapePrintText::AllTapes(m_store));
 }
 
+bool TapePrinter::PreviewTape(int tape) {
+  if (tape < 0 || tape >= m_store.TapeSlots()) return false;
+  m_host.ShowPreview({TapePrintText::For(m_store, tape)});
+  return true;
+}
+
 bool TapePrinter::Print(const std::vector<TapePrintText>& docs) {
+  if (docs.empty()) return false;
   const QString printerName = m_host.DefaultPrinterName();
   if (printerName.isEmpty()) return SaveAsPdf(docs);
+  const PrintTarget target = m_host.AskPrintTarget(printerName, PrintName(docs));
+  switch (target.kind) {
+    case PrintTarget::Kind::Cancelled: return false;
+    // One file for all the tapes: a job per tape would write each over the last.
+    case PrintTarget::Kind::PdfFile: return WritePdfTold(PdfPath(target.name), docs, target.pageLayout);
+    case PrintTarget::Kind::Printer: break;
+  }
   for (const TapePrintText& doc : docs) {
-    const QString error = m_host.SubmitJob(printerName, doc);
+    const QString error = m_host.SubmitJob(target.name, doc);
     if (!error.isEmpty()) {
       m_host.ShowError(error);
       return false;
     }
   }
   return true;
+}
+
+bool TapePrinter::WritePdfTold(const QString& path, const std::vector<TapePrintText>& docs,
+                               const std::optional<QPageLayout>& pageLayout) {
+  const QString error = WritePdf(path, docs, pageLayout);
+  if (error.isEmpty()) return true;
+  m_host.ShowError(error);
+  return false;
 }
 
 bool TapePrinter::SaveAsPdf(const std::vector<TapePrintText>& docs) {
@@ -160,22 +241,22 @@ bool TapePrinter::SaveAsPdf(const std::vector<TapePrintText>& docs) {
                 .arg(docs.size());
   if (!m_host.OfferPdf(question)) return false;
 
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (folder.isEmpty()) folder = QDir::homePath();
-  const QString name = one ? SafeFileName(docs.front().title) : QStringLiteral("Tapes");
-  QString path = m_host.AskPdfPath(QDir(folder).filePath(name + QStringLiteral(".pdf")));
+  const QString name = one ? TapeFileBaseName(docs.front().title) : QStringLiteral("Tapes");
+  const QString path = m_host.AskPdfPath(QDir(DocumentsFolder()).filePath(name + QStringLiteral(".pdf")));
   if (path.isEmpty()) return false;
-  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
-
-  const QString error = WritePdf(path, docs);
-  if (!error.isEmpty()) {
-    m_host.ShowError(error);
-    return false;
-  }
-  return true;
+  return WritePdfTold(PdfPath(path), docs, std::nullopt);
 }
 
-QString TapePrinter::WritePdf(const QString& path, const std::vector<TapePrintText>& docs) {
+QString TapePrinter::PrintOnto(QPrinter& printer, const std::vector<TapePrintText>& docs) {
+  if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+    return WritePdf(PdfPath(printer.outputFileName()), docs, printer.pageLayout());
+  if (Render(printer, docs)) return {};
+  if (printer.printerName().isEmpty()) return QStringLiteral("The printer could not print the tape.");
+  return QStringLiteral("The printer \"%1\" could not print the tape.").arg(printer.printerName());
+}
+
+QString TapePrinter::WritePdf(const QString& path, const std::vector<TapePrintText>& docs,
+                              const std::optional<QPageLayout>& pageLayout) {
   // Rendered in memory first, then written as every file of ours is: a
   // failed write leaves an older PDF of that name whole.
   QBuffer pdf;
@@ -186,7 +267,7 @@ QString TapePrinter::WritePdf(const QString& path, const std::vector<TapePrintTe
     // margins and resolution.
     const QPrinter defaults(QPrinter::HighResolution);
     writer.setResolution(defaults.resolution());
-    writer.setPageLayout(defaults.pageLayout());
+    writer.setPageLayout(pageLayout.value_or(defaults.pageLayout()));
     writer.setCreator(QStringLiteral("Mezura"));
     if (!docs.empty()) writer.setTitle(docs.size() == 1 ? DocumentName(docs.front()) : QStringLiteral("Tapes"));
     if (!Render(writer, docs)) {

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include <QAction>
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +16,7 @@
 #include <QScrollBar>
 #include <QTableView>
 
+#include "tape/tape_export.h"
 #include "tape/ui/design_metrics.h"
 #include "tape/ui/tape_dock_host.h"
 #include "tape/ui/tape_table_model.h"
@@ -23,6 +26,13 @@ namespace mezura {
 namespace {
 // How close to the tape window's top edge a press starts a resize.
 constexpr int kResizeEdgePixels = 5;
+
+// Ctrl+C, and Ctrl+Insert, which the platform's copy binding does not
+// always include.
+bool IsCopyKey(const QKeyEvent& key) {
+  return key.matches(QKeySequence::Copy) ||
+         (key.key() == Qt::Key_Insert && (key.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier);
+}
 }  // namespace
 
 namespace {
@@ -50,7 +60,8 @@ TapeWindow::TapeWindow(TapeStore& store, TapeDockHost& host, QWidget* parent)
   m_grid->setShowGrid(false);
   m_grid->setWordWrap(false);
   m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Several lines at once, for copying them.
+  m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
   m_grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
   m_grid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -85,6 +96,17 @@ TapeWindow::TapeWindow(TapeStore& store, TapeDockHost& host, QWidget* parent)
   QAction* printAll = m_popup->addAction(QStringLiteral("Print All Tapes"));
   printAll->setObjectName(QStringLiteral("mnuPopup2PrintAllTapes"));
   connect(printAll, &QAction::triggered, this, &TapeWindow::mnuPopup2PrintAllTapes_Click);
+  m_popup->addSeparator()->setObjectName(QStringLiteral("mnuPopup2Separator1"));
+  QAction* copyTape = m_popup->addAction(QStringLiteral("Copy Tape"));
+  copyTape->setObjectName(QStringLiteral("mnuPopup2CopyTape"));
+  connect(copyTape, &QAction::triggered, this, &TapeWindow::mnuPopup2CopyTape_Click);
+  QAction* saveTape = m_popup->addAction(QStringLiteral("Save Tape As..."));
+  saveTape->setObjectName(QStringLiteral("mnuPopup2SaveTapeAs"));
+  connect(saveTape, &QAction::triggered, this, &TapeWindow::mnuPopup2SaveTapeAs_Click);
+  QAction* preview = m_popup->addAction(QStringLiteral("Print Preview..."));
+  preview->setObjectName(QStringLiteral("mnuPopup2PrintPreview"));
+  connect(preview, &QAction::triggered, this, &TapeWindow::mnuPopup2PrintPreview_Click);
+  m_fileDialogs = DesktopTapeFileDialogs(this);
 
   m_grid->installEventFilter(this);
   m_grid->viewport()->installEventFilter(this);
@@ -203,14 +225,50 @@ void TapeWindow::SetPrintCommands(std::function<void(int tape)> printTape, std::
   m_printAllTapes = std::move(printAllTapes);
 }
 
-void TapeWindow::mnuPopup2PrintTape_Click() {
+int TapeWindow::ShownTape() const {
   // The tape on screen, which is not always the write cursor's: a line
   // written to another tape moves the cursor and leaves the view alone.
-  if (m_printTape) m_printTape(m_store.View().firstVisibleColumn);
+  return m_store.View().firstVisibleColumn;
+}
+
+void TapeWindow::mnuPopup2PrintTape_Click() {
+  if (m_printTape) m_printTape(ShownTape());
 }
 
 void TapeWindow::mnuPopup2PrintAllTapes_Click() {
   if (m_printAllTapes) m_printAllTapes();
+}
+
+void TapeWindow::SetPreviewCommand(std::function<void(int tape)> previewTape) {
+  m_previewTape = std::move(previewTape);
+}
+
+void TapeWindow::mnuPopup2PrintPreview_Click() {
+  if (m_previewTape) m_previewTape(ShownTape());
+}
+
+void TapeWindow::mnuPopup2CopyTape_Click() {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(TapeCopyText(m_store, ShownTape(), {})));
+}
+
+void TapeWindow::CopySelectedLines() {
+  // A selection left on another tape (or dragged past the shown one) is not
+  // what the user sees, so only the shown tape's rows count.
+  const int tape = ShownTape();
+  std::vector<int> rows;
+  for (const QModelIndex& index : m_grid->selectionModel()->selectedIndexes())
+    if (index.column() == tape) rows.push_back(index.row());
+  QGuiApplication::clipboard()->setText(QString::fromStdString(TapeCopyText(m_store, tape, std::move(rows))));
+}
+
+void TapeWindow::mnuPopup2SaveTapeAs_Click() {
+  const int tape = ShownTape();
+  const std::string title(m_store.TapeName(tape));
+  const TapeFileChoice choice =
+      WithTapeFileSuffix(m_fileDialogs.saveFile(SuggestedTapePath(title, TapeFileFormat::Text)));
+  if (choice.path.isEmpty()) return;
+  const QString error = SaveTapeFile(m_store, tape, choice);
+  if (!error.isEmpty()) m_fileDialogs.showError(error);
 }
 
 void TapeWindow::Grid1_MouseDown(Qt::MouseButton button, QPoint globalPos) {
@@ -237,7 +295,15 @@ void TapeWindow::ApplyView() {
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress:
-      if (watched == m_grid && Grid1_KeyDown(static_cast<QKeyEvent*>(event)->key())) return true;
+      if (watched == m_grid) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Before the view's own copy, which takes only the current cell.
+        if (IsCopyKey(*key)) {
+          CopySelectedLines();
+          return true;
+        }
+        if (Grid1_KeyDown(key->key())) return true;
+      }
       break;
     case QEvent::FocusIn:
       // Grid1_GotFocus

@@ -7,8 +7,11 @@
 // column, title). The store and what is written on it belong to others; the
 // calculator decides when the window is shown and answers TapeDockHost.
 // A right click on the grid opens the pop-up menu mnuPopup2 ("Print Tape",
-// "Print All Tapes"); what printing means is handed in by the calculator
-// (SetPrintCommands), so this window knows nothing of printers.
+// "Print All Tapes", then "Copy Tape", "Save Tape As...", "Print Preview...");
+// what printing and previewing mean is handed in by the calculator
+// (SetPrintCommands, SetPreviewCommand), so this window knows nothing of
+// printers. Copying (Ctrl+C, Ctrl+Insert, "Copy Tape") and saving the shown
+// tape are its own; the file dialogs can be replaced (FileDialogs()).
 
 #include <QWidget>
 #include <functional>
@@ -16,6 +19,7 @@
 
 #include "tape/tape_layout.h"
 #include "tape/tape_store.h"
+#include "tape/ui/tape_files.h"
 
 class QLabel;
 class QMenu;
@@ -55,6 +59,18 @@ class TapeWindow : public QWidget, public TapeStoreListener {
   void SetPrintCommands(std::function<void(int tape)> printTape, std::function<void()> printAllTapes);
   void mnuPopup2PrintTape_Click();
   void mnuPopup2PrintAllTapes_Click();
+  /// What "Print Preview..." does with the tape shown; nothing until given.
+  void SetPreviewCommand(std::function<void(int tape)> previewTape);
+  /// The whole tape shown, to the clipboard.
+  void mnuPopup2CopyTape_Click();
+  /// The tape shown, to a text or CSV file the user chooses.
+  void mnuPopup2SaveTapeAs_Click();
+  void mnuPopup2PrintPreview_Click();
+  /// Ctrl+C and Ctrl+Insert: the selected lines of the tape shown, or the
+  /// whole tape when none of its lines is selected, to the clipboard.
+  void CopySelectedLines();
+  /// The dialogs "Save Tape As..." asks; tests answer them.
+  TapeFileDialogs& FileDialogs() { return m_fileDialogs; }
   /// The grid's right-button press: opens mnuPopup2 at `globalPos`.
   void Grid1_MouseDown(Qt::MouseButton button, QPoint globalPos);
   QMenu* Popup() const { return m_popup; }
@@ -76,6 +92,7 @@ class TapeWindow : public QWidget, public TapeStoreListener {
   void Lay(double windowHeight);
   void ApplyView();
   void HideByUser();
+  int ShownTape() const;
 
   TapeStore& m_store;
   TapeDockHost& m_host;
@@ -86,6 +103,8 @@ class TapeWindow : public QWidget, public TapeStoreListener {
   QMenu* m_popup = nullptr;
   std::function<void(int tape)> m_printTape;
   std::function<void()> m_printAllTapes;
+  std::function<void(int tape)> m_previewTape;
+  TapeFileDialogs m_fileDialogs;
   TwipRect m_geometry;
   QSize m_requestedSize;  // the client size last asked of the window system
   QSize m_refusedSize;    // a size it gave us instead
