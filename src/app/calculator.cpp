@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QWindow>
 
 #include "app/calculator_face.h"
 #include "app/calculator_layout.h"
@@ -47,6 +48,12 @@ Calculator::Calculator(Session& session, QWidget* parent)
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setWindowTitle(QStringLiteral("Brellin Calculator"));
+  // The window exists natively before any companion does: a companion shown
+  // first would otherwise make Qt create it half-way and then again, leaving
+  // the companions owned by a window that no longer exists.
+  winId();
+  windowHandle()->installEventFilter(this);
+  QApplication::instance()->installEventFilter(new KeepDialogsOnTop(this));
   BuildControls();
   BuildMenus();
   ApplyWindowSize();
@@ -129,6 +136,9 @@ void Calculator::BuildControls() {
     button->setToolTip(FromUtf8(key.toolTip));
     button->setFont(DesignFont(key.pointSize, true));
     button->setAutoDefault(false);
+    // The keyboard belongs to "=": a click (a right click for the pop-up
+    // menu too) must not move the focus to the key that was clicked.
+    if (key.name != "Equal") button->setFocusPolicy(Qt::TabFocus);
     button->setVisible(key.visible);
     button->installEventFilter(this);
     connect(button, &QPushButton::clicked, this, [this, &key] { Press(key); });
@@ -213,6 +223,15 @@ void Calculator::FocusEqual() {
   // memory window or the converter that took the activation gives it back.
   if (isVisible() && !isMinimized() && !isActiveWindow()) activateWindow();
   if (m_equal) m_equal->setFocus(Qt::OtherFocusReason);
+  // What the user types now is written on the calculator's tape, so that is
+  // the tape in view, whichever one a memory cell or the arrows showed last.
+  if (m_tape) ShowCalculatorTape();
+}
+
+void Calculator::ShowCalculatorTape() {
+  TapeStore& tapes = m_session.Tapes();
+  if (tapes.CurrentTape() == 0 && tapes.View().firstVisibleColumn == 0) return;
+  Form_Activate();
 }
 
 void Calculator::CaptionsChanged() {
@@ -224,9 +243,12 @@ void Calculator::CaptionsChanged() {
 // ---- TapeDockHost -------------------------------------------------------
 
 TwipRect Calculator::CalculatorRect() const {
-  const QPoint place = frameGeometry().topLeft();
-  return {static_cast<double>(PixelsToTwips(place.x())), static_cast<double>(PixelsToTwips(place.y())),
-          m_windowWidth, m_windowHeight};
+  // The frame as the window manager drew it (the client area alone until the
+  // window is mapped), not the design's outer size: the tape docks on what
+  // the user sees.
+  const QRect frame = frameGeometry();
+  return {static_cast<double>(PixelsToTwips(frame.x())), static_cast<double>(PixelsToTwips(frame.y())),
+          static_cast<double>(PixelsToTwips(frame.width())), static_cast<double>(PixelsToTwips(frame.height()))};
 }
 
 bool Calculator::CalculatorMinimized() const { return windowState().testFlag(Qt::WindowMinimized); }
@@ -309,13 +331,30 @@ void Calculator::mnuTape_Click() {
     SetChecked("mnuTape", false);
     SetChecked("mnuPopup1ShowTape", false);
   } else {
-    m_tape->show();
     SetChecked("mnuTape", true);
     SetChecked("mnuPopup1ShowTape", true);
-    m_tape->Form_Resize();
-    KeepOnTop(m_tape, true);
-    KeepOnTop(this, true);
+    // The tape docks on the calculator's frame, which exists only once the
+    // window manager has mapped the calculator: until then it waits.
+    if (m_framed) ShowTape();
   }
+}
+
+void Calculator::ShowTape() {
+  m_tape->show();
+  m_tape->Form_Resize();
+  KeepOnTop(m_tape, true);
+  KeepOnTop(this, true);
+}
+
+void Calculator::Form_Exposed() {
+  m_framed = true;
+  const TwipRect here = CalculatorRect();
+  m_lastCalcLeft = here.left;
+  m_lastCalcTop = here.top;
+  if (IsChecked("mnuTape") && !m_tape->isVisible() && !isMinimized())
+    ShowTape();
+  else
+    RedockTape();
 }
 
 // ---- Menu items that drive the engine or the window ---------------------
@@ -367,10 +406,7 @@ void Calculator::Form_Resize() {
       companion->setWindowState(companion->windowState() & ~Qt::WindowMinimized);
     m_memory->RestoreContainer();
     if (IsChecked("mnuConverter")) m_converter->show();
-    if (IsChecked("mnuTape")) {
-      m_tape->show();
-      m_tape->Form_Resize();
-    }
+    if (IsChecked("mnuTape") && m_framed) ShowTape();
   }
 }
 
@@ -442,6 +478,12 @@ bool Calculator::Form_KeyPress(QKeyEvent* event) {
 }
 
 bool Calculator::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle()) {
+    // The window manager has mapped the window in its frame: now the frame's
+    // place and size are known, and the tape can dock on them.
+    if (event->type() == QEvent::Expose && windowHandle()->isExposed()) Form_Exposed();
+    return QMainWindow::eventFilter(watched, event);
+  }
   switch (event->type()) {
     case QEvent::KeyPress:
       if (Form_KeyPress(static_cast<QKeyEvent*>(event))) return true;

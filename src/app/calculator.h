@@ -154,6 +154,10 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   void ApplyWindowSize();
   bool ZoomedSmall() const;
   void RedockTape();
+  void ShowTape();
+  void ShowCalculatorTape();
+  /// The window manager has shown the window in its frame.
+  void Form_Exposed();
   void BuildCompanions();
   void ApplySettings(const Settings& settings);
   /// False when the file was refused (not a memory file, unreadable).
@@ -199,6 +203,8 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   // Where the window was when the tape last followed it (twips).
   double m_lastCalcLeft = -1e9;
   double m_lastCalcTop = -1e9;
+  // Mapped by the window manager at least once, so its frame is known.
+  bool m_framed = false;
 };
 
 }  // namespace mezura

@@ -120,7 +120,7 @@ void Calculator::ApplySettings(const Settings& settings) {
   m_converter->SetConvReadoutColor(settings.convReadout);
   m_converter->SetConvResultColor(settings.convResult);
 
-  move(TwipsToPixels(settings.calcLeft), TwipsToPixels(settings.calcTop));
+  PlaceClientAt(*this, settings.calcLeft, settings.calcTop);
   // A window restored to its saved place does not count as moved.
   const TwipRect here = CalculatorRect();
   m_lastCalcLeft = here.left;
@@ -144,9 +144,9 @@ Settings Calculator::CurrentSettings() const {
   s.converter = IsChecked("mnuConverter");
   s.showKeys = IsChecked("ShowKeys");
   s.showTape = IsChecked("mnuTape");
-  const TwipRect here = CalculatorRect();
-  s.calcTop = static_cast<int32_t>(here.top);
-  s.calcLeft = static_cast<int32_t>(here.left);
+  const QPoint here = ClientPlaceTwips(*this);
+  s.calcTop = here.y();
+  s.calcLeft = here.x();
   s.convTop = m_converter->TopTwips();
   s.convLeft = m_converter->LeftTwips();
   const QRect container = m_memory->ContainerGeometry();

@@ -58,6 +58,8 @@ std::optional<QString> DraggedValue(const QMimeData* mime) {
 Converter::Converter(QWidget* parent) : QWidget(parent, Qt::Tool) {
   setObjectName(QStringLiteral("Converter"));
   setWindowTitle(QStringLiteral("Converter"));
+  // Shown from the calculator's menu, it leaves the keyboard there.
+  setAttribute(Qt::WA_ShowWithoutActivating);
   // The converter carries no icon; an empty QIcon would fall back to the program's.
   QPixmap blank(16, 16);
   blank.fill(Qt::transparent);

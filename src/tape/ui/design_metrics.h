@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QRect>
 #include <QStringList>
+#include <QWidget>
 #include <cstdint>
 
 #include "tape/twips.h"
@@ -24,6 +25,24 @@ inline QFont DesignFont(double pointSize, bool bold = false) {
   font.setPointSizeF(pointSize);
   font.setBold(bold);
   return font;
+}
+
+/// The frame a window manager put around `window` (nothing before it did).
+inline QMargins FrameMargins(const QWidget& window) {
+  const QRect frame = window.frameGeometry(), client = window.geometry();
+  return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+          frame.bottom() - client.bottom()};
+}
+
+/// A window's place as the settings and the memory files keep it: the top-left
+/// of its client area, in twips. The frame around it is the window manager's
+/// and is known only once the window is mapped, so a place kept through the
+/// frame would drift by the frame's size on every start.
+inline QPoint ClientPlaceTwips(const QWidget& window) {
+  return {PixelsToTwips(window.geometry().x()), PixelsToTwips(window.geometry().y())};
+}
+inline void PlaceClientAt(QWidget& window, double leftTwips, double topTwips) {
+  window.setGeometry(QRect(QPoint(TwipsToPixels(leftTwips), TwipsToPixels(topTwips)), window.size()));
 }
 
 /// Colours are stored as colour numbers: red + 256 * green + 65536 * blue.
