@@ -262,7 +262,17 @@ bool Calculator::LoadMemoryFile() {
   std::vector<MemoryController::LoadedCell> cells;
   cells.reserve(result.data.cells.size());
   for (const MemoryCellRecord& cell : result.data.cells) cells.push_back({cell.name, cell.value});
-  const QRect container(result.data.left, result.data.top, result.data.width, result.data.height);
+  // Whatever the file says, the container starts on a screen and fits it,
+  // title bar included. The file keeps where the contents start; the frame
+  // around them is the container's, or, before it has one, like the
+  // calculator's (the same window manager draws both).
+  QMargins frame = FrameMargins(*m_memory->Container());
+  if (frame.isNull()) frame = FrameMargins(*this);
+  const int frameLeft = PixelsToTwips(frame.left()), frameTop = PixelsToTwips(frame.top());
+  const TwipsRect outer = FitOnScreens(
+      {result.data.left - frameLeft, result.data.top - frameTop, result.data.width, result.data.height},
+      kDefaultMdiLeft - frameLeft, kDefaultMdiTop - frameTop, CurrentSettingsContext());
+  const QRect container(outer.left + frameLeft, outer.top + frameTop, outer.width, outer.height);
   m_memory->LoadCells(cells, result.data.memoryWidth, container,
                       QString::fromStdString(MemoryFileCaption(m_memoryFileName.toStdString())));
   FocusEqual();
