@@ -236,8 +236,19 @@ void Calculator::ShowCalculatorTape() {
 
 void Calculator::CaptionsChanged() {
   m_readout->setText(FromUtf8(m_engine.Readout()));
+  FitReadoutFont();
   m_actionLabel->setText(FromUtf8(m_engine.ActionLabel()));
   m_label1->setText(FromUtf8(m_engine.Label1()));
+}
+
+void Calculator::FitReadoutFont() {
+  // A long entry or result shrinks until all of it shows: cutting either end
+  // off would hide digits of the value.
+  const ZoomLevel& zoom = ZoomedSmall() ? kZoom75 : kZoom100;
+  const QMargins margins = m_readout->contentsMargins();
+  const double room = TwipsToPixels(ControlTwips(m_readout).width) - margins.left() - margins.right();
+  const QFont font = FitFontToWidth(DesignFont(zoom.readoutPointSize, zoom.readoutBold), m_readout->text(), room);
+  if (m_readout->font() != font) m_readout->setFont(font);
 }
 
 // ---- TapeDockHost -------------------------------------------------------
@@ -275,7 +286,6 @@ void Calculator::ZoomSmall_Click() {
       control.current.left = kZoom75.readoutLeft;
       control.current.width = kZoom75.readoutWidth;
     }
-    m_readout->setFont(DesignFont(kZoom75.readoutPointSize, kZoom75.readoutBold));
     SetChecked("ZoomSmall", true);
     SetChecked("mnuPopup1Zoom75", true);
     SetChecked("ZoomLarge", false);
@@ -283,6 +293,7 @@ void Calculator::ZoomSmall_Click() {
     m_windowWidth = kZoom75.windowWidth;
     m_windowHeight = IsChecked("ShowKeys") ? kZoom75.heightWithKeys : kZoom75.heightWithoutKeys;
     PlaceControls();
+    FitReadoutFont();
     ApplyWindowSize();
   }
   RedockTape();
@@ -291,7 +302,6 @@ void Calculator::ZoomSmall_Click() {
 void Calculator::ZoomLarge_Click() {
   if (ZoomedSmall()) {
     for (Control& control : m_controls) control.current = control.design;
-    m_readout->setFont(DesignFont(kZoom100.readoutPointSize, kZoom100.readoutBold));
     SetChecked("ZoomLarge", true);
     SetChecked("mnuPopup1Zoom100", true);
     SetChecked("ZoomSmall", false);
@@ -299,6 +309,7 @@ void Calculator::ZoomLarge_Click() {
     m_windowWidth = kZoom100.windowWidth;
     m_windowHeight = IsChecked("ShowKeys") ? kZoom100.heightWithKeys : kZoom100.heightWithoutKeys;
     PlaceControls();
+    FitReadoutFont();
     ApplyWindowSize();
   }
   RedockTape();

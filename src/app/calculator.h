@@ -152,6 +152,7 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   void Press(const KeyDefinition& key);
   void PlaceControls();
   void ApplyWindowSize();
+  void FitReadoutFont();
   bool ZoomedSmall() const;
   void RedockTape();
   void ShowTape();

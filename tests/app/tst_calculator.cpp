@@ -57,6 +57,7 @@ class TestCalculator : public QObject {
   void tapeHidesAndShowsWithTheMenus();
   void activationSelectsTapeZero();
   void keepOnTopChangesOnlyTheFlag();
+  void longEntriesShrinkToFit();
   void anyKeysAtAnySpeedLoseNothing();
 
  private:
@@ -372,6 +373,24 @@ void TestCalculator::startUpCentresAndShowsTheTape() {
   QVERIFY(calc.findChild<QAction*>(QStringLiteral("mnuPopup1ShowTape"))->isChecked());
   QVERIFY(calc.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   QCOMPARE(calc.focusWidget(), calc.findChild<QPushButton*>(QStringLiteral("Equal")));
+}
+
+void TestCalculator::longEntriesShrinkToFit() {
+  // Thirty characters at either zoom: all of them show, in a smaller font,
+  // and a short entry gets the design font back.
+  const QString entry = QStringLiteral("1234567890123456789012345'- 5\"");
+  QCOMPARE(entry.size(), 30);
+  for (bool small : {false, true}) {
+    if (small) m_calc->ZoomSmall_Click();
+    const QFont design = m_calc->Readout()->font();
+    QTest::keyClicks(m_calc->focusWidget(), QStringLiteral("1234567890123456789012345'5\""));
+    QCOMPARE(m_calc->Readout()->text(), entry);
+    QLabel* readout = m_calc->Readout();
+    QVERIFY(readout->font().pointSizeF() < design.pointSizeF());
+    QVERIFY(QFontMetricsF(readout->font()).horizontalAdvance(entry) <= readout->contentsRect().width());
+    QTest::keyClick(m_calc->focusWidget(), Qt::Key_C);
+    QCOMPARE(readout->font(), design);
+  }
 }
 
 void TestCalculator::zoomRoundTripRestoresEveryControl() {

@@ -14,6 +14,7 @@
 
 #include "tape/tape_store.h"
 #include "tape/ui/tape_dock_host.h"
+#include "tape/ui/tape_line_delegate.h"
 #include "tape/ui/tape_table_model.h"
 #include "tape/ui/tape_window.h"
 
@@ -43,6 +44,7 @@ class TestTapeWindow : public QObject {
   void startsDockedFiveRowsHigh();
   void modelReadsTheStoreAndSignalsNarrowly();
   void appendingScrollsTheLastLineToTheBottomRow();
+  void longLinesShowWhole();
   void arrowKeysWrapAroundTheTapes_data();
   void arrowKeysWrapAroundTheTapes();
   void arrowButtonsSwitchAndShowOnlyWhenAsked();
@@ -146,6 +148,24 @@ void TestTapeWindow::appendingScrollsTheLastLineToTheBottomRow() {
   }
   QCOMPARE(m_window->Grid()->verticalScrollBar()->value(), 8);
   QCOMPARE(m_window->Grid()->model()->index(LastRow(), 0).data().toString(), QStringLiteral("12 "));
+}
+
+void TestTapeWindow::longLinesShowWhole() {
+  // A line wider than the column is drawn small enough to fit, never cut off
+  // with "…"; its tooltip is the whole line.
+  const std::string line = " 1234567890123456789012345678'- 11 15/16\" sq. ";
+  Append(*m_store, 0, line);
+  QTableView* grid = m_window->Grid();
+  const QModelIndex index = grid->model()->index(1, 0);
+  QStyleOptionViewItem option;
+  option.initFrom(grid);
+  option.rect = grid->visualRect(index);
+  auto* delegate = static_cast<TapeLineDelegate*>(grid->itemDelegate());
+  const QFont font = delegate->LineFont(option, index);
+  const QString text = QString::fromStdString(line);
+  QVERIFY(QFontMetricsF(grid->font()).horizontalAdvance(text) > option.rect.width());
+  QVERIFY(QFontMetricsF(font).horizontalAdvance(text) < option.rect.width());
+  QCOMPARE(index.data(Qt::ToolTipRole).toString(), text);
 }
 
 void TestTapeWindow::arrowKeysWrapAroundTheTapes_data() {

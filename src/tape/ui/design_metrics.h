@@ -6,9 +6,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "tape/twips.h"
@@ -24,6 +27,24 @@ inline QFont DesignFont(double pointSize, bool bold = false) {
   font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
   font.setPointSizeF(pointSize);
   font.setBold(bold);
+  return font;
+}
+
+/// `font` made just small enough for `text` to fit `width` pixels: long
+/// entries and tape lines shrink instead of losing digits to an edge.
+inline QFont FitFontToWidth(QFont font, const QString& text, double width) {
+  const double designSize = font.pointSizeF();
+  double size = designSize;
+  const double wide = QFontMetricsF(font).horizontalAdvance(text);
+  if (wide <= width || width <= 0 || designSize <= 0) return font;
+  // Text widths do not scale exactly with the size: start from the ratio and
+  // step down until it fits.
+  size = std::max(1.0, std::floor(designSize * width / wide * 4) / 4);
+  font.setPointSizeF(size);
+  while (size > 1 && QFontMetricsF(font).horizontalAdvance(text) > width) {
+    size = std::max(1.0, size - 0.25);
+    font.setPointSizeF(size);
+  }
   return font;
 }
 

@@ -21,6 +21,7 @@
 
 #include "tape/ui/design_metrics.h"
 #include "tape/ui/tape_dock_host.h"
+#include "tape/ui/tape_line_delegate.h"
 #include "tape/ui/tape_table_model.h"
 
 namespace mezura {
@@ -57,6 +58,8 @@ TapeWindow::TapeWindow(TapeStore& store, TapeDockHost& host, QWidget* parent)
   m_grid->setFrameShape(QFrame::NoFrame);
   m_grid->setShowGrid(false);
   m_grid->setWordWrap(false);
+  m_grid->setTextElideMode(Qt::ElideNone);
+  m_grid->setItemDelegate(new TapeLineDelegate(m_grid));
   m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
   m_grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
