@@ -45,12 +45,13 @@ Calculator::Calculator(Session& session, QWidget* parent)
       m_windowHeight(kZoom100.heightWithKeys) {
   setObjectName(QStringLiteral("Calculator"));
   // A fixed-size window: caption, system menu, minimise and close, no maximise.
+  // It is kept on top from the start: on X11, Qt re-creates a window whose
+  // stay-on-top hint changes between its creation and its first showing.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
   setWindowTitle(QStringLiteral("Brellin Calculator"));
-  // The window exists natively before any companion does: a companion shown
-  // first would otherwise make Qt create it half-way and then again, leaving
-  // the companions owned by a window that no longer exists.
+  // The window exists natively before any companion does, and is never
+  // re-created: the companions name it as their owner when they are created.
   winId();
   windowHandle()->installEventFilter(this);
   QApplication::instance()->installEventFilter(new KeepDialogsOnTop(this));
@@ -254,10 +255,14 @@ void Calculator::FitReadoutFont() {
 // ---- TapeDockHost -------------------------------------------------------
 
 TwipRect Calculator::CalculatorRect() const {
-  // The frame as the window manager drew it (the client area alone until the
-  // window is mapped), not the design's outer size: the tape docks on what
-  // the user sees.
-  const QRect frame = frameGeometry();
+  // The frame as the window manager drew it, not the design's outer size:
+  // the tape docks on what the user sees. Until the window manager has
+  // framed the window only the client area is known; asking for the frame
+  // sooner would also make Qt keep a frame of nothing until the next time
+  // the window manager moves the window. The native window's frame is read:
+  // the widget's own copy of it can lag behind.
+  const QWindow* handle = windowHandle();
+  const QRect frame = m_framed && handle ? handle->frameGeometry() : geometry();
   return {static_cast<double>(PixelsToTwips(frame.x())), static_cast<double>(PixelsToTwips(frame.y())),
           static_cast<double>(PixelsToTwips(frame.width())), static_cast<double>(PixelsToTwips(frame.height()))};
 }
@@ -428,7 +433,7 @@ void Calculator::Form_MouseDown(Qt::MouseButton button, QPoint globalPos) {
 }
 
 void Calculator::FollowMove() {
-  if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+  if (!m_framed || windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
   const TwipRect here = CalculatorRect();
   if (here.left == m_lastCalcLeft && here.top == m_lastCalcTop) return;
   m_lastCalcLeft = here.left;

@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -48,11 +49,11 @@ inline QFont FitFontToWidth(QFont font, const QString& text, double width) {
   return font;
 }
 
-/// The frame a window manager put around `window` (nothing before it did).
+/// The frame a window manager put around `window` (nothing before it did),
+/// as the native window knows it: the widget's own copy can lag behind.
 inline QMargins FrameMargins(const QWidget& window) {
-  const QRect frame = window.frameGeometry(), client = window.geometry();
-  return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-          frame.bottom() - client.bottom()};
+  const QWindow* handle = window.windowHandle();
+  return handle ? handle->frameMargins() : QMargins();
 }
 
 /// A window's place as the settings and the memory files keep it: the top-left
