@@ -55,7 +55,9 @@ std::optional<QString> DraggedValue(const QMimeData* mime) {
 
 }  // namespace
 
-Converter::Converter(QWidget* parent) : QWidget(parent, Qt::Tool) {
+// On top whenever it shows, so created so (Qt re-creates an X11 window whose
+// stay-on-top hint changes before it is shown).
+Converter::Converter(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
   setObjectName(QStringLiteral("Converter"));
   setWindowTitle(QStringLiteral("Converter"));
   // Shown from the calculator's menu, it leaves the keyboard there.

@@ -39,9 +39,11 @@ QRect EdgesToPixels(const TwipRect& r) {
 }  // namespace
 
 TapeWindow::TapeWindow(TapeStore& store, TapeDockHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint), m_store(store), m_host(host) {
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowStaysOnTopHint), m_store(store), m_host(host) {
   setObjectName(QStringLiteral("frmTape"));
-  // Showing the tape must not take the keyboard from the calculator.
+  // Showing the tape must not take the keyboard from the calculator. It is
+  // on top whenever it shows, so it is created so: on X11, Qt re-creates a
+  // window whose stay-on-top hint changes before it is shown.
   setAttribute(Qt::WA_ShowWithoutActivating);
   setWindowTitle(QString());
   setFont(DesignFont(8.25));
