@@ -12,10 +12,13 @@ packages=(
   poppler-utils
   # make install-check: the launcher's, metainfo's, MIME package's and manual page's checkers.
   desktop-file-utils appstream libxml2-utils shared-mime-info groff-base
+  # The window-manager test: its own X server and openbox, read and driven
+  # from outside (xwininfo and xprop are in x11-utils).
+  xvfb openbox xdotool x11-utils
 )
 if [ "${1:-}" = "--desktop" ]; then
-  # Looking at the program under a virtual display (screenshots, xdotool).
-  packages+=(xvfb xdotool imagemagick x11-utils)
+  # Looking at the program under a virtual display (screenshots).
+  packages+=(imagemagick)
 fi
 
 missing=()

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QWindow>
 
 #include "app/calculator_face.h"
 #include "app/calculator_layout.h"
@@ -45,9 +46,16 @@ Calculator::Calculator(Session& session, QWidget* parent)
       m_windowHeight(kZoom100.heightWithKeys) {
   setObjectName(QStringLiteral("Calculator"));
   // A fixed-size window: caption, system menu, minimise and close, no maximise.
+  // It is kept on top from the start: on X11, Qt re-creates a window whose
+  // stay-on-top hint changes between its creation and its first showing.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
   setWindowTitle(QStringLiteral("Brellin Calculator"));
+  // The window exists natively before any companion does, and is never
+  // re-created: the companions name it as their owner when they are created.
+  winId();
+  windowHandle()->installEventFilter(this);
+  QApplication::instance()->installEventFilter(new KeepDialogsOnTop(this));
   BuildControls();
   BuildMenus();
   ApplyWindowSize();
@@ -130,6 +138,9 @@ void Calculator::BuildControls() {
     button->setToolTip(FromUtf8(key.toolTip));
     button->setFont(DesignFont(key.pointSize, true));
     button->setAutoDefault(false);
+    // The keyboard belongs to "=": a click (a right click for the pop-up
+    // menu too) must not move the focus to the key that was clicked.
+    if (key.name != "Equal") button->setFocusPolicy(Qt::TabFocus);
     button->setVisible(key.visible);
     button->installEventFilter(this);
     connect(button, &QPushButton::clicked, this, [this, &key] { Press(key); });
@@ -214,20 +225,47 @@ void Calculator::FocusEqual() {
   // memory window or the converter that took the activation gives it back.
   if (isVisible() && !isMinimized() && !isActiveWindow()) activateWindow();
   if (m_equal) m_equal->setFocus(Qt::OtherFocusReason);
+  // What the user types now is written on the calculator's tape, so that is
+  // the tape in view, whichever one a memory cell or the arrows showed last.
+  if (m_tape) ShowCalculatorTape();
+}
+
+void Calculator::ShowCalculatorTape() {
+  TapeStore& tapes = m_session.Tapes();
+  if (tapes.CurrentTape() == 0 && tapes.View().firstVisibleColumn == 0) return;
+  Form_Activate();
 }
 
 void Calculator::CaptionsChanged() {
   m_readout->setText(FromUtf8(m_engine.Readout()));
+  FitReadoutFont();
   m_actionLabel->setText(FromUtf8(m_engine.ActionLabel()));
   m_label1->setText(FromUtf8(m_engine.Label1()));
+}
+
+void Calculator::FitReadoutFont() {
+  // A long entry or result shrinks until all of it shows: cutting either end
+  // off would hide digits of the value.
+  const ZoomLevel& zoom = ZoomedSmall() ? kZoom75 : kZoom100;
+  const QMargins margins = m_readout->contentsMargins();
+  const double room = TwipsToPixels(ControlTwips(m_readout).width) - margins.left() - margins.right();
+  const QFont font = FitFontToWidth(DesignFont(zoom.readoutPointSize, zoom.readoutBold), m_readout->text(), room);
+  if (m_readout->font() != font) m_readout->setFont(font);
 }
 
 // ---- TapeDockHost -------------------------------------------------------
 
 TwipRect Calculator::CalculatorRect() const {
-  const QPoint place = frameGeometry().topLeft();
-  return {static_cast<double>(PixelsToTwips(place.x())), static_cast<double>(PixelsToTwips(place.y())),
-          m_windowWidth, m_windowHeight};
+  // The frame as the window manager drew it, not the design's outer size:
+  // the tape docks on what the user sees. Until the window manager has
+  // framed the window only the client area is known; asking for the frame
+  // sooner would also make Qt keep a frame of nothing until the next time
+  // the window manager moves the window. The native window's frame is read:
+  // the widget's own copy of it can lag behind.
+  const QWindow* handle = windowHandle();
+  const QRect frame = m_framed && handle ? handle->frameGeometry() : geometry();
+  return {static_cast<double>(PixelsToTwips(frame.x())), static_cast<double>(PixelsToTwips(frame.y())),
+          static_cast<double>(PixelsToTwips(frame.width())), static_cast<double>(PixelsToTwips(frame.height()))};
 }
 
 bool Calculator::CalculatorMinimized() const { return windowState().testFlag(Qt::WindowMinimized); }
@@ -254,7 +292,6 @@ void Calculator::ZoomSmall_Click() {
       control.current.left = kZoom75.readoutLeft;
       control.current.width = kZoom75.readoutWidth;
     }
-    m_readout->setFont(DesignFont(kZoom75.readoutPointSize, kZoom75.readoutBold));
     SetChecked("ZoomSmall", true);
     SetChecked("mnuPopup1Zoom75", true);
     SetChecked("ZoomLarge", false);
@@ -262,6 +299,7 @@ void Calculator::ZoomSmall_Click() {
     m_windowWidth = kZoom75.windowWidth;
     m_windowHeight = IsChecked("ShowKeys") ? kZoom75.heightWithKeys : kZoom75.heightWithoutKeys;
     PlaceControls();
+    FitReadoutFont();
     ApplyWindowSize();
   }
   RedockTape();
@@ -270,7 +308,6 @@ void Calculator::ZoomSmall_Click() {
 void Calculator::ZoomLarge_Click() {
   if (ZoomedSmall()) {
     for (Control& control : m_controls) control.current = control.design;
-    m_readout->setFont(DesignFont(kZoom100.readoutPointSize, kZoom100.readoutBold));
     SetChecked("ZoomLarge", true);
     SetChecked("mnuPopup1Zoom100", true);
     SetChecked("ZoomSmall", false);
@@ -278,6 +315,7 @@ void Calculator::ZoomLarge_Click() {
     m_windowWidth = kZoom100.windowWidth;
     m_windowHeight = IsChecked("ShowKeys") ? kZoom100.heightWithKeys : kZoom100.heightWithoutKeys;
     PlaceControls();
+    FitReadoutFont();
     ApplyWindowSize();
   }
   RedockTape();
@@ -310,13 +348,30 @@ void Calculator::mnuTape_Click() {
     SetChecked("mnuTape", false);
     SetChecked("mnuPopup1ShowTape", false);
   } else {
-    m_tape->show();
     SetChecked("mnuTape", true);
     SetChecked("mnuPopup1ShowTape", true);
-    m_tape->Form_Resize();
-    KeepOnTop(m_tape, true);
-    KeepOnTop(this, true);
+    // The tape docks on the calculator's frame, which exists only once the
+    // window manager has mapped the calculator: until then it waits.
+    if (m_framed) ShowTape();
   }
+}
+
+void Calculator::ShowTape() {
+  m_tape->show();
+  m_tape->Form_Resize();
+  KeepOnTop(m_tape, true);
+  KeepOnTop(this, true);
+}
+
+void Calculator::Form_Exposed() {
+  m_framed = true;
+  const TwipRect here = CalculatorRect();
+  m_lastCalcLeft = here.left;
+  m_lastCalcTop = here.top;
+  if (IsChecked("mnuTape") && !m_tape->isVisible() && !isMinimized())
+    ShowTape();
+  else
+    RedockTape();
 }
 
 // ---- Menu items that drive the engine or the window ---------------------
@@ -368,10 +423,7 @@ void Calculator::Form_Resize() {
       companion->setWindowState(companion->windowState() & ~Qt::WindowMinimized);
     m_memory->RestoreContainer();
     if (IsChecked("mnuConverter")) m_converter->show();
-    if (IsChecked("mnuTape")) {
-      m_tape->show();
-      m_tape->Form_Resize();
-    }
+    if (IsChecked("mnuTape") && m_framed) ShowTape();
   }
 }
 
@@ -382,7 +434,7 @@ void Calculator::Form_MouseDown(Qt::MouseButton button, QPoint globalPos) {
 }
 
 void Calculator::FollowMove() {
-  if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+  if (!m_framed || windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
   const TwipRect here = CalculatorRect();
   if (here.left == m_lastCalcLeft && here.top == m_lastCalcTop) return;
   m_lastCalcLeft = here.left;
@@ -434,6 +486,12 @@ bool Calculator::Form_KeyPress(QKeyEvent* event) {
 }
 
 bool Calculator::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle()) {
+    // The window manager has mapped the window in its frame: now the frame's
+    // place and size are known, and the tape can dock on them.
+    if (event->type() == QEvent::Expose && windowHandle()->isExposed()) Form_Exposed();
+    return QMainWindow::eventFilter(watched, event);
+  }
   switch (event->type()) {
     case QEvent::KeyPress:
       if (Form_KeyPress(static_cast<QKeyEvent*>(event))) return true;

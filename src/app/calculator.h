@@ -157,8 +157,13 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   void Press(const KeyDefinition& key);
   void PlaceControls();
   void ApplyWindowSize();
+  void FitReadoutFont();
   bool ZoomedSmall() const;
   void RedockTape();
+  void ShowTape();
+  void ShowCalculatorTape();
+  /// The window manager has shown the window in its frame.
+  void Form_Exposed();
   void BuildCompanions();
   void ApplySettings(const Settings& settings);
   /// True unless the user keeps the cells that opening a file would erase.
@@ -208,6 +213,8 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   // Where the window was when the tape last followed it (twips).
   double m_lastCalcLeft = -1e9;
   double m_lastCalcTop = -1e9;
+  // Mapped by the window manager at least once, so its frame is known.
+  bool m_framed = false;
 };
 
 }  // namespace mezura

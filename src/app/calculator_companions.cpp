@@ -128,7 +128,7 @@ void Calculator::ApplySettings(const Settings& settings) {
   m_converter->SetConvReadoutColor(settings.convReadout);
   m_converter->SetConvResultColor(settings.convResult);
 
-  move(TwipsToPixels(settings.calcLeft), TwipsToPixels(settings.calcTop));
+  PlaceClientAt(*this, settings.calcLeft, settings.calcTop);
   // A window restored to its saved place does not count as moved.
   const TwipRect here = CalculatorRect();
   m_lastCalcLeft = here.left;
@@ -152,9 +152,9 @@ Settings Calculator::CurrentSettings() const {
   s.converter = IsChecked("mnuConverter");
   s.showKeys = IsChecked("ShowKeys");
   s.showTape = IsChecked("mnuTape");
-  const TwipRect here = CalculatorRect();
-  s.calcTop = static_cast<int32_t>(here.top);
-  s.calcLeft = static_cast<int32_t>(here.left);
+  const QPoint here = ClientPlaceTwips(*this);
+  s.calcTop = here.y();
+  s.calcLeft = here.x();
   s.convTop = m_converter->TopTwips();
   s.convLeft = m_converter->LeftTwips();
   const QRect container = m_memory->ContainerGeometry();
@@ -293,7 +293,17 @@ bool Calculator::LoadMemoryFile() {
   std::vector<MemoryController::LoadedCell> cells;
   cells.reserve(result.data.cells.size());
   for (const MemoryCellRecord& cell : result.data.cells) cells.push_back({cell.name, cell.value});
-  const QRect container(result.data.left, result.data.top, result.data.width, result.data.height);
+  // Whatever the file says, the container starts on a screen and fits it,
+  // title bar included. The file keeps where the contents start; the frame
+  // around them is the container's, or, before it has one, like the
+  // calculator's (the same window manager draws both).
+  QMargins frame = FrameMargins(*m_memory->Container());
+  if (frame.isNull()) frame = FrameMargins(*this);
+  const int frameLeft = PixelsToTwips(frame.left()), frameTop = PixelsToTwips(frame.top());
+  const TwipsRect outer = FitOnScreens(
+      {result.data.left - frameLeft, result.data.top - frameTop, result.data.width, result.data.height},
+      kDefaultMdiLeft - frameLeft, kDefaultMdiTop - frameTop, CurrentSettingsContext());
+  const QRect container(outer.left + frameLeft, outer.top + frameTop, outer.width, outer.height);
   m_memory->LoadCells(cells, result.data.memoryWidth, container,
                       QString::fromStdString(MemoryFileCaption(m_memoryFileName.toStdString())));
   FocusEqual();

@@ -96,8 +96,15 @@ MemoryLayout ArrangeLayout(const ContainerMetrics& container, const std::vector<
   if (nextMemoryNumber == 2) {
     layout.memoryWidth = memoryWidth;
     layout.resizeContainer = true;
-    layout.containerWidth = Clamp(static_cast<std::int64_t>(memoryWidth) + kSingleCellExtraWidth);
-    layout.containerHeight = kSingleCellContainerHeight;
+    // The design's size, with the container's real frame in place of the one
+    // it was drawn with: a thicker frame must not leave the cell half hidden.
+    const int frameWidth = container.width - container.innerWidth;
+    const int frameHeight = container.height - container.innerHeight;
+    const int innerHeight =
+        std::max({kSingleCellContainerHeight - kContainerDesignFrameHeight, sized.front().height, cellHeight});
+    layout.containerWidth =
+        Clamp(static_cast<std::int64_t>(memoryWidth) + kSingleCellExtraWidth - kContainerDesignFrameWidth + frameWidth);
+    layout.containerHeight = Clamp(static_cast<std::int64_t>(innerHeight) + frameHeight);
     layout.columns = layout.rows = 1;
     layout.cells = std::move(sized);
     return layout;

@@ -18,8 +18,13 @@ namespace mezura {
 
 inline constexpr int kCellHeight = 585;          ///< every cell window's height
 inline constexpr int kCellLabelMargin = 375;     ///< cell width minus its value label's width
+/// A container holding its one cell is MemoryWidth + 120 by 1040 on the
+/// frame it was designed with (120 across, 410 down), which leaves an inner
+/// area MemoryWidth by 630; a real frame takes the place of that one.
 inline constexpr int kSingleCellExtraWidth = 120;
 inline constexpr int kSingleCellContainerHeight = 1040;
+inline constexpr int kContainerDesignFrameWidth = 120;
+inline constexpr int kContainerDesignFrameHeight = 410;
 inline constexpr int kRowCheckExtra = 45;        ///< Arrange tests rows against the screen in steps of 630
 inline constexpr int kMaxLayoutTwips = 16777215;
 
@@ -46,7 +51,8 @@ struct MemoryLayout {
 };
 
 /// The Arrange command. With exactly one cell created since the last erase
-/// (nextMemoryNumber 2) the container is sized to the cell and the cell stays.
+/// (nextMemoryNumber 2) the container is sized to the cell (its inner area
+/// at least the cell's size) and the cell stays.
 MemoryLayout ArrangeLayout(const ContainerMetrics& container, const std::vector<TwipsRect>& cells,
                            int memoryWidth, int nextMemoryNumber, int cellHeight = kCellHeight);
 

@@ -157,6 +157,32 @@ Settings ReadSettings(const SettingsLookup& lookup, const SettingsContext& conte
   return s;
 }
 
+TwipsRect FitOnScreens(TwipsRect window, int32_t fallbackLeft, int32_t fallbackTop, const SettingsContext& context) {
+  window.width = std::max(window.width, 1);
+  window.height = std::max(window.height, 1);
+  if (!IsOnSomeScreen(window.left, window.top, window.width, window.height, context.screens)) {
+    window.left = fallbackLeft;
+    window.top = fallbackTop;
+  }
+  // Then wholly on the screen it is most on, and no larger than that screen.
+  const TwipsRect* best = nullptr;
+  int64_t bestArea = -1;
+  for (const TwipsRect& screen : context.screens) {
+    const int64_t area = std::max<int64_t>(0, Overlap(window.left, window.width, screen.left, screen.width)) *
+                         std::max<int64_t>(0, Overlap(window.top, window.height, screen.top, screen.height));
+    if (area > bestArea) {
+      bestArea = area;
+      best = &screen;
+    }
+  }
+  if (!best) return window;
+  window.width = std::min(window.width, std::max(best->width, 1));
+  window.height = std::min(window.height, std::max(best->height, 1));
+  window.left = std::clamp(window.left, best->left, best->left + best->width - window.width);
+  window.top = std::clamp(window.top, best->top, best->top + best->height - window.height);
+  return window;
+}
+
 std::vector<SettingsEntry> SettingsEntries(const Settings& s) {
   const std::string colors(kColorsSection), settings(kSettingsSection);
   return {

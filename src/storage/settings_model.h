@@ -83,6 +83,12 @@ using SettingsLookup = std::function<std::optional<std::string>(std::string_view
 /// The settings from the store; each absent or unusable text gives its default.
 Settings ReadSettings(const SettingsLookup& lookup, const SettingsContext& context);
 
+/// A window's place and size from outside the program (a memory file) made
+/// usable: at (`fallbackLeft`, `fallbackTop`) when it would show on no screen
+/// (the rule the settings follow), then moved wholly onto the screen it is
+/// most on and made no larger than that screen.
+TwipsRect FitOnScreens(TwipsRect window, int32_t fallbackLeft, int32_t fallbackTop, const SettingsContext& context);
+
 struct SettingsEntry {
   std::string section;
   std::string key;

@@ -25,9 +25,33 @@ TEST(DockTapeWindow, FollowsAMoveByTheSameAmountAndKeepsItsHeight) {
   EXPECT_EQ(after.height, 1525);
 }
 
-TEST(DockTapeWindow, AWindowOffTheScreenStillGetsTheRule) {
-  const TwipRect tape = DockTapeWindow({-90000, -1000, 2745, 2844}, 1525);
-  EXPECT_EQ(tape, (TwipRect{-89760, -2465, 2265, 1525}));
+struct OnScreenCase {
+  const char* what;
+  TwipRect calculator;
+  int rows;
+  TwipRect tape;
+  int rowsShown;
+};
+
+TEST(DockTapeOnScreen, StaysWhollyOnTheScreen) {
+  const TwipRect screen{0, 0, 24000, 18000};
+  const OnScreenCase cases[] = {
+      {"room for all rows", {1000, 5000, 3615, 3590}, 5, {1240, 3535, 3135, 1525}, 5},
+      {"room for two rows", {1000, 1000, 3615, 3590}, 5, {1240, 210, 3135, 850}, 2},
+      // not even one row: onto the screen, overlapping the calculator further
+      {"no room", {1000, 300, 3615, 3590}, 5, {1240, 0, 3135, 625}, 1},
+      {"off the left edge", {-2000, 5000, 3615, 3590}, 5, {0, 3535, 3135, 1525}, 5},
+      {"off the right edge", {22000, 5000, 3615, 3590}, 5, {20865, 3535, 3135, 1525}, 5},
+      {"below the screen", {1000, 30000, 3615, 3590}, 5, {1240, 16475, 3135, 1525}, 5},
+  };
+  for (const OnScreenCase& c : cases) {
+    const TapeDock dock = DockTapeOnScreen(c.calculator, c.rows, 225, screen);
+    EXPECT_EQ(dock.rect, c.tape) << c.what;
+    EXPECT_EQ(dock.rows, c.rowsShown) << c.what;
+  }
+  // No screen known: the plain rule; a thicker frame makes a taller window.
+  EXPECT_EQ(DockTapeOnScreen({-90000, -1000, 2745, 2844}, 5, 225, {}).rect, (TwipRect{-89760, -2465, 2265, 1525}));
+  EXPECT_EQ(DockTapeOnScreen({1000, 5000, 3615, 3590}, 5, 225, screen, 700).rect.height, 5 * 225 + 700);
 }
 
 struct SnapCase {
@@ -59,6 +83,12 @@ INSTANTIATE_TEST_SUITE_P(
                       SnapCase{12000, 225, 52, 12100},   // the screen's height
                       SnapCase{1600, 0, 5, 1525},        // a row height of zero counts as the standard row
                       SnapCase{1e300, 225, 32767, 32767 * 225.0 + 400}));
+
+TEST(SnapTapeHeight, CountsTheFrameItIsGiven) {
+  const TapeSnap snap = SnapTapeHeight(1900, 225, 700);  // a window manager's title bar on top
+  EXPECT_EQ(snap.rows, 5);
+  EXPECT_EQ(snap.windowHeight, 1825);
+}
 
 TEST(SnapTapeHeight, NotANumberGivesOneRow) {
   const TapeSnap snap = SnapTapeHeight(std::numeric_limits<double>::quiet_NaN(), 225);

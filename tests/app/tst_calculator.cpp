@@ -58,6 +58,7 @@ class TestCalculator : public QObject {
   void tapeHidesAndShowsWithTheMenus();
   void activationSelectsTapeZero();
   void keepOnTopChangesOnlyTheFlag();
+  void longEntriesShrinkToFit();
   void anyKeysAtAnySpeedLoseNothing();
 
  private:
@@ -241,6 +242,8 @@ void TestCalculator::rightClickOpensThePopupAndPressesNothing() {
     QTest::mouseClick(Key(QString::fromUtf8(name)), Qt::RightButton);
     QTRY_VERIFY(m_calc->Popup()->isVisible());
     m_calc->Popup()->hide();
+    // The keyboard stays with "=", whichever key was clicked.
+    QCOMPARE(m_calc->focusWidget(), Key(QStringLiteral("Equal")));
   }
   for (const char* name : {"Label1", "Readout"}) {
     QTest::mouseClick(m_calc->findChild<QLabel*>(QString::fromUtf8(name)), Qt::RightButton);
@@ -392,6 +395,24 @@ void TestCalculator::startUpCentresAndShowsTheTape() {
   QCOMPARE(calc.focusWidget(), calc.findChild<QPushButton*>(QStringLiteral("Equal")));
 }
 
+void TestCalculator::longEntriesShrinkToFit() {
+  // Thirty characters at either zoom: all of them show, in a smaller font,
+  // and a short entry gets the design font back.
+  const QString entry = QStringLiteral("1234567890123456789012345'- 5\"");
+  QCOMPARE(entry.size(), 30);
+  for (bool small : {false, true}) {
+    if (small) m_calc->ZoomSmall_Click();
+    const QFont design = m_calc->Readout()->font();
+    QTest::keyClicks(m_calc->focusWidget(), QStringLiteral("1234567890123456789012345'5\""));
+    QCOMPARE(m_calc->Readout()->text(), entry);
+    QLabel* readout = m_calc->Readout();
+    QVERIFY(readout->font().pointSizeF() < design.pointSizeF());
+    QVERIFY(QFontMetricsF(readout->font()).horizontalAdvance(entry) <= readout->contentsRect().width());
+    QTest::keyClick(m_calc->focusWidget(), Qt::Key_C);
+    QCOMPARE(readout->font(), design);
+  }
+}
+
 void TestCalculator::zoomRoundTripRestoresEveryControl() {
   const std::vector<QWidget*> controls = m_calc->Controls();
   QCOMPARE(controls.size(), size_t(33));
@@ -498,7 +519,7 @@ void TestCalculator::tapeWindowDocksAndFollowsTheCalculator() {
   // calculator; here the real calculator's moves must reach it.
   TapeWindow* tape = m_calc->Tape();
   QVERIFY(tape->isVisible());
-  for (const QPoint step : {QPoint(20, 0), QPoint(0, 35), QPoint(-2000, -3000), QPoint(2000, 3000)}) {
+  for (const QPoint step : {QPoint(20, 0), QPoint(0, 35), QPoint(-150, 60)}) {
     QWidget* elsewhere = tape->Grid();
     elsewhere->setFocus();
     m_calc->move(m_calc->pos() + step);
@@ -511,11 +532,18 @@ void TestCalculator::tapeWindowDocksAndFollowsTheCalculator() {
     QTRY_COMPARE(QApplication::focusWidget(), Key(QStringLiteral("Equal")));
   }
 
+  // Off the screen the calculator leaves the tape on it.
+  m_calc->move(-2000, -3000);
+  QTRY_VERIFY(m_calc->screen()->availableGeometry().contains(tape->frameGeometry()));
+
   // Zoom re-docks a visible tape window to the new width.
+  m_calc->move(300, 300);
+  const double wide = m_calc->CalculatorRect().width;
   m_calc->ZoomSmall_Click();
-  QCOMPARE(tape->GeometryTwips().width, 2745.0 - 480);
+  QVERIFY(m_calc->CalculatorRect().width < wide);
+  QCOMPARE(tape->GeometryTwips().width, m_calc->CalculatorRect().width - 480);
   m_calc->ZoomLarge_Click();
-  QCOMPARE(tape->GeometryTwips().width, 3615.0 - 480);
+  QCOMPARE(tape->GeometryTwips().width, wide - 480);
 }
 
 void TestCalculator::tapeShowsTapeZeroGrowing() {

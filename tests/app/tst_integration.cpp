@@ -634,6 +634,14 @@ void TestIntegration::displayDroppedOnACellAddsAndWritesItsTape() {
   DropOnReadout(value, false);
   QCOMPARE(*m_session->Engine().State().Accumulator, 0.0);
   QCOMPARE(Line(0, calcRows + 1), QStringLiteral(" - ") + value.trimmed() + QLatin1Char(' '));
+  // A drop on the cell shows the cell's tape until the calculator takes its
+  // next key, which brings the calculator's tape back, at its end.
+  Drop(cell, EncodeValueDrag(shown, DragSource::Readout()), cell->width() / 2 + 2);
+  QCOMPARE(m_calc->Tape()->Title()->text(), QStringLiteral("Memory 1"));
+  QTest::keyClick(m_calc->focusWidget(), Qt::Key_5);
+  QCOMPARE(m_calc->Tape()->Title()->text(), QStringLiteral("Calculator"));
+  QCOMPARE(m_session->Tapes().View().firstVisibleColumn, 0);
+  QCOMPARE(m_session->Tapes().CurrentTape(), 0);
 }
 
 void TestIntegration::textFromAnotherProgram_data() {

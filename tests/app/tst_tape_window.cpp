@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -20,6 +21,7 @@
 #include "tape/tape_export.h"
 #include "tape/tape_store.h"
 #include "tape/ui/tape_dock_host.h"
+#include "tape/ui/tape_line_delegate.h"
 #include "tape/ui/tape_table_model.h"
 #include "tape/ui/tape_window.h"
 
@@ -49,6 +51,7 @@ class TestTapeWindow : public QObject {
   void startsDockedFiveRowsHigh();
   void modelReadsTheStoreAndSignalsNarrowly();
   void appendingScrollsTheLastLineToTheBottomRow();
+  void longLinesShowWhole();
   void arrowKeysWrapAroundTheTapes_data();
   void arrowKeysWrapAroundTheTapes();
   void arrowButtonsSwitchAndShowOnlyWhenAsked();
@@ -160,6 +163,24 @@ void TestTapeWindow::appendingScrollsTheLastLineToTheBottomRow() {
   QCOMPARE(m_window->Grid()->model()->index(LastRow(), 0).data().toString(), QStringLiteral("12 "));
 }
 
+void TestTapeWindow::longLinesShowWhole() {
+  // A line wider than the column is drawn small enough to fit, never cut off
+  // with "…"; its tooltip is the whole line.
+  const std::string line = " 1234567890123456789012345678'- 11 15/16\" sq. ";
+  Append(*m_store, 0, line);
+  QTableView* grid = m_window->Grid();
+  const QModelIndex index = grid->model()->index(1, 0);
+  QStyleOptionViewItem option;
+  option.initFrom(grid);
+  option.rect = grid->visualRect(index);
+  auto* delegate = static_cast<TapeLineDelegate*>(grid->itemDelegate());
+  const QFont font = delegate->LineFont(option, index);
+  const QString text = QString::fromStdString(line);
+  QVERIFY(QFontMetricsF(grid->font()).horizontalAdvance(text) > option.rect.width());
+  QVERIFY(QFontMetricsF(font).horizontalAdvance(text) < option.rect.width());
+  QCOMPARE(index.data(Qt::ToolTipRole).toString(), text);
+}
+
 void TestTapeWindow::arrowKeysWrapAroundTheTapes_data() {
   QTest::addColumn<int>("tapes");
   QTest::addColumn<QList<int>>("keys");
@@ -238,7 +259,8 @@ void TestTapeWindow::resizeSnapsToWholeRows_data() {
   QTest::newRow("1600 twips -> 1525") << (1600 / 15 - 8) << 1525.0;
   QTest::newRow("nothing -> one row") << 0 << 625.0;
   QTest::newRow("one pixel -> one row") << 1 << 625.0;
-  QTest::newRow("screen high") << 800 << 400 + 52 * 225.0;
+  // The fake calculator's top is 404 px down a 600 px screen: 25 rows fit above it.
+  QTest::newRow("taller than the room above") << 800 << 400 + 25 * 225.0;
 }
 
 void TestTapeWindow::resizeSnapsToWholeRows() {
@@ -248,11 +270,13 @@ void TestTapeWindow::resizeSnapsToWholeRows() {
   const int lines = m_store->TapeRowCount(0);
   m_window->resize(m_window->width(), clientHeight);
   QTRY_COMPARE(m_window->GeometryTwips().height, snappedHeight);
-  // The window itself takes the snapped size: title strip, whole rows, and
-  // the empty strip the calculator's edge overlaps.
-  QTRY_COMPARE(m_window->height(), qRound(280 / 15.0) + qRound((snappedHeight - 400) / 15) + qRound(60 / 15.0));
+  // The window itself takes the snapped size, its frame's bottom edge 4 px
+  // over the calculator's top and its grid ending on that top.
   const TwipRect g = m_window->GeometryTwips();
   QCOMPARE(g.top + g.height, m_host->rect.top + 60);
+  QTRY_COMPARE(m_window->frameGeometry().top(), qRound(g.top / 15));
+  QCOMPARE(m_window->frameGeometry().bottom() + 1, 6000 / 15 + 4);
+  QCOMPARE(m_window->Grid()->mapTo(m_window, QPoint(0, m_window->Grid()->height())).y() + m_window->geometry().y(), 6000 / 15);
   QCOMPARE(m_window->Grid()->height() % 15, 0);
   QCOMPARE(m_store->View().visibleHeight, snappedHeight - 400);
   QCOMPARE(m_store->TapeRowCount(0), lines);
@@ -271,10 +295,20 @@ void TestTapeWindow::followsTheCalculatorAndKeepsItsHeight() {
   // The real bottom edge is 60 twips (4 px) below the calculator's top.
   QCOMPARE(m_window->frameGeometry().bottom() + 1, 6000 / 15 + 4);
   QCOMPARE(m_host->raises, raises);             // following lifts nothing
-  // Off the screen and back: the rule still holds.
+  // A calculator off the screen does not take the tape with it, and one at
+  // the screen's top leaves room for one row only.
+  const QRect screen = m_window->screen()->availableGeometry();
   m_host->rect = {-60000, -40000, 2745, 2844};
   m_window->FollowCalculator();
-  QCOMPARE(m_window->GeometryTwips(), (TwipRect{-59760, -41690, 2265, 1750}));
+  QVERIFY(screen.contains(m_window->frameGeometry()));
+  m_host->rect = {3000, 400 + 225, 2745, 2844};
+  m_window->FollowCalculator();
+  QVERIFY(screen.contains(m_window->frameGeometry()));
+  QCOMPARE(m_store->View().visibleHeight, 225.0);
+  QCOMPARE(m_window->RequestedRows(), 6);
+  m_host->rect.top = 6000;
+  m_window->FollowCalculator();
+  QCOMPARE(m_window->GeometryTwips().height, 1750.0);
 }
 
 void TestTapeWindow::minimizedCalculatorLeavesTheLayoutAlone() {

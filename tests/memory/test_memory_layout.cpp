@@ -52,6 +52,15 @@ TEST(MemoryLayoutTest, SingleCellSizesTheContainerAndStays) {
   EXPECT_EQ(layout.containerWidth, 1935 + 120);
   EXPECT_EQ(layout.containerHeight, 1040);
   EXPECT_EQ(layout.cells[0], cells[0]);
+  // Another window manager's frame (thin sides, a tall title bar) and a cell
+  // taller than the design's: the inside still holds the whole cell.
+  ContainerMetrics other = Container(5000, 5000);
+  other.width = 5000 + 30;
+  other.height = 5000 + 390;
+  cells[0].height = 765;
+  const MemoryLayout framed = ArrangeLayout(other, cells, 1935, 2, 765);
+  EXPECT_EQ(framed.containerWidth, 1935 + 30);
+  EXPECT_EQ(framed.containerHeight, 765 + 390);
 }
 
 TEST(MemoryLayoutTest, FiveCellsInATwoByTwoContainerGrowARow) {

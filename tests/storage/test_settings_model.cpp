@@ -194,5 +194,19 @@ TEST(SettingsModel, APositionOffEveryScreenFallsBackToBothDefaults) {
   }
 }
 
+TEST(SettingsModel, AContainerFromAFileStartsOnAScreenAndFitsIt) {
+  const SettingsContext c = Context();
+  const struct {
+    TwipsRect file, expected;
+  } cases[] = {
+      {{1575, 1635, 4000, 3000}, {1575, 1635, 4000, 3000}},   // as it was saved
+      {{-90000, -90000, 2055, 1040}, {9, 7, 2055, 1040}},     // off every screen: the fallback place
+      {{1575, 1635, 30000, 40000}, {0, 0, 28800, 15600}},     // larger than the screen's work area
+      {{27000, 1000, 4000, 3000}, {24800, 1000, 4000, 3000}}, // hanging off its right edge
+      {{1575, 1635, -5, 0}, {1575, 1635, 1, 1}},
+  };
+  for (const auto& t : cases) EXPECT_EQ(FitOnScreens(t.file, 9, 7, c), t.expected) << t.file.left << "," << t.file.width;
+}
+
 }  // namespace
 }  // namespace mezura

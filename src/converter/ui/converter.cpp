@@ -48,9 +48,13 @@ void SetBackground(QWidget* widget, int32_t colour) {
 
 }  // namespace
 
-Converter::Converter(QWidget* parent) : QWidget(parent, Qt::Tool) {
+// On top whenever it shows, so created so (Qt re-creates an X11 window whose
+// stay-on-top hint changes before it is shown).
+Converter::Converter(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
   setObjectName(QStringLiteral("Converter"));
   setWindowTitle(QStringLiteral("Converter"));
+  // Shown from the calculator's menu, it leaves the keyboard there.
+  setAttribute(Qt::WA_ShowWithoutActivating);
   // The converter carries no icon; an empty QIcon would fall back to the program's.
   QPixmap blank(16, 16);
   blank.fill(Qt::transparent);

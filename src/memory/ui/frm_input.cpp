@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include "tape/twips.h"
 
@@ -45,6 +46,14 @@ frmInput::frmInput(QWidget* parent)
   connect(m_cancel, &QPushButton::clicked, this, &frmInput::Command2_Click);
   // Escape and the close box count as Cancel.
   connect(this, &QDialog::rejected, this, [this] { m_result.clear(); });
+}
+
+void frmInput::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  // Some window managers offer to minimize any dialog; a modal one out of
+  // sight would leave the program waiting for an answer nobody can give.
+  if (event->type() == QEvent::WindowStateChange && isMinimized())
+    QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~Qt::WindowMinimized); });
 }
 
 void frmInput::SetText(const QString& text) {

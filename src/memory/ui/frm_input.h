@@ -28,6 +28,9 @@ class frmInput : public QDialog {
   /// Shows the dialog modally with `initial` selected; returns InputResult().
   static QString Ask(QWidget* parent, const QString& initial);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void Command1_Click();
   void Command2_Click();

@@ -30,12 +30,17 @@ class MDIForm1 : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   MemoryController& m_controller;
   QMdiArea* m_area;
+  // The client size last asked for or taken from the user.
+  QSize m_size;
+  bool m_watchingHandle = false;
 };
 
 }  // namespace mezura

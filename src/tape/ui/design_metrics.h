@@ -6,8 +6,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QRect>
 #include <QStringList>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "tape/twips.h"
@@ -24,6 +29,42 @@ inline QFont DesignFont(double pointSize, bool bold = false) {
   font.setPointSizeF(pointSize);
   font.setBold(bold);
   return font;
+}
+
+/// `font` made just small enough for `text` to fit `width` pixels: long
+/// entries and tape lines shrink instead of losing digits to an edge.
+inline QFont FitFontToWidth(QFont font, const QString& text, double width) {
+  const double designSize = font.pointSizeF();
+  double size = designSize;
+  const double wide = QFontMetricsF(font).horizontalAdvance(text);
+  if (wide <= width || width <= 0 || designSize <= 0) return font;
+  // Text widths do not scale exactly with the size: start from the ratio and
+  // step down until it fits.
+  size = std::max(1.0, std::floor(designSize * width / wide * 4) / 4);
+  font.setPointSizeF(size);
+  while (size > 1 && QFontMetricsF(font).horizontalAdvance(text) > width) {
+    size = std::max(1.0, size - 0.25);
+    font.setPointSizeF(size);
+  }
+  return font;
+}
+
+/// The frame a window manager put around `window` (nothing before it did),
+/// as the native window knows it: the widget's own copy can lag behind.
+inline QMargins FrameMargins(const QWidget& window) {
+  const QWindow* handle = window.windowHandle();
+  return handle ? handle->frameMargins() : QMargins();
+}
+
+/// A window's place as the settings and the memory files keep it: the top-left
+/// of its client area, in twips. The frame around it is the window manager's
+/// and is known only once the window is mapped, so a place kept through the
+/// frame would drift by the frame's size on every start.
+inline QPoint ClientPlaceTwips(const QWidget& window) {
+  return {PixelsToTwips(window.geometry().x()), PixelsToTwips(window.geometry().y())};
+}
+inline void PlaceClientAt(QWidget& window, double leftTwips, double topTwips) {
+  window.setGeometry(QRect(QPoint(TwipsToPixels(leftTwips), TwipsToPixels(topTwips)), window.size()));
 }
 
 /// Colours are stored as colour numbers: red + 256 * green + 65536 * blue.

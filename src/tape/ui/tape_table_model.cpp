@@ -15,7 +15,8 @@ int TapeTableModel::columnCount(const QModelIndex& parent) const { return parent
 
 QVariant TapeTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
-  if (role == Qt::DisplayRole) {
+  // The tooltip is the whole line, for a long one drawn small to fit.
+  if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
     const std::string_view line = m_store.Line(index.column(), index.row());
     if (line.empty()) return {};
     return QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));

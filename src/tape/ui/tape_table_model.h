@@ -1,8 +1,8 @@
 #pragma once
 // The tape grid's model: a read-only view of the TapeStore's table (one column
 // per tape, the shared row count). It copies no text: every cell is read from
-// the store when the view asks, and only the display and alignment roles are
-// answered. As a TapeStoreListener it turns the store's changes into the
+// the store when the view asks, and only the display, tooltip and alignment
+// roles are answered. As a TapeStoreListener it turns the store's changes into the
 // narrowest model signals (one cell, appended rows or columns). Which tape is
 // shown and where the view scrolls is the tape window's business.
 

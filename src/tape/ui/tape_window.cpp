@@ -11,14 +11,19 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
+#include <QWindow>
+#include <qdrawutil.h>
 
 #include "tape/tape_export.h"
 #include "tape/ui/design_metrics.h"
 #include "tape/ui/tape_dock_host.h"
+#include "tape/ui/tape_line_delegate.h"
 #include "tape/ui/tape_table_model.h"
 
 namespace mezura {
@@ -33,17 +38,22 @@ bool IsCopyKey(const QKeyEvent& key) {
   return key.matches(QKeySequence::Copy) ||
          (key.key() == Qt::Key_Insert && (key.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier);
 }
-}  // namespace
 
-namespace {
-// The window frame is not drawn by us: the layout counts 120 twips of it in
-// each direction, so the client area is the outer size less that much.
-constexpr double kFrameTwips = kTapeFrameHeight;
+// A rectangle in twips as pixels, edge by edge, so that the bottom edge that
+// overlaps the calculator lands exactly where the rule puts it.
+QRect EdgesToPixels(const TwipRect& r) {
+  const int left = TwipsToPixels(r.left), top = TwipsToPixels(r.top);
+  return {left, top, TwipsToPixels(r.left + r.width) - left, TwipsToPixels(r.top + r.height) - top};
+}
 }  // namespace
 
 TapeWindow::TapeWindow(TapeStore& store, TapeDockHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint), m_store(store), m_host(host) {
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowStaysOnTopHint), m_store(store), m_host(host) {
   setObjectName(QStringLiteral("frmTape"));
+  // Showing the tape must not take the keyboard from the calculator. It is
+  // on top whenever it shows, so it is created so: on X11, Qt re-creates a
+  // window whose stay-on-top hint changes before it is shown.
+  setAttribute(Qt::WA_ShowWithoutActivating);
   setWindowTitle(QString());
   setFont(DesignFont(8.25));
 
@@ -59,6 +69,8 @@ TapeWindow::TapeWindow(TapeStore& store, TapeDockHost& host, QWidget* parent)
   m_grid->setFrameShape(QFrame::NoFrame);
   m_grid->setShowGrid(false);
   m_grid->setWordWrap(false);
+  m_grid->setTextElideMode(Qt::ElideNone);
+  m_grid->setItemDelegate(new TapeLineDelegate(m_grid));
   m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   // Several lines at once, for copying them.
   m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -115,7 +127,6 @@ TapeWindow::TapeWindow(TapeStore& store, TapeDockHost& host, QWidget* parent)
   m_store.AddListener(this);
 
   // First placement: docked on the calculator, five rows high.
-  m_geometry = DockTapeWindow(m_host.CalculatorRect(), kTapeStartHeight);
   Lay(kTapeStartHeight);
   ApplyView();
 }
@@ -124,54 +135,84 @@ TapeWindow::~TapeWindow() { m_store.RemoveListener(this); }
 
 void TapeWindow::Form_Resize() {
   if (m_host.CalculatorMinimized()) return;
-  Lay(m_geometry.height);
+  Lay(RequestedHeight());
 }
 
 void TapeWindow::FollowCalculator() {
   m_movingTape = true;
-  Lay(m_geometry.height);
+  Lay(RequestedHeight());
   m_movingTape = false;
+}
+
+double TapeWindow::RequestedHeight() const { return m_rows * kTapeRowHeight + ChromeTwips(); }
+
+QMargins TapeWindow::WindowManagerFrame() const {
+  // Nothing until the window manager has framed the window, and nothing at
+  // all when it honours the request for no frame.
+  return FrameMargins(*this);
+}
+
+QMargins TapeWindow::OwnEdges() const {
+  // The window draws its own frame where the window manager draws none; the
+  // bottom edge is the strip that overlaps the calculator, so the grid ends
+  // on the calculator's top edge whatever frame the window manager adds.
+  const QMargins wm = WindowManagerFrame();
+  const int edge = TwipsToPixels(kTapeEdge);
+  return {std::max(0, edge - wm.left()), std::max(0, edge - wm.top()), std::max(0, edge - wm.right()),
+          std::max(0, edge - wm.bottom())};
+}
+
+double TapeWindow::ChromeTwips() const {
+  const QMargins wm = WindowManagerFrame(), own = OwnEdges();
+  return PixelsToTwips(wm.top() + own.top() + wm.bottom() + own.bottom()) + kTapeTitleHeight;
+}
+
+TwipRect TapeWindow::WorkAreaTwips() const {
+  const TwipRect calc = m_host.CalculatorRect();
+  const QPoint centre(TwipsToPixels(calc.left + calc.width / 2), TwipsToPixels(calc.top));
+  const QScreen* screen = QGuiApplication::screenAt(centre);
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) return {};
+  const QRect area = screen->availableGeometry();
+  return {static_cast<double>(PixelsToTwips(area.x())), static_cast<double>(PixelsToTwips(area.y())),
+          static_cast<double>(PixelsToTwips(area.width())), static_cast<double>(PixelsToTwips(area.height()))};
 }
 
 void TapeWindow::Lay(double windowHeight) {
   // Our own move and resize come back as events; the guard swallows the ones
-  // that arrive while the pass runs, and an event with the size we asked for
-  // changes nothing, so the pass settles.
+  // that arrive while the pass runs, and an event with the geometry we asked
+  // for changes nothing, so the pass settles.
   if (m_inLayout) return;
   m_inLayout = true;
 
-  const TapeSnap snap = SnapTapeHeight(windowHeight, kTapeRowHeight);
-  m_geometry = DockTapeWindow(m_host.CalculatorRect(), snap.windowHeight);
+  const double chrome = ChromeTwips();
+  m_rows = SnapTapeHeight(windowHeight, kTapeRowHeight, chrome).rows;
+  const TapeDock dock = DockTapeOnScreen(m_host.CalculatorRect(), m_rows, kTapeRowHeight, WorkAreaTwips(), chrome);
+  m_geometry = dock.rect;
+  const double gridTwips = dock.rows * kTapeRowHeight;
 
+  const QRect client = EdgesToPixels(m_geometry) - WindowManagerFrame();
+  if (geometry() != client && client != m_requested) setGeometry(client);
+  m_requested = client;
+
+  const QMargins own = OwnEdges();
+  const int innerWidth = std::max(1, client.width() - own.left() - own.right());
   const int titleHeight = TwipsToPixels(kTapeTitleHeight);
-  const int gridHeight = TwipsToPixels(snap.gridHeight);
-  const int clientWidth = std::max(1, TwipsToPixels(m_geometry.width - kFrameTwips));
-  // The strip the calculator overlaps is the bottom of a frame on a framed
-  // window; here it is an empty margin below the grid, so the newest line
-  // stays readable above the calculator's edge.
-  const int overlap = TwipsToPixels(kTapeDockOverlap);
-  const QSize client(clientWidth, titleHeight + gridHeight + overlap);
-  // The bottom edge must overlap the calculator whatever frame the window
-  // system really draws (none at all without a window manager): shift by the
-  // difference between the frame the layout assumes and the real one.
-  const int realFrame = frameGeometry().height() - height();
-  const int shift = TwipsToPixels(kFrameTwips) - realFrame;
-  const QPoint place(TwipsToPixels(m_geometry.left), TwipsToPixels(m_geometry.top) + shift - overlap);
-  if (pos() != place) move(place);
-  if (size() != client && client != m_requestedSize) resize(client);
-  m_requestedSize = client;
-
-  m_title->setGeometry(0, 0, clientWidth, titleHeight);
-  m_grid->setGeometry(0, titleHeight, clientWidth, gridHeight);
+  const int gridHeight = TwipsToPixels(gridTwips);
+  m_title->setGeometry(own.left(), own.top(), innerWidth, titleHeight);
+  m_grid->setGeometry(own.left(), own.top() + titleHeight, innerWidth, gridHeight);
   const int scrollBar = m_grid->verticalScrollBar()->sizeHint().width();
-  m_grid->horizontalHeader()->setDefaultSectionSize(std::max(1, clientWidth - scrollBar));
+  m_grid->horizontalHeader()->setDefaultSectionSize(std::max(1, innerWidth - scrollBar));
   const QSize arrow(TwipsToPixels(kTapeArrowWidth), TwipsToPixels(kTapeArrowHeight));
-  m_scroll[0]->setGeometry(QRect(QPoint(0, 0), arrow));
-  m_scroll[1]->setGeometry(QRect(QPoint(clientWidth - arrow.width(), 0), arrow));
+  m_scroll[0]->setGeometry(QRect(QPoint(own.left(), own.top()), arrow));
+  m_scroll[1]->setGeometry(QRect(QPoint(own.left() + innerWidth - arrow.width(), own.top()), arrow));
   m_scroll[0]->raise();
   m_scroll[1]->raise();
 
-  m_store.SetViewGeometry(snap.gridHeight, kTapeRowHeight);
+  const bool heightChanged = m_store.View().visibleHeight != gridTwips;
+  m_store.SetViewGeometry(gridTwips, kTapeRowHeight);
+  // A taller or shorter grid keeps the newest line on its bottom row.
+  if (heightChanged) m_store.ScrollTapeToEnd();
   ApplyView();
   if (!m_movingTape && isVisible()) m_host.RaiseTapeAndCalculator();
   m_inLayout = false;
@@ -180,7 +221,7 @@ void TapeWindow::Lay(double windowHeight) {
 void TapeWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (m_inLayout || m_host.CalculatorMinimized()) return;
-  if (event->size() == m_requestedSize) {  // our own request arriving
+  if (event->size() == m_requested.size()) {  // our own request arriving
     m_refusedSize = QSize();
     return;
   }
@@ -189,8 +230,41 @@ void TapeWindow::resizeEvent(QResizeEvent* event) {
   if (event->size() == m_refusedSize) return;
   m_refusedSize = event->size();
   // The user (or the window system) resized the window: snap what it got.
-  m_requestedSize = QSize();
-  Lay(PixelsToTwips(event->size().height()) - kTapeDockOverlap + kFrameTwips);
+  m_requested = QRect();
+  const QMargins wm = WindowManagerFrame();
+  Lay(PixelsToTwips(event->size().height() + wm.top() + wm.bottom()));
+}
+
+void TapeWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (m_inLayout || !isVisible() || m_host.CalculatorMinimized()) return;
+  if (event->pos() == m_requested.topLeft()) {
+    m_refusedPlace.reset();
+    return;
+  }
+  // The window manager placed the window by its own rules (or the user
+  // dragged it): it goes back onto the calculator, unless the window manager
+  // insists on the same place again.
+  if (m_refusedPlace == event->pos()) return;
+  m_refusedPlace = event->pos();
+  m_requested = QRect();
+  Lay(RequestedHeight());
+}
+
+void TapeWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (QWindow* handle = windowHandle(); handle && !m_watchingHandle) {
+    handle->installEventFilter(this);
+    m_watchingHandle = true;
+  }
+}
+
+void TapeWindow::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  // The window's own frame, where the window manager draws none.
+  if (OwnEdges().isNull()) return;
+  QPainter painter(this);
+  qDrawWinPanel(&painter, rect(), palette(), false);
 }
 
 bool TapeWindow::Grid1_KeyDown(int key) {
@@ -293,6 +367,14 @@ void TapeWindow::ApplyView() {
 }
 
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle()) {
+    // Mapped and framed by the window manager: the frame it really gave the
+    // window is known now, and the layout accounts for it.
+    if (event->type() == QEvent::Expose && windowHandle()->isExposed() &&
+        !m_host.CalculatorMinimized())
+      Lay(RequestedHeight());
+    return QWidget::eventFilter(watched, event);
+  }
   switch (event->type()) {
     case QEvent::KeyPress:
       if (watched == m_grid) {

@@ -75,8 +75,11 @@ class TapeWindow : public QWidget, public TapeStoreListener {
   void Grid1_MouseDown(Qt::MouseButton button, QPoint globalPos);
   QMenu* Popup() const { return m_popup; }
 
-  /// The outer geometry the layout pass gave the window, in twips.
+  /// The outer geometry the layout pass gave the window, in twips: the rule's
+  /// place, kept on the screen.
   TwipRect GeometryTwips() const { return m_geometry; }
+  /// The rows the user gave the window; fewer show while the screen is short.
+  int RequestedRows() const { return m_rows; }
   QTableView* Grid() const { return m_grid; }
   TapeTableModel* Model() const { return m_model; }
   QLabel* Title() const { return m_title; }
@@ -86,10 +89,21 @@ class TapeWindow : public QWidget, public TapeStoreListener {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Lay(double windowHeight);
+  double RequestedHeight() const;
+  /// The frame the window manager put around the window (pixels per side).
+  QMargins WindowManagerFrame() const;
+  /// The frame the window draws itself where the window manager's is thinner.
+  QMargins OwnEdges() const;
+  /// The height beyond the grid rows: title strip and both frames, twips.
+  double ChromeTwips() const;
+  TwipRect WorkAreaTwips() const;
   void ApplyView();
   void HideByUser();
   int ShownTape() const;
@@ -106,8 +120,11 @@ class TapeWindow : public QWidget, public TapeStoreListener {
   std::function<void(int tape)> m_previewTape;
   TapeFileDialogs m_fileDialogs;
   TwipRect m_geometry;
-  QSize m_requestedSize;  // the client size last asked of the window system
-  QSize m_refusedSize;    // a size it gave us instead
+  int m_rows = 5;
+  QRect m_requested;                   // the client geometry last asked of the window system
+  QSize m_refusedSize;                 // a size it gave us instead
+  std::optional<QPoint> m_refusedPlace;  // and a place
+  bool m_watchingHandle = false;
   bool m_inLayout = false;
   bool m_movingTape = false;
   // The window has no frame to drag, so its top edge is the handle: the
