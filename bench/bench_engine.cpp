@@ -17,8 +17,7 @@ using namespace mezura;
 
 struct Calculator {
   TapeStore tapes;
-  NullEngineHost host;
-  CalculatorEngine engine{tapes, host};
+  CalculatorEngine engine{tapes};
   Calculator() {
     engine.SetReadout("5'- 3");
     engine.Equal_Click();  // the first operand

@@ -50,8 +50,7 @@ constexpr std::array<Key, 36> kKeys = {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TapeStore tapes;
   fuzz::TapeLineChecker checker(tapes);
-  NullEngineHost host;
-  CalculatorEngine engine(tapes, host);
+  CalculatorEngine engine(tapes);
 
   for (size_t i = 0; i < size; ++i) {
     const int key = data[i];

@@ -59,7 +59,7 @@ void Calculator::BuildCompanions() {
   m_memory = std::make_unique<MemoryController>(m_engine, m_session.Tapes());
   m_memory->SetDialogParent(this);
   m_memory->SetTapeArrowsHandler([this](bool visible) { m_tape->SetScrollButtonsVisible(visible); });
-  m_memory->SetFocusCalculatorHandler([this] { FocusEqual(); });
+  m_memory->SetFeedbackHandler([this](const EngineOutcome& outcome) { Apply(outcome); });
   m_memory->SetKeepCalculatorOnTopHandler([this](bool onTop) { KeepOnTop(this, onTop); });
   m_memory->SetContainerStateHandler([this](Qt::WindowStates state) { RestackAroundContainer(state); });
 
@@ -213,7 +213,7 @@ void Calculator::ClearMemory_Click() { m_memory->ClearAll(); }
 void Calculator::EraseMemory_Click() { m_memory->EraseAll(); }
 
 void Calculator::Readout_DragDrop(const QMimeData* mime, int x) {
-  m_memory->DropOnReadout(mime, x, 0, m_readout->width());
+  Apply(m_memory->DropOnReadout(mime, x, 0, m_readout->width()).feedback);
   FocusEqual();
 }
 

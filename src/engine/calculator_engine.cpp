@@ -37,21 +37,34 @@ std::string PiLine() { return ShortNumber(kPi) + " "; }
 
 }  // namespace
 
-CalculatorEngine::CalculatorEngine(TapeStore& tapes, EngineHost& host) : m_tapes(tapes), m_host(host) {}
+CalculatorEngine::CalculatorEngine(TapeStore& tapes) : m_tapes(tapes) {}
+
+template <typename Step>
+EngineOutcome CalculatorEngine::Run(Step&& step) {
+  if (m_running) {
+    step();
+    return {};
+  }
+  m_running = true;
+  m_report = {};
+  step();
+  m_running = false;
+  return std::exchange(m_report, {});
+}
 
 void CalculatorEngine::SetReadout(std::string text) {
   m_readout = std::move(text);
-  m_host.CaptionsChanged();
+  m_report.captionsChanged = true;
 }
 
 void CalculatorEngine::SetActionLabel(std::string text) {
   m_actionLabel = std::move(text);
-  m_host.CaptionsChanged();
+  m_report.captionsChanged = true;
 }
 
 void CalculatorEngine::SetLabel1(std::string text) {
   m_label1 = std::move(text);
-  m_host.CaptionsChanged();
+  m_report.captionsChanged = true;
 }
 
 void CalculatorEngine::SetAccuracy(int accuracy) { m_accuracy = accuracy == kAccuracy32 ? kAccuracy32 : kAccuracy16; }
@@ -60,85 +73,103 @@ void CalculatorEngine::AppendToReadout(std::string_view text) { SetReadout(m_rea
 
 // ---- Keypad entry ---------------------------------------------------------
 
-void CalculatorEngine::Number_Click(int digit) {
-  if (digit < 0 || digit > 9 || m_readout == kPiText) return;
-  if (m_state.ActiveFormula == Formula::None) SetLabel1("");
-  const char d = static_cast<char>('0' + digit);
-  if (m_readout == kClearedEntry)
-    SetReadout(std::string(1, d));
-  else if (!Contains(m_readout, kInchMark))
-    AppendToReadout(std::string_view(&d, 1));
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Number_Click(int digit) {
+  return Run([&] {
+    if (digit < 0 || digit > 9 || m_readout == kPiText) return;
+    if (m_state.ActiveFormula == Formula::None) SetLabel1("");
+    const char d = static_cast<char>('0' + digit);
+    if (m_readout == kClearedEntry)
+      SetReadout(std::string(1, d));
+    else if (!Contains(m_readout, kInchMark))
+      AppendToReadout(std::string_view(&d, 1));
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Decimal_Click() {
-  if (m_readout == kPiText) return;
-  if (m_readout == kClearedEntry)
-    SetReadout(".");
-  else if (!Contains(m_readout, kInchMark) && AcceptsDecimalPoint(m_readout))
-    AppendToReadout(".");
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Decimal_Click() {
+  return Run([&] {
+    if (m_readout == kPiText) return;
+    if (m_readout == kClearedEntry)
+      SetReadout(".");
+    else if (!Contains(m_readout, kInchMark) && AcceptsDecimalPoint(m_readout))
+      AppendToReadout(".");
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Spacebar_Click() {
-  if (m_readout == kPiText) return;
-  if (m_readout != kClearedEntry && !m_readout.empty() && !Contains(m_readout, kInchMark)) AppendToReadout(" ");
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Spacebar_Click() {
+  return Run([&] {
+    if (m_readout == kPiText) return;
+    if (m_readout != kClearedEntry && !m_readout.empty() && !Contains(m_readout, kInchMark)) AppendToReadout(" ");
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Foot_Click() {
-  if (m_readout == kPiText) return;
-  if (!Contains(m_readout, kFootMark) && !Contains(m_readout, kInchMark)) AppendToReadout(kFootKeyText);
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Foot_Click() {
+  return Run([&] {
+    if (m_readout == kPiText) return;
+    if (!Contains(m_readout, kFootMark) && !Contains(m_readout, kInchMark)) AppendToReadout(kFootKeyText);
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Inch_Click() {
-  if (m_readout == kPiText) return;
-  if (!Contains(m_readout, kInchMark)) AppendToReadout(std::string_view(&kInchMark, 1));
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Inch_Click() {
+  return Run([&] {
+    if (m_readout == kPiText) return;
+    if (!Contains(m_readout, kInchMark)) AppendToReadout(std::string_view(&kInchMark, 1));
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Backspace_Click() {
-  if (m_readout.empty() || m_readout == kClearedEntry) return;
-  std::string text = m_readout;
-  if (text.ends_with(kFootKeyText))
-    text.resize(text.size() - kFootKeyText.size());
-  else
-    DropLastCharacter(text);
-  SetReadout(text.empty() ? std::string(kClearedEntry) : std::move(text));
+EngineOutcome CalculatorEngine::Backspace_Click() {
+  return Run([&] {
+    if (m_readout.empty() || m_readout == kClearedEntry) return;
+    std::string text = m_readout;
+    if (text.ends_with(kFootKeyText))
+      text.resize(text.size() - kFootKeyText.size());
+    else
+      DropLastCharacter(text);
+    SetReadout(text.empty() ? std::string(kClearedEntry) : std::move(text));
+  });
 }
 
-void CalculatorEngine::Cancel_Click() {
-  SetReadout(std::string(kClearedEntry));
-  m_state.Accumulator.reset();
-  m_state.SecondOperand.reset();
-  m_state.PendingOperation = Operation::None;
-  SetActionLabel("");
-  SetLabel1("");
-  m_state.ActiveFormula = Formula::None;
-  if (!m_tapes.ClearTape(0)) m_host.Beep();  // tape 0 is full: the clear mark is not recorded
-  m_tapes.ScrollTapeToEnd();
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Cancel_Click() {
+  return Run([&] {
+    SetReadout(std::string(kClearedEntry));
+    m_state.Accumulator.reset();
+    m_state.SecondOperand.reset();
+    m_state.PendingOperation = Operation::None;
+    SetActionLabel("");
+    SetLabel1("");
+    m_state.ActiveFormula = Formula::None;
+    if (!m_tapes.ClearTape(0)) Beep();  // tape 0 is full: the clear mark is not recorded
+    m_tapes.ScrollTapeToEnd();
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::CancelEntry_Click() {
-  SetReadout(std::string(kClearedEntry));
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::CancelEntry_Click() {
+  return Run([&] {
+    SetReadout(std::string(kClearedEntry));
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Pi_Click() {
-  if (!(m_readout.empty() || m_readout == kClearedEntry || m_readout == "0" || m_readout == "0\"")) return;
-  const std::string shown = m_readout;
-  const bool hadTotal = m_state.Accumulator.has_value();
-  SetReadout(std::string(kPiText));
-  m_state.DisplayText = m_readout;
-  Evaluate();
-  // With a total, an accepted π leaves a result in the display; π still shown
-  // means the sum was refused, and a π left there would block the digit keys.
-  if (hadTotal && m_readout == kPiText) SetReadout(shown);
+EngineOutcome CalculatorEngine::Pi_Click() {
+  return Run([&] {
+    if (!(m_readout.empty() || m_readout == kClearedEntry || m_readout == "0" || m_readout == "0\"")) return;
+    const std::string shown = m_readout;
+    const bool hadTotal = m_state.Accumulator.has_value();
+    SetReadout(std::string(kPiText));
+    m_state.DisplayText = m_readout;
+    Evaluate();
+    // With a total, an accepted π leaves a result in the display; π still shown
+    // means the sum was refused, and a π left there would block the digit keys.
+    if (hadTotal && m_readout == kPiText) SetReadout(shown);
+  });
 }
 
-void CalculatorEngine::KeyPress(int charCode) {
+EngineOutcome CalculatorEngine::KeyPress(int charCode) {
   if (charCode >= '0' && charCode <= '9') return Number_Click(charCode - '0');
   switch (charCode) {
     case ' ': return Spacebar_Click();
@@ -146,9 +177,10 @@ void CalculatorEngine::KeyPress(int charCode) {
       return m_readout == kClearedEntry ? Cancel_Click() : CancelEntry_Click();
     case 13:
     case '=':
-      Equal_Click();
-      SetActionLabel("");
-      return;
+      return Run([&] {
+        Equal_Click();
+        SetActionLabel("");
+      });
     case '\'': return Foot_Click();
     case '"': return Inch_Click();
     case '+': return Plus_Click();
@@ -161,7 +193,7 @@ void CalculatorEngine::KeyPress(int charCode) {
     case 8: return Backspace_Click();
     case 'c':
     case 'C': return Cancel_Click();
-    default: return;
+    default: return {};
   }
 }
 
@@ -185,76 +217,90 @@ bool CalculatorEngine::EnterEntryAsTotal() {
   return m_state.Accumulator.has_value();  // an entry that reads as no number is refused
 }
 
-void CalculatorEngine::Plus_Click() {
-  if (HasDimensionMark(m_readout)) {
-    m_host.Beep();  // areas and volumes are added by dropping, where dimensions are checked
-    return;
-  }
-  if (EnterEntryAsTotal() && TotalReady() &&
-      (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
-    SetActionLabel("+");
-    SetReadout("");
-    m_state.PendingOperation = Operation::Add;
-  }
-  SetLabel1("");
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Plus_Click() {
+  return Run([&] {
+    if (HasDimensionMark(m_readout)) {
+      Beep();  // areas and volumes are added by dropping, where dimensions are checked
+      return;
+    }
+    if (EnterEntryAsTotal() && TotalReady() &&
+        (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
+      SetActionLabel("+");
+      SetReadout("");
+      m_state.PendingOperation = Operation::Add;
+    }
+    SetLabel1("");
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Minus_Click() {
-  if (HasDimensionMark(m_readout)) {
-    m_host.Beep();
-    return;
-  }
-  // A refused entry leaves the display cleared, and it stays so: no new entry is started unasked.
-  const bool entered = EnterEntryAsTotal();
-  if (entered && TotalReady() && m_state.PendingOperation == Operation::None) {
-    SetActionLabel("--");
-    SetReadout("");
-    m_state.PendingOperation = Operation::Subtract;
-  } else if (entered && (m_readout.empty() || m_readout == " " || m_readout == kClearedEntry)) {
-    SetReadout("-");  // starts a negative entry
-  }
-  SetLabel1("");
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Minus_Click() {
+  return Run([&] {
+    if (HasDimensionMark(m_readout)) {
+      Beep();
+      return;
+    }
+    // A refused entry leaves the display cleared, and it stays so: no new entry is started unasked.
+    const bool entered = EnterEntryAsTotal();
+    if (entered && TotalReady() && m_state.PendingOperation == Operation::None) {
+      SetActionLabel("--");
+      SetReadout("");
+      m_state.PendingOperation = Operation::Subtract;
+    } else if (entered && (m_readout.empty() || m_readout == " " || m_readout == kClearedEntry)) {
+      SetReadout("-");  // starts a negative entry
+    }
+    SetLabel1("");
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Multiply_Click() {
-  if (EnterEntryAsTotal() && TotalReady() &&
-      (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
-    SetActionLabel("x");
-    SetReadout("");
-    m_state.PendingOperation = Operation::Multiply;
-  }
-  SetLabel1("");
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Multiply_Click() {
+  return Run([&] {
+    if (EnterEntryAsTotal() && TotalReady() &&
+        (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
+      SetActionLabel("x");
+      SetReadout("");
+      m_state.PendingOperation = Operation::Multiply;
+    }
+    SetLabel1("");
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Divide_Click() {
-  if (m_actionLabel.empty() && TotalReady()) {
-    SetActionLabel(std::string(kDivisionSign));
-    SetReadout("");
-    m_state.PendingOperation = Operation::Divide;
-  } else if (!Contains(m_readout, '/')) {
-    AppendToReadout("/");  // no division can start: the key is the fraction bar
-  }
-  SetLabel1("");
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Divide_Click() {
+  return Run([&] {
+    if (m_actionLabel.empty() && TotalReady()) {
+      SetActionLabel(std::string(kDivisionSign));
+      SetReadout("");
+      m_state.PendingOperation = Operation::Divide;
+    } else if (!Contains(m_readout, '/')) {
+      AppendToReadout("/");  // no division can start: the key is the fraction bar
+    }
+    SetLabel1("");
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Equal_Click() {
-  SetActionLabel("");
-  m_state.DisplayText = m_readout;
-  Evaluate();
+EngineOutcome CalculatorEngine::Equal_Click() {
+  return Run([&] {
+    SetActionLabel("");
+    m_state.DisplayText = m_readout;
+    Evaluate();
+  });
 }
 
-void CalculatorEngine::Square_Click() {
-  if (!HasDimensionMark(m_readout)) ApplyToItself(Operation::Multiply, "x");
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Square_Click() {
+  return Run([&] {
+    if (!HasDimensionMark(m_readout)) ApplyToItself(Operation::Multiply, "x");
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::SquareRoot_Click() {
-  if (!IsCubicText(m_readout)) ApplyToItself(Operation::SquareRoot, "Sqt");
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::SquareRoot_Click() {
+  return Run([&] {
+    if (!IsCubicText(m_readout)) ApplyToItself(Operation::SquareRoot, "Sqt");
+    FocusEqual();
+  });
 }
 
 void CalculatorEngine::ApplyToItself(Operation operation, const char* marker) {
@@ -329,7 +375,7 @@ void CalculatorEngine::Evaluate() {
         AppendTape({std::string(kSquaredR) + "*l Volume of Cylinder ", PiLine(), entryLine, entryLine});
         SetLabel1("Enter length of cylinder");
         SetReadout("");
-        m_host.FocusEqual();
+        FocusEqual();
         return;
       }
       case Formula::Diagonal: {
@@ -341,7 +387,7 @@ void CalculatorEngine::Evaluate() {
         AppendTape({"Diagonal ", "Side1 = " + FormatLinear(value, m_accuracy) + " "});
         SetLabel1("Enter length of side 2");
         SetReadout("");
-        m_host.FocusEqual();
+        FocusEqual();
         return;
       }
       default:
@@ -383,7 +429,7 @@ void CalculatorEngine::Evaluate() {
       if (dimension != SumDimension(secondClass)) {
         if (s.PendingOperation == Operation::None) {
           m_state = before;  // the equals key refuses it as the plus key refuses an area
-          m_host.Beep();
+          Beep();
           return;
         }
         return RefuseEvaluation(before);
@@ -408,7 +454,9 @@ void CalculatorEngine::Evaluate() {
     }
     case Operation::Divide: {
       if (second == 0) {
-        m_host.ShowMessage(kDivideByZeroText, kErrorTitle);
+        // The box comes first, then the display shows the total: the window
+        // shows the message before it repaints the captions.
+        m_report.message = EngineMessage{std::string(kDivideByZeroText), std::string(kErrorTitle)};
         s.SecondOperand.reset();
         s.PendingOperation = Operation::None;
         // The accumulator as a bare number of its unit; the next equals reads it so.
@@ -416,7 +464,7 @@ void CalculatorEngine::Evaluate() {
         if (!shown.empty() && shown.front() == ' ') shown.erase(0, 1);
         SetActionLabel("");
         SetReadout(std::move(shown));
-        m_host.FocusEqual();
+        FocusEqual();
         return;
       }
       result = first / second;
@@ -454,19 +502,21 @@ void CalculatorEngine::Evaluate() {
   s.PendingOperation = Operation::None;
   s.FirstOperandText = text;
   s.SecondOperandText.clear();
-  m_host.FocusEqual();
+  FocusEqual();
   SetActionLabel("");
   SetReadout(std::move(text));
   if (label1) SetLabel1(std::move(*label1));
 }
 
-void CalculatorEngine::RejectOperation() {
-  m_host.Beep();
-  m_host.Beep();
-  SetActionLabel("");
-  SetReadout(FirstOperandShown());
-  m_state.PendingOperation = Operation::None;
-  m_state.SecondOperandText.clear();
+EngineOutcome CalculatorEngine::RejectOperation() {
+  return Run([&] {
+    Beep();
+    Beep();
+    SetActionLabel("");
+    SetReadout(FirstOperandShown());
+    m_state.PendingOperation = Operation::None;
+    m_state.SecondOperandText.clear();
+  });
 }
 
 void CalculatorEngine::RefuseEvaluation(const EngineState& before) {
@@ -487,7 +537,7 @@ std::string CalculatorEngine::FirstOperandShown() const {
 bool CalculatorEngine::AppendTape(const std::vector<std::string>& lines) {
   const int count = static_cast<int>(lines.size());
   if (!m_tapes.AddTapeRows(0, count)) {
-    m_host.Beep();  // tape 0 is full: the step is done but not recorded
+    Beep();  // tape 0 is full: the step is done but not recorded
     return false;
   }
   const int last = m_tapes.TapeRowCount(0);
@@ -507,12 +557,20 @@ void CalculatorEngine::StartFormula(Formula formula, std::string_view prompt) {
   m_state.SecondOperand.reset();
   m_state.PendingOperation = Operation::None;
   SetActionLabel("");  // nothing is pending any more, so no sign either
-  m_host.FocusEqual();
+  FocusEqual();
 }
 
-void CalculatorEngine::Circumference_Click() { StartFormula(Formula::Circumference, " Enter diameter of circle"); }
-void CalculatorEngine::CircArea_Click() { StartFormula(Formula::CircleArea, " Enter radius of circle"); }
-void CalculatorEngine::CylVolume_Click() { StartFormula(Formula::CylinderVolume, " Enter radius of cylinder"); }
-void CalculatorEngine::mnuDiagonal_Click() { StartFormula(Formula::Diagonal, " Enter length of side 1"); }
+EngineOutcome CalculatorEngine::Circumference_Click() {
+  return Run([&] { StartFormula(Formula::Circumference, " Enter diameter of circle"); });
+}
+EngineOutcome CalculatorEngine::CircArea_Click() {
+  return Run([&] { StartFormula(Formula::CircleArea, " Enter radius of circle"); });
+}
+EngineOutcome CalculatorEngine::CylVolume_Click() {
+  return Run([&] { StartFormula(Formula::CylinderVolume, " Enter radius of cylinder"); });
+}
+EngineOutcome CalculatorEngine::mnuDiagonal_Click() {
+  return Run([&] { StartFormula(Formula::Diagonal, " Enter length of side 1"); });
+}
 
 }  // namespace mezura

@@ -75,19 +75,22 @@ bool MemoryTransfers::DimensionsAllowReadoutDrop(std::string_view t) const {
   return true;
 }
 
-DropOutcome MemoryTransfers::DropOnReadout(std::string_view text, DragSource source, int x, int left,
-                                           int width) {
+ValueOutcome MemoryTransfers::DropOnReadout(std::string_view text, DragSource source, int x, int left,
+                                            int width) {
+  ValueOutcome out;
   const std::optional<std::string> dropped = SourceText(text, source);
   if (!dropped) {
-    m_engine.Host().Beep();
-    return DropOutcome::Refused;
+    ++out.feedback.beeps;
+    out.result = ValueResult::Refused;
+    return out;
   }
   const std::string& t = *dropped;
   EngineState& s = m_engine.State();
 
   if (!DimensionsAllowReadoutDrop(t)) {
-    m_engine.RejectOperation();
-    return DropOutcome::Refused;
+    out.feedback += m_engine.RejectOperation();
+    out.result = ValueResult::Refused;
+    return out;
   }
 
   TapeStore& tapes = m_model.Tapes();
@@ -112,9 +115,9 @@ DropOutcome MemoryTransfers::DropOnReadout(std::string_view text, DragSource sou
     if (!std::isfinite(v)) {
       // Refused like every other value that is not a number: two beeps. The
       // display is left alone, so RejectOperation (which rewrites it) is not used.
-      m_engine.Host().Beep();
-      m_engine.Host().Beep();
-      return DropOutcome::Refused;
+      out.feedback.beeps += 2;
+      out.result = ValueResult::Refused;
+      return out;
     }
     s.DisplayText = display;
     AppendTapeLine(0, line);
@@ -138,8 +141,9 @@ DropOutcome MemoryTransfers::DropOnReadout(std::string_view text, DragSource sou
       // The transfer did not happen, so its line must not stay on the tape
       // (and on a full tape, where nothing was announced, nothing is removed).
       if (announced) tapes.RemoveLastLine(0);
-      m_engine.RejectOperation();
-      return DropOutcome::Refused;
+      out.feedback += m_engine.RejectOperation();
+      out.result = ValueResult::Refused;
+      return out;
     }
     m_engine.SetReadout(std::string(TrimBlanks(result.text)) + " ");
     s.FirstOperandText = result.text;
@@ -157,23 +161,28 @@ DropOutcome MemoryTransfers::DropOnReadout(std::string_view text, DragSource sou
   } else if (s.PendingOperation == Operation::Multiply || s.PendingOperation == Operation::Divide) {
     s.DisplayText = display;
     m_engine.SetReadout(t);
-    m_engine.Equal_Click();
+    out.feedback += m_engine.Equal_Click();
   } else {
-    return DropOutcome::Ignored;
+    out.result = ValueResult::Ignored;
+    return out;
   }
+  out.feedback.captionsChanged = true;
   tapes.ScrollTapeToEnd();
-  m_engine.Host().FocusEqual();
-  return DropOutcome::Done;
+  out.feedback.focusEqual = true;
+  out.result = ValueResult::Done;
+  return out;
 }
 
-DropOutcome MemoryTransfers::DropOnCell(int target, std::string_view text, DragSource source, int x, int left,
-                                        int width) {
+ValueOutcome MemoryTransfers::DropOnCell(int target, std::string_view text, DragSource source, int x, int left,
+                                         int width) {
+  ValueOutcome out;
   const MemoryCell* cell = m_model.Cell(target);
-  if (!cell) return DropOutcome::Ignored;
+  if (!cell) return out;
   const std::optional<std::string> dropped = SourceText(text, source);
   if (!dropped) {
-    m_engine.Host().Beep();
-    return DropOutcome::Refused;
+    ++out.feedback.beeps;
+    out.result = ValueResult::Refused;
+    return out;
   }
   TapeStore& tapes = m_model.Tapes();
   tapes.SelectTape(target, cell->name);
@@ -182,13 +191,15 @@ DropOutcome MemoryTransfers::DropOnCell(int target, std::string_view text, DragS
     m_model.ResetValue(target);
     tapes.ClearTape(target);
     tapes.ScrollTapeToEnd();
-    return DropOutcome::Done;
+    out.result = ValueResult::Done;
+    return out;
   }
 
   // A transfer the tape cannot record is not made.
   if (tapes.TapeRowCount(target) > kMaxTapeLines - 3) {
-    m_engine.Host().Beep();
-    return DropOutcome::Refused;
+    ++out.feedback.beeps;
+    out.result = ValueResult::Refused;
+    return out;
   }
   const std::string m = cell->value;
   const bool leftHalf = LeftHalf(x, left, width);
@@ -199,9 +210,9 @@ DropOutcome MemoryTransfers::DropOnCell(int target, std::string_view text, DragS
       AddSubtractMeasurements(m, *dropped, leftHalf ? AddSubtract::Subtract : AddSubtract::Add, m_engine.Accuracy());
   if (result.refused) {
     tapes.RemoveLastLine(target);
-    m_engine.Host().Beep();
-    m_engine.Host().Beep();
-    return DropOutcome::Refused;
+    out.feedback.beeps += 2;
+    out.result = ValueResult::Refused;
+    return out;
   }
   m_model.SetValue(target, result.text + " ");
   if (tapes.AddTapeRows(target, 2)) {
@@ -210,7 +221,8 @@ DropOutcome MemoryTransfers::DropOnCell(int target, std::string_view text, DragS
     tapes.SetTapeLine(target, last, std::string(TrimTrailingBlanks(result.text)) + " ");
   }
   tapes.ScrollTapeToEnd();
-  return DropOutcome::Done;
+  out.result = ValueResult::Done;
+  return out;
 }
 
 }  // namespace mezura

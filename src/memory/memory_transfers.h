@@ -37,12 +37,6 @@ struct DragSource {
   static DragSource External() { return {Kind::External, 0}; }
 };
 
-enum class DropOutcome {
-  Done,      ///< the transfer happened
-  Refused,   ///< beeped; no value and no tape changed
-  Ignored,   ///< nothing to do (e.g. an unknown cell, a square root pending)
-};
-
 /// The separator a transfer writes above its result (one hyphen longer than the engine's).
 inline constexpr std::string_view kTransferSeparator = "---------------- ";
 
@@ -51,10 +45,12 @@ class MemoryTransfers {
   /// `engine.Tapes()` and `model.Tapes()` must be the same store.
   MemoryTransfers(CalculatorEngine& engine, MemoryModel& model);
 
-  /// A value dropped on the calculator's display (`Readout_DragDrop`).
-  DropOutcome DropOnReadout(std::string_view text, DragSource source, int x, int left, int width);
+  /// A value dropped on the calculator's display (`Readout_DragDrop`). What
+  /// the windows must do about it (beeps, captions, the focus for "=") comes
+  /// back with the result.
+  ValueOutcome DropOnReadout(std::string_view text, DragSource source, int x, int left, int width);
   /// A value dropped on cell `target`'s value label (`Label1_DragDrop`).
-  DropOutcome DropOnCell(int target, std::string_view text, DragSource source, int x, int left, int width);
+  ValueOutcome DropOnCell(int target, std::string_view text, DragSource source, int x, int left, int width);
 
   /// The image for a value held over the display (`Readout_DragOver`); nothing
   /// when the pointer is outside it.

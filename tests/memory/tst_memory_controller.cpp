@@ -19,11 +19,8 @@ using namespace mezura;
 
 namespace {
 
-struct CountingHost : EngineHost {
+struct CountingHost {
   int beeps = 0;
-  void Beep() override { ++beeps; }
-  void ShowMessage(std::string_view, std::string_view) override {}
-  void FocusEqual() override {}
 };
 
 QStringList TapeLines(const TapeStore& tapes, int tape) {
@@ -97,8 +94,9 @@ class TstMemoryController : public QObject {
 void TstMemoryController::init() {
   m_tapes = std::make_unique<TapeStore>();
   m_host = std::make_unique<CountingHost>();
-  m_engine = std::make_unique<CalculatorEngine>(*m_tapes, *m_host);
+  m_engine = std::make_unique<CalculatorEngine>(*m_tapes);
   m_memory = std::make_unique<MemoryController>(*m_engine, *m_tapes);
+  m_memory->SetFeedbackHandler([this](const EngineOutcome& outcome) { m_host->beeps += outcome.beeps; });
   m_arrows.clear();
   m_asked.clear();
   m_memory->SetTapeArrowsHandler([this](bool visible) { m_arrows << visible; });

@@ -29,7 +29,6 @@ QRect Pixels(const TwipsRect& r) {
 
 MemoryController::MemoryController(CalculatorEngine& engine, TapeStore& tapes, QObject* parent)
     : QObject(parent),
-      m_engine(engine),
       m_tapes(tapes),
       m_model(tapes),
       m_transfers(engine, m_model),
@@ -59,12 +58,8 @@ int MemoryController::CellHeight() const { return MemoryForm::NeededHeightTwips(
 // ---- Memory menu -------------------------------------------------------------
 
 void MemoryController::NewMemory() {
-  if (!m_model.CanCreate()) {
-    m_engine.Host().Beep();
-    return;
-  }
-  if (m_model.CreateCell() == 0) {
-    m_engine.Host().Beep();
+  if (!m_model.CanCreate() || m_model.CreateCell() == 0) {
+    Beep();
     return;
   }
   Created();
@@ -72,7 +67,7 @@ void MemoryController::NewMemory() {
 
 void MemoryController::NamedMemory() {
   if (!m_model.CanCreate()) {
-    m_engine.Host().Beep();
+    Beep();
     return;
   }
   if (m_keepOnTop) m_keepOnTop(false);
@@ -80,7 +75,7 @@ void MemoryController::NamedMemory() {
   if (m_keepOnTop) m_keepOnTop(true);
   if (m_inputResult.isEmpty()) return;
   if (m_model.CreateNamedCell(m_inputResult.toStdString()) == 0) {
-    m_engine.Host().Beep();
+    Beep();
     return;
   }
   Created();
@@ -172,14 +167,15 @@ void MemoryController::SetMemoryReadout(std::uint32_t colour) {
 
 // ---- The calculator's display ----------------------------------------------
 
-bool MemoryController::DropOnReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth) {
-  if (!CarriesValue(mime)) return false;
+ValueOutcome MemoryController::DropOnReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth) {
+  if (!CarriesValue(mime)) return {};
   const std::optional<ValueDrag> drag = DecodeValueDrag(mime);
-  if (!drag) {
-    m_engine.Host().Beep();  // text from outside that is no value
-    return false;
+  if (!drag) {  // text from outside that is no value
+    ValueOutcome refused{ValueResult::Refused, {}};
+    refused.feedback.beeps = 1;
+    return refused;
   }
-  return m_transfers.DropOnReadout(drag->text, drag->source, x, readoutLeft, readoutWidth) == DropOutcome::Done;
+  return m_transfers.DropOnReadout(drag->text, drag->source, x, readoutLeft, readoutWidth);
 }
 
 std::optional<DragImage> MemoryController::DragOverReadout(const QMimeData* mime, int x, int readoutLeft,
@@ -200,7 +196,7 @@ void MemoryController::LoadCells(const std::vector<LoadedCell>& cells, int memor
   m_container->ResizeFrameTwips(containerTwips.width(), containerTwips.height());
   for (const LoadedCell& cell : cells) {
     if (m_model.LoadCell(cell.name, cell.value) == 0) {
-      m_engine.Host().Beep();
+      Beep();
       break;
     }
   }
@@ -311,11 +307,12 @@ void MemoryController::Label1_DragDrop(int number, const QMimeData* mime, int x)
   if (!form || !CarriesValue(mime)) return;
   const std::optional<ValueDrag> drag = DecodeValueDrag(mime);
   if (!drag) {
-    m_engine.Host().Beep();  // text from outside that is no value
+    Beep();  // text from outside that is no value
     return;
   }
-  const DropOutcome outcome = m_transfers.DropOnCell(number, drag->text, drag->source, x, 0, form->Label1()->width());
-  if (outcome == DropOutcome::Done) {
+  const ValueOutcome outcome = m_transfers.DropOnCell(number, drag->text, drag->source, x, 0, form->Label1()->width());
+  Report(outcome.feedback);
+  if (outcome.result == ValueResult::Done) {
     m_container->Area()->setActiveSubWindow(form);
     form->setFocus();
   }
@@ -368,10 +365,19 @@ void MemoryController::ApplyCellSizes(const CellSizeResult& sizes) {
 }
 
 void MemoryController::FocusCalculator() {
-  if (m_focusCalculator)
-    m_focusCalculator();
-  else
-    m_engine.Host().FocusEqual();
+  EngineOutcome focus;
+  focus.focusEqual = true;
+  Report(focus);
+}
+
+void MemoryController::Beep() {
+  EngineOutcome beep;
+  beep.beeps = 1;
+  Report(beep);
+}
+
+void MemoryController::Report(const EngineOutcome& outcome) {
+  if (m_feedback) m_feedback(outcome);
 }
 
 QString MemoryController::AskName(const QString& initial) {

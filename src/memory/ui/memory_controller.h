@@ -19,7 +19,7 @@
 //   Readout drag start                                -> StartValueDrag() of memory/ui/value_drag.h
 //   memory file load                                  -> LoadCells(); save reads Model().Cells()
 //   hooks: SetTapeArrowsHandler (tape window's arrow buttons, shown while
-//          TapeCount >= 2), SetFocusCalculatorHandler (the "=" key),
+//          TapeCount >= 2), SetFeedbackHandler (beeps, focus to "="),
 //          SetKeepCalculatorOnTopHandler (lifted while the naming dialog shows),
 //          SetContainerStateHandler (restack companions when the container
 //          is maximized or restored), SetNameAsker (tests).
@@ -93,8 +93,8 @@ class MemoryController : public QObject, private MemoryModelListener {
   std::uint32_t MemoryBackground() const { return m_background; }
   std::uint32_t MemoryReadout() const { return m_readout; }
 
-  // The calculator's display as a drop target.
-  bool DropOnReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth);
+  // The calculator's display as a drop target: the caller acts on the feedback.
+  ValueOutcome DropOnReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth);
   std::optional<DragImage> DragOverReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth) const;
 
   /// A memory file's cells replace all cells: names and values in order, the
@@ -108,7 +108,9 @@ class MemoryController : public QObject, private MemoryModelListener {
 
   // Hooks.
   void SetTapeArrowsHandler(std::function<void(bool visible)> handler) { m_tapeArrows = std::move(handler); }
-  void SetFocusCalculatorHandler(std::function<void()> handler) { m_focusCalculator = std::move(handler); }
+  /// Beeps and the focus for the calculator's "=" key, from the commands
+  /// and the drops onto cells.
+  void SetFeedbackHandler(std::function<void(const EngineOutcome&)> handler) { m_feedback = std::move(handler); }
   void SetKeepCalculatorOnTopHandler(std::function<void(bool)> handler) { m_keepOnTop = std::move(handler); }
   void SetContainerStateHandler(std::function<void(Qt::WindowStates)> handler) {
     m_containerState = std::move(handler);
@@ -151,9 +153,10 @@ class MemoryController : public QObject, private MemoryModelListener {
   void Relayout();
   void Created();
   void FocusCalculator();
+  void Beep();
+  void Report(const EngineOutcome& outcome);
   QString AskName(const QString& initial);
 
-  CalculatorEngine& m_engine;
   TapeStore& m_tapes;
   MemoryModel m_model;
   MemoryTransfers m_transfers;
@@ -171,7 +174,7 @@ class MemoryController : public QObject, private MemoryModelListener {
   bool m_inContainerResize = false;
 
   std::function<void(bool)> m_tapeArrows;
-  std::function<void()> m_focusCalculator;
+  std::function<void(const EngineOutcome&)> m_feedback;
   std::function<void(bool)> m_keepOnTop;
   std::function<void(Qt::WindowStates)> m_containerState;
   std::function<QString(const QString&)> m_askName;
