@@ -19,7 +19,7 @@ struct Calculator {
   TapeStore tapes;
   CalculatorEngine engine{tapes};
   Calculator() {
-    engine.SetReadout("5'- 3");
+    engine.EnterValue("5'- 3", ValueRole::Entry);
     engine.Equal_Click();  // the first operand
   }
 };
@@ -34,7 +34,7 @@ void BM_EqualClickPendingAddition(benchmark::State& state) {
     }
     CalculatorEngine& engine = calculator->engine;
     engine.Plus_Click();
-    engine.SetReadout("2'- 6 1/2\"");
+    engine.EnterValue("2'- 6 1/2\"", ValueRole::Entry);
     const auto start = std::chrono::steady_clock::now();
     engine.Equal_Click();
     const auto stop = std::chrono::steady_clock::now();
@@ -58,7 +58,7 @@ void BM_PlusOperandEqual(benchmark::State& state) {
     }
     CalculatorEngine& engine = calculator->engine;
     engine.Plus_Click();
-    engine.SetReadout("2'- 6 1/2\"");
+    engine.EnterValue("2'- 6 1/2\"", ValueRole::Entry);
     engine.Equal_Click();
   }
 }

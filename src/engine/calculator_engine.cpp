@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/operand_class.h"
+#include "measure/outside_text.h"
 
 namespace mezura {
 namespace {
@@ -17,6 +18,7 @@ constexpr std::string_view kDivideByZeroText = "Can't divide by zero!";
 constexpr std::string_view kErrorTitle = "Error";
 
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
+bool HasFootOrInchMark(std::string_view text) { return Contains(text, kFootMark) || Contains(text, kInchMark); }
 bool HasDimensionMark(std::string_view text) { return IsSquareText(text) || IsCubicText(text); }
 
 // The decimal point may follow a decimal foot count, but the inches (or a
@@ -543,6 +545,130 @@ bool CalculatorEngine::AppendTape(const std::vector<std::string>& lines) {
   const int last = m_tapes.TapeRowCount(0);
   for (int i = 0; i < count; ++i) m_tapes.SetTapeLine(0, last - count + 1 + i, lines[static_cast<size_t>(i)]);
   m_tapes.ScrollTapeToEnd();
+  return true;
+}
+
+// ---- Values from outside ---------------------------------------------------
+
+ValueOutcome CalculatorEngine::EnterValue(std::string_view text, ValueRole role, TextOrigin origin) {
+  ValueOutcome outcome;
+  outcome.feedback = Run([&] { outcome.result = Enter(text, role, origin); });
+  return outcome;
+}
+
+ValueResult CalculatorEngine::Enter(std::string_view text, ValueRole role, TextOrigin origin) {
+  std::string t;
+  if (origin == TextOrigin::Outside) {
+    std::optional<std::string> read = ReadOutsideText(text);
+    if (!read) {
+      Beep();
+      return ValueResult::Refused;
+    }
+    t = std::move(*read);
+  } else {
+    t = text;
+  }
+
+  if (role == ValueRole::Entry) {
+    // Whatever the display held (a result, π, half a number) makes way, as
+    // "Cancel Entry" and typing would.
+    if (m_state.ActiveFormula == Formula::None) SetLabel1("");
+    SetReadout(std::string(TrimBlanks(t)));
+    FocusEqual();
+    return ValueResult::Done;
+  }
+
+  if (!DimensionsAllowValue(t)) {
+    RejectOperation();
+    return ValueResult::Refused;
+  }
+
+  EngineState& s = m_state;
+  // The lines go to the calculator's tape, so that is the tape shown and
+  // scrolled to its end (showing it while the scroll follows a cell's tape
+  // left the new lines out of view).
+  m_tapes.SelectTape(0, std::string(kCalculatorTapeName));
+
+  const std::string shown = m_readout;
+  const std::string trimmed(TrimBlanks(t));
+  std::string display = trimmed;
+  if (!display.empty() && display.back() == '-') display.pop_back();
+  double v = 0.0;
+  if (!display.empty() && display.front() == '-')
+    v = -ParseByDimension(std::string_view(display).substr(1));
+  else
+    v = ParseByDimension(display);
+  const bool subtract = role == ValueRole::Subtract;
+  const std::string line = std::string(subtract ? " - " : " + ") + trimmed + " ";
+
+  if (!s.Accumulator) {
+    if (!std::isfinite(v)) {
+      // Refused like every other value that is not a number: two beeps. The
+      // display is left alone, so RejectOperation (which rewrites it) is not used.
+      Beep();
+      Beep();
+      return ValueResult::Refused;
+    }
+    s.DisplayText = display;
+    AppendTape({line});
+    const std::string first = subtract ? "-" + t : t;
+    SetReadout(first);
+    s.FirstOperandText = first;
+    s.Accumulator = subtract ? -v : v;
+    s.PendingOperation = Operation::None;
+  } else if (s.PendingOperation == Operation::None || s.PendingOperation == Operation::Add ||
+             s.PendingOperation == Operation::Subtract) {
+    s.DisplayText = display;
+    const AddSubtractResult result = AddSubtractMeasurements(
+        shown, trimmed, subtract ? AddSubtract::Subtract : AddSubtract::Add, m_accuracy);
+    if (result.refused) {
+      RejectOperation();
+      return ValueResult::Refused;
+    }
+    SetReadout(std::string(TrimBlanks(result.text)) + " ");
+    s.FirstOperandText = result.text;
+    s.SecondOperandText.clear();
+    s.Accumulator = result.value;
+    s.ResultValue = result.value;
+    s.PendingOperation = Operation::None;
+    // The sum used up the pending operation; its marker must not stay behind.
+    SetActionLabel("");
+    AppendTape({line, std::string(kTransferSeparator), result.text + " "});
+  } else if (s.PendingOperation == Operation::Multiply || s.PendingOperation == Operation::Divide) {
+    s.DisplayText = display;
+    SetReadout(t);
+    Equal_Click();
+  } else {
+    return ValueResult::Ignored;
+  }
+  m_tapes.ScrollTapeToEnd();
+  FocusEqual();
+  return ValueResult::Done;
+}
+
+bool CalculatorEngine::DimensionsAllowValue(std::string_view t) const {
+  const EngineState& s = m_state;
+  const std::string& f = s.FirstOperandText;
+  const bool tSquare = IsSquareText(t), tCubic = IsCubicText(t);
+  switch (s.PendingOperation) {
+    case Operation::Multiply:
+      if (IsSquareText(f)) return !tSquare && !tCubic;
+      if (HasFootOrInchMark(f)) return !tCubic;
+      return true;
+    case Operation::Divide:
+      if (IsCubicText(f)) return true;
+      if (IsSquareText(f)) return !tCubic;
+      return !tSquare && !tCubic;
+    case Operation::None:
+    case Operation::Add:
+    case Operation::Subtract:
+      if (!s.Accumulator) return true;
+      if (IsCubicText(f)) return tCubic;
+      if (IsSquareText(f)) return tSquare;
+      return !tSquare && !tCubic;
+    case Operation::SquareRoot:
+      break;
+  }
   return true;
 }
 

@@ -40,6 +40,19 @@ enum class Formula : int {
   DiagonalSide2 = 44,   ///< waits for side 2
 };
 
+/// What a value from outside the engine does when it enters.
+enum class ValueRole {
+  Add,       ///< dropped on the display's right half: added to the total, or becomes it
+  Subtract,  ///< dropped on the left half: subtracted, or becomes the total negated
+  Entry,     ///< pasted: becomes the entry, as if typed after "Cancel Entry"
+};
+
+/// Where the text of such a value comes from.
+enum class TextOrigin {
+  Program,  ///< one of our own windows (the display, a memory cell): taken as it is
+  Outside,  ///< another program: taken only as ReadOutsideText reads it
+};
+
 inline constexpr std::string_view kClearedEntry = "0.";
 inline constexpr std::string_view kPiText = "3.14159265";
 inline constexpr double kPi = 3.14159265;  ///< the calculator's π, exactly this decimal
@@ -96,15 +109,21 @@ class CalculatorEngine {
   /// when there is no total or only a formula's marker); nothing pending.
   EngineOutcome RejectOperation();
 
+  /// The one way in for a value from outside the engine. Added or subtracted
+  /// (a drop on the display's halves): with no total it becomes the total
+  /// and is recorded as " + T " or " - T "; with a sum pending or none, the
+  /// sum is taken in the value's dimension and recorded as a transfer; with a
+  /// multiplication or division pending it becomes the second operand and
+  /// completes it as "=" would. A value whose dimension does not fit the
+  /// total is rejected (two beeps); a square root pending ignores it. As the
+  /// entry (a paste) it only takes the display's place, as if typed.
+  ValueOutcome EnterValue(std::string_view text, ValueRole role, TextOrigin origin = TextOrigin::Program);
+
   // Captions of the calculator window.
   const std::string& Readout() const { return m_readout; }
   const std::string& ActionLabel() const { return m_actionLabel; }
   const std::string& Label1() const { return m_label1; }
-  void SetReadout(std::string text);
-  void SetActionLabel(std::string text);
-  void SetLabel1(std::string text);
 
-  EngineState& State() { return m_state; }
   const EngineState& State() const { return m_state; }
 
   /// 16 or 32: the finest fraction of linear results.
@@ -112,6 +131,14 @@ class CalculatorEngine {
   void SetAccuracy(int accuracy);
 
   TapeStore& Tapes() { return m_tapes; }
+
+ protected:
+  // Only the engine writes its captions and state; tests start from a given
+  // one through these.
+  void SetReadout(std::string text);
+  void SetActionLabel(std::string text);
+  void SetLabel1(std::string text);
+  EngineState& EditableState() { return m_state; }
 
  private:
   /// Runs one public call: `step` changes the state and notes what the window
@@ -134,6 +161,10 @@ class CalculatorEngine {
   void AppendToReadout(std::string_view text);
   /// An operation key may start an operation on the accumulator.
   bool TotalReady() const;
+  ValueResult Enter(std::string_view text, ValueRole role, TextOrigin origin);
+  /// The dimension rule of a value added to, subtracted from, multiplied
+  /// with or dividing the total.
+  bool DimensionsAllowValue(std::string_view text) const;
   /// "+", "−" and "×" with no total and no formula: a typed entry in the
   /// display becomes the total first, exactly as the equals key makes it.
   /// False when that entry was refused.

@@ -18,6 +18,8 @@ inline constexpr int kMaxTapes = 32767;      ///< so is a tape number
 inline constexpr int kSpareTableRows = 10;   ///< the table keeps this many rows past the longest tape
 inline constexpr std::string_view kCalculatorTapeName = "Calculator";
 inline constexpr std::string_view kTapeSeparator = "--------------- ";
+/// The separator a transfer writes above its result (one hyphen longer).
+inline constexpr std::string_view kTransferSeparator = "---------------- ";
 
 /// Told about every change, so that a view can follow without copying text.
 class TapeStoreListener {

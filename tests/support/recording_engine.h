@@ -11,6 +11,7 @@
 //   engine.State().Accumulator = 60;  // a total, without typing one
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -70,6 +71,11 @@ class RecordingEngine : public CalculatorEngine {
   EngineOutcome CylVolume_Click() { return Log(CalculatorEngine::CylVolume_Click()); }
   EngineOutcome mnuDiagonal_Click() { return Log(CalculatorEngine::mnuDiagonal_Click()); }
   EngineOutcome RejectOperation() { return Log(CalculatorEngine::RejectOperation()); }
+  ValueOutcome EnterValue(std::string_view text, ValueRole role, TextOrigin origin = TextOrigin::Program) {
+    const ValueOutcome outcome = CalculatorEngine::EnterValue(text, role, origin);
+    Log(outcome.feedback);
+    return outcome;
+  }
 
   // A starting point set by the test is shown as the window would show it.
   void SetReadout(std::string text) {
@@ -84,7 +90,7 @@ class RecordingEngine : public CalculatorEngine {
     CalculatorEngine::SetLabel1(std::move(text));
     m_log.Repaint(*this);
   }
-  EngineState& State() { return CalculatorEngine::State(); }
+  EngineState& State() { return EditableState(); }
   const EngineState& State() const { return CalculatorEngine::State(); }
 
  private:
