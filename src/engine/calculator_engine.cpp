@@ -5,6 +5,7 @@
 
 #include "engine/operand_class.h"
 #include "measure/outside_text.h"
+#include "tape/tape_steps.h"
 
 namespace mezura {
 namespace {
@@ -34,8 +35,6 @@ void DropLastCharacter(std::string& text) {
   while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) text.pop_back();
   if (!text.empty()) text.pop_back();
 }
-
-std::string PiLine() { return ShortNumber(kPi) + " "; }
 
 }  // namespace
 
@@ -341,10 +340,9 @@ void CalculatorEngine::Evaluate() {
   if (!std::isfinite(value)) return RefuseEvaluation(before);
   s.EntryValue = value;
 
-  std::vector<std::string> lines;     // a formula's header, ahead of the result block
+  StepLines lines;                    // a formula's header, ahead of the result block
   std::optional<std::string> label1;  // written only once the step stands
   bool diagonal = false;
-  const std::string entryLine = "x " + entry + " ";
 
   if (!s.Accumulator) {
     s.Accumulator = value;
@@ -356,7 +354,7 @@ void CalculatorEngine::Evaluate() {
         s.PendingOperation = Operation::Multiply;
         s.ActiveFormula = Formula::None;
         label1 = "Circumference =";
-        lines = {"Circumference ", PiLine()};
+        lines = CircumferenceHeader(kPi);
         break;
       case Formula::CircleArea:
         s.Accumulator = value * value;
@@ -366,7 +364,7 @@ void CalculatorEngine::Evaluate() {
         s.PendingOperation = Operation::Multiply;
         s.ActiveFormula = Formula::None;
         label1 = std::string(kSquaredR) + " Area of circle =";
-        lines = {"Area of Circle ", PiLine(), entryLine};
+        lines = CircleAreaHeader(kPi, entry);
         break;
       case Formula::CylinderVolume: {
         const double base = value * value * kPi;
@@ -374,7 +372,7 @@ void CalculatorEngine::Evaluate() {
         s.Accumulator = base;
         s.FirstOperandText = kSquareMarker;
         s.ActiveFormula = Formula::CylinderLength;
-        AppendTape({std::string(kSquaredR) + "*l Volume of Cylinder ", PiLine(), entryLine, entryLine});
+        AppendTape(CylinderHeader(kPi, entry));
         SetLabel1("Enter length of cylinder");
         SetReadout("");
         FocusEqual();
@@ -386,7 +384,7 @@ void CalculatorEngine::Evaluate() {
         s.Accumulator = side1Squared;
         s.FirstOperandText = kLinearMarker;
         s.ActiveFormula = Formula::DiagonalSide2;
-        AppendTape({"Diagonal ", "Side1 = " + FormatLinear(value, m_accuracy) + " "});
+        AppendTape(DiagonalHeader(FormatLinear(value, m_accuracy)));
         SetLabel1("Enter length of side 2");
         SetReadout("");
         FocusEqual();
@@ -394,7 +392,7 @@ void CalculatorEngine::Evaluate() {
       }
       default:
         // A first operand: recorded, and the display keeps the entry.
-        AppendTape({entry + " "});
+        AppendTape(FirstOperandLines(entry));
         return;
     }
   } else if (s.ActiveFormula == Formula::CylinderLength) {
@@ -489,14 +487,10 @@ void CalculatorEngine::Evaluate() {
 
   s.ResultValue = result;
   s.ResultText = text;
-  if (diagonal) {
-    s.ActiveFormula = Formula::None;
-    lines.push_back("Side2 = " + FormatLinear(value, m_accuracy) + " ");
-  } else {
-    lines.push_back(std::string(symbol) + " " + std::string(TrimTrailingBlanks(s.DisplayText)) + " ");
-  }
-  lines.emplace_back(kTapeSeparator);
-  lines.push_back(std::string(TrimTrailingBlanks(text)) + " ");
+  if (diagonal) s.ActiveFormula = Formula::None;
+  const StepLines block = diagonal ? DiagonalResultLines(FormatLinear(value, m_accuracy), text)
+                                   : OperationLines(symbol, s.DisplayText, text);
+  lines.insert(lines.end(), block.begin(), block.end());
   AppendTape(lines);
 
   s.Accumulator = result;
@@ -536,14 +530,11 @@ std::string CalculatorEngine::FirstOperandShown() const {
   return text;
 }
 
-bool CalculatorEngine::AppendTape(const std::vector<std::string>& lines) {
-  const int count = static_cast<int>(lines.size());
-  if (!m_tapes.AddTapeRows(0, count)) {
+bool CalculatorEngine::AppendTape(const StepLines& lines) {
+  if (!m_tapes.AppendLines(0, lines)) {
     Beep();  // tape 0 is full: the step is done but not recorded
     return false;
   }
-  const int last = m_tapes.TapeRowCount(0);
-  for (int i = 0; i < count; ++i) m_tapes.SetTapeLine(0, last - count + 1 + i, lines[static_cast<size_t>(i)]);
   m_tapes.ScrollTapeToEnd();
   return true;
 }
@@ -599,7 +590,6 @@ ValueResult CalculatorEngine::Enter(std::string_view text, ValueRole role, TextO
   else
     v = ParseByDimension(display);
   const bool subtract = role == ValueRole::Subtract;
-  const std::string line = std::string(subtract ? " - " : " + ") + trimmed + " ";
 
   if (!s.Accumulator) {
     if (!std::isfinite(v)) {
@@ -610,7 +600,7 @@ ValueResult CalculatorEngine::Enter(std::string_view text, ValueRole role, TextO
       return ValueResult::Refused;
     }
     s.DisplayText = display;
-    AppendTape({line});
+    AppendTape(TransferFirstLines(subtract, trimmed));
     const std::string first = subtract ? "-" + t : t;
     SetReadout(first);
     s.FirstOperandText = first;
@@ -633,7 +623,7 @@ ValueResult CalculatorEngine::Enter(std::string_view text, ValueRole role, TextO
     s.PendingOperation = Operation::None;
     // The sum used up the pending operation; its marker must not stay behind.
     SetActionLabel("");
-    AppendTape({line, std::string(kTransferSeparator), result.text + " "});
+    AppendTape(TransferLines(subtract, trimmed, result.text));
   } else if (s.PendingOperation == Operation::Multiply || s.PendingOperation == Operation::Divide) {
     s.DisplayText = display;
     SetReadout(t);

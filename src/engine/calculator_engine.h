@@ -153,7 +153,7 @@ class CalculatorEngine {
   /// Square and square root: `operation` on the total, or on the entry made the total.
   void ApplyToItself(Operation operation, const char* marker);
   /// Appends `lines` to tape 0 in one reservation; one beep when the tape is full.
-  bool AppendTape(const std::vector<std::string>& lines);
+  bool AppendTape(const StepLines& lines);
   /// Undoes a refused evaluation back to `before` and rejects it (two beeps).
   void RefuseEvaluation(const EngineState& before);
   /// What the display goes back to when an operation is rejected.

@@ -1,10 +1,10 @@
 #include "memory/memory_transfers.h"
 
-#include <cmath>
 #include <cstdint>
 
 #include "measure/measurement.h"
 #include "measure/outside_text.h"
+#include "tape/tape_steps.h"
 
 namespace mezura {
 namespace {
@@ -38,13 +38,6 @@ std::optional<std::string> MemoryTransfers::SourceText(std::string_view text, Dr
   return std::string(text);
 }
 
-bool MemoryTransfers::AppendTapeLine(int tape, std::string_view line) {
-  TapeStore& tapes = m_model.Tapes();
-  if (!tapes.AddTapeRows(tape, 1)) return false;
-  tapes.SetTapeLine(tape, tapes.TapeRowCount(tape), line);
-  return true;
-}
-
 ValueOutcome MemoryTransfers::DropOnReadout(std::string_view text, DragSource source, int x, int left,
                                             int width) {
   // The engine reads text from outside itself, so the source only says which.
@@ -74,31 +67,24 @@ ValueOutcome MemoryTransfers::DropOnCell(int target, std::string_view text, Drag
     return out;
   }
 
+  // The cell's own sum: the calculator's pending operation is not involved.
+  const bool subtract = LeftHalf(x, left, width);
+  const AddSubtractResult result = AddSubtractMeasurements(
+      cell->value, *dropped, subtract ? AddSubtract::Subtract : AddSubtract::Add, m_engine.Accuracy());
+  const StepLines lines = TransferLines(subtract, *dropped, result.text);
   // A transfer the tape cannot record is not made.
-  if (tapes.TapeRowCount(target) > kMaxTapeLines - 3) {
+  if (!tapes.HasRoomFor(target, static_cast<int>(lines.size()))) {
     ++out.feedback.beeps;
     out.result = ValueResult::Refused;
     return out;
   }
-  const std::string m = cell->value;
-  const bool leftHalf = LeftHalf(x, left, width);
-  AppendTapeLine(target, std::string(leftHalf ? " - " : " + ") + std::string(TrimTrailingBlanks(*dropped)) + " ");
-
-  // The cell's own sum: the calculator's pending operation is not involved.
-  const AddSubtractResult result =
-      AddSubtractMeasurements(m, *dropped, leftHalf ? AddSubtract::Subtract : AddSubtract::Add, m_engine.Accuracy());
   if (result.refused) {
-    tapes.RemoveLastLine(target);
     out.feedback.beeps += 2;
     out.result = ValueResult::Refused;
     return out;
   }
   m_model.SetValue(target, result.text + " ");
-  if (tapes.AddTapeRows(target, 2)) {
-    const int last = tapes.TapeRowCount(target);
-    tapes.SetTapeLine(target, last - 1, kTransferSeparator);
-    tapes.SetTapeLine(target, last, std::string(TrimTrailingBlanks(result.text)) + " ");
-  }
+  tapes.AppendLines(target, lines);
   tapes.ScrollTapeToEnd();
   out.result = ValueResult::Done;
   return out;

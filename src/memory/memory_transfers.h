@@ -61,7 +61,6 @@ class MemoryTransfers {
 
  private:
   std::optional<std::string> SourceText(std::string_view text, DragSource source) const;
-  bool AppendTapeLine(int tape, std::string_view line);
 
   CalculatorEngine& m_engine;
   MemoryModel& m_model;

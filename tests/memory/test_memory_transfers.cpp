@@ -142,6 +142,18 @@ TEST_F(TransferTest, RefusedCellDropBeepsTwiceAndRecordsNothing) {
   EXPECT_EQ(engine.ActionLabel(), "x");
 }
 
+TEST_F(TransferTest, ATransferTheCellsTapeCannotHoldIsNotMade) {
+  const int n = model.CreateCell();
+  model.SetValue(n, " 4'- 0\" ");
+  ASSERT_TRUE(tapes.AddTapeRows(n, kMaxTapeLines - 2));  // room for two of its three lines
+  EXPECT_EQ(transfers.DropOnCell(n, " 1'- 0\"", DragSource::Readout(), kRightHalf, kLeft, kWidth),
+            DropOutcome::Refused);
+  EXPECT_EQ(host.beeps, 1);
+  EXPECT_EQ(model.Cell(n)->value, " 4'- 0\" ");
+  EXPECT_EQ(tapes.TapeRowCount(n), kMaxTapeLines - 2);
+  EXPECT_EQ(tapes.Line(n, kMaxTapeLines - 1), "");
+}
+
 TEST_F(TransferTest, IdleDisplayTakesTheDropAsFirstOperand) {
   struct Case {
     std::string text;
