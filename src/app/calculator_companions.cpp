@@ -289,11 +289,8 @@ bool Calculator::LoadMemoryFile() {
     case MemoryFileStatus::Incomplete:
       break;
   }
-  std::vector<MemoryController::LoadedCell> cells;
-  cells.reserve(result.data.cells.size());
-  for (const MemoryCellRecord& cell : result.data.cells) cells.push_back({cell.name, cell.value});
   const QRect container(result.data.left, result.data.top, result.data.width, result.data.height);
-  m_memory->LoadCells(cells, result.data.memoryWidth, container,
+  m_memory->LoadCells(result.data.cells, result.data.memoryWidth, container,
                       QString::fromStdString(MemoryFileCaption(m_memoryFileName.toStdString())));
   FocusEqual();
   if (result.status == MemoryFileStatus::Incomplete)
@@ -326,7 +323,7 @@ void Calculator::SaveMemoryFile() {
   file.width = container.width();
   file.height = container.height();
   file.memoryWidth = static_cast<int16_t>(m_memory->Model().MemoryWidth());
-  for (const MemoryCell& cell : m_memory->Model().Cells()) file.cells.push_back({cell.name, cell.value});
+  file.cells = m_memory->Model().Cells();
   const QString error = MemoryFileIo::Save(m_memoryFileName, file);
   if (!error.isEmpty()) m_dialogs.inform(error);
   FocusEqual();

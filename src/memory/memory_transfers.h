@@ -50,10 +50,10 @@ class MemoryTransfers {
   /// A value dropped on cell `target`'s value label (`Label1_DragDrop`).
   ValueOutcome DropOnCell(int target, std::string_view text, DragSource source, int x, int left, int width);
 
-  /// The image for a value held over the display (`Readout_DragOver`); nothing
-  /// when the pointer is outside it.
+  /// The image for a value held over the display (the Readout's drag-image
+  /// rule); nothing when the pointer is outside it.
   std::optional<DragImage> ReadoutDragImage(int x, int left, int width) const;
-  /// The image for a value held over a cell (`Label1_DragOver`).
+  /// The image for a value held over a cell (every ValueLabel's default rule).
   static DragImage CellDragImage(int x, int left, int width);
 
   /// True when the drop position lies in the left (subtracting) half.

@@ -68,7 +68,6 @@ class TstMemoryController : public QObject {
   void dropsOntoACell();
   void dropOntoItselfClears();
   void foreignTextIsCheckedAndBeeps();
-  void readoutHoverImageByHalf();
   void widenToTheLongestValue();
   void resizingOneCellResizesAll();
   void namingDialogEscapeAndReturn();
@@ -162,7 +161,6 @@ void TstMemoryController::namedMemoryAsksThroughTheDialog() {
   QCOMPARE(offered, QStringLiteral("Memory 1"));
   QCOMPARE(selected, offered);
   QCOMPARE(m_memory->Model().CellCount(), cells);
-  QCOMPARE(m_memory->InputResult(), accept ? typed : QString());
   if (cells) {
     QCOMPARE(m_memory->Form(1)->windowTitle(), typed);
     QCOMPARE(m_tapes->TapeName(1), typed.toStdString());
@@ -388,15 +386,6 @@ void TstMemoryController::foreignTextIsCheckedAndBeeps() {
   QCOMPARE(m_host->beeps, 3);
   QCOMPARE(label->text(), QStringLiteral(" 1'- 0\" "));
   QCOMPARE(m_tapes->TapeRowCount(1), 3);
-}
-
-void TstMemoryController::readoutHoverImageByHalf() {
-  m_memory->NewMemory();
-  m_memory->Model().SetValue(1, " 5'- 3\" ");
-  std::unique_ptr<QMimeData> mime(EncodeValueDrag(QStringLiteral(" 5'- 3\" "), DragSource::Cell(1)));
-  QCOMPARE(m_memory->DragOverReadout(mime.get(), 10, 0, 100), std::optional<DragImage>(DragImage::Subtract));
-  QCOMPARE(m_memory->DragOverReadout(mime.get(), 60, 0, 100), std::optional<DragImage>(DragImage::Add));
-  QCOMPARE(m_memory->DragOverReadout(nullptr, 60, 0, 100), std::nullopt);
 }
 
 void TstMemoryController::widenToTheLongestValue() {

@@ -71,10 +71,10 @@ void MemoryController::NamedMemory() {
     return;
   }
   if (m_keepOnTop) m_keepOnTop(false);
-  m_inputResult = AskName(QString::fromStdString(m_model.NextDefaultName()));
+  const QString name = AskName(QString::fromStdString(m_model.NextDefaultName()));
   if (m_keepOnTop) m_keepOnTop(true);
-  if (m_inputResult.isEmpty()) return;
-  if (m_model.CreateNamedCell(m_inputResult.toStdString()) == 0) {
+  if (name.isEmpty()) return;
+  if (m_model.CreateNamedCell(name.toStdString()) == 0) {
     Beep();
     return;
   }
@@ -178,15 +178,9 @@ ValueOutcome MemoryController::DropOnReadout(const QMimeData* mime, int x, int r
   return m_transfers.DropOnReadout(drag->text, drag->source, x, readoutLeft, readoutWidth);
 }
 
-std::optional<DragImage> MemoryController::DragOverReadout(const QMimeData* mime, int x, int readoutLeft,
-                                                           int readoutWidth) const {
-  if (!CarriesValue(mime)) return std::nullopt;
-  return m_transfers.ReadoutDragImage(x, readoutLeft, readoutWidth);
-}
-
 // ---- Memory files ------------------------------------------------------------
 
-void MemoryController::LoadCells(const std::vector<LoadedCell>& cells, int memoryWidth,
+void MemoryController::LoadCells(const std::vector<MemoryCell>& cells, int memoryWidth,
                                  const QRect& containerTwips, const QString& caption) {
   EraseAll();
   m_layoutBusy = true;
@@ -194,7 +188,7 @@ void MemoryController::LoadCells(const std::vector<LoadedCell>& cells, int memor
   m_container->setWindowTitle(caption);
   m_container->MoveFrameTwips(containerTwips.x(), containerTwips.y());
   m_container->ResizeFrameTwips(containerTwips.width(), containerTwips.height());
-  for (const LoadedCell& cell : cells) {
+  for (const MemoryCell& cell : cells) {
     if (m_model.LoadCell(cell.name, cell.value) == 0) {
       Beep();
       break;
@@ -287,9 +281,9 @@ void MemoryController::Form_DblClick(int number) {
   const MemoryCell* cell = m_model.Cell(number);
   if (!cell) return;
   if (m_keepOnTop) m_keepOnTop(false);
-  m_inputResult = AskName(QString::fromStdString(cell->name));
+  const QString name = AskName(QString::fromStdString(cell->name));
   if (m_keepOnTop) m_keepOnTop(true);
-  if (!m_inputResult.isEmpty()) m_model.Rename(number, m_inputResult.toStdString());
+  if (!name.isEmpty()) m_model.Rename(number, name.toStdString());
   FocusCalculator();
 }
 

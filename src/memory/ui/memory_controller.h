@@ -6,20 +6,22 @@
 // (MemoryTransfers), the container window (MDIForm1, hidden until its first
 // cell) and one MemoryForm per open cell. Wiring from the calculator window:
 //
-//   NewMemory_Click / mnuPopup1NewMemory_Click        -> NewMemory()
-//   NamedMemory_Click / mnuPopup1NamedMemory_Click    -> NamedMemory()
+//   NewMemory_Click (menu and pop-up menu)            -> NewMemory()
+//   NamedMemory_Click (menu and pop-up menu)          -> NamedMemory()
 //   ClearMemory_Click                                 -> ClearAll()
 //   EraseMemory_Click (also on exit)                  -> EraseAll()
 //   mnuArrangeMemory_Click                            -> Arrange()
 //   calculator minimized / restored                   -> HideContainer() / RestoreContainer()
 //   colour menu "Memory" / "Memory readout"           -> SetMemoryBackground(c) / SetMemoryReadout(c)
 //   settings MDILeft/MDITop                           -> MoveContainer() / ContainerGeometry()
-//   Readout dragEnter/dragMove                        -> DragOverReadout(mime, x, left, width)
-//   Readout drop                                      -> DropOnReadout(mime, x, left, width)
+//   Readout drag over (the image on the half)         -> Transfers().ReadoutDragImage(x, left, width)
+//   Readout drop (Readout_DragDrop)                   -> DropOnReadout(mime, x, left, width), whose
+//                                                        feedback the calculator applies
 //   Readout drag start                                -> StartValueDrag() of memory/ui/value_drag.h
 //   memory file load                                  -> LoadCells(); save reads Model().Cells()
 //   hooks: SetTapeArrowsHandler (tape window's arrow buttons, shown while
-//          TapeCount >= 2), SetFeedbackHandler (beeps, focus to "="),
+//          TapeCount >= 2), SetFeedbackHandler (beeps and the focus to "="
+//          from the commands and the drops onto cells),
 //          SetKeepCalculatorOnTopHandler (lifted while the naming dialog shows),
 //          SetContainerStateHandler (restack companions when the container
 //          is maximized or restored), SetNameAsker (tests).
@@ -32,7 +34,7 @@
 //   readout->SetDragImageRule([&](int x) {
 //     return memory.Transfers().ReadoutDragImage(x, 0, readout->width()); });
 //   connect(readout, &ValueLabel::valueDropped, [&](const QMimeData* m, int x) {
-//     memory.DropOnReadout(m, x, 0, readout->width()); });
+//     calculator.Apply(memory.DropOnReadout(m, x, 0, readout->width()).feedback); });
 
 #include <QObject>
 #include <QPointer>
@@ -95,15 +97,11 @@ class MemoryController : public QObject, private MemoryModelListener {
 
   // The calculator's display as a drop target: the caller acts on the feedback.
   ValueOutcome DropOnReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth);
-  std::optional<DragImage> DragOverReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth) const;
 
-  /// A memory file's cells replace all cells: names and values in order, the
-  /// common width, the container's frame in twips and its caption.
-  struct LoadedCell {
-    std::string name;
-    std::string value;
-  };
-  void LoadCells(const std::vector<LoadedCell>& cells, int memoryWidth, const QRect& containerTwips,
+  /// A memory file's cells replace all cells: names and values in order (the
+  /// model numbers them), the common width, the container's frame in twips
+  /// and its caption.
+  void LoadCells(const std::vector<MemoryCell>& cells, int memoryWidth, const QRect& containerTwips,
                  const QString& caption);
 
   // Hooks.
@@ -120,9 +118,6 @@ class MemoryController : public QObject, private MemoryModelListener {
   void SetNameAsker(std::function<QString(const QString& initial)> asker) { m_askName = std::move(asker); }
   /// The parent for the naming dialog (the calculator window).
   void SetDialogParent(QWidget* parent) { m_dialogParent = parent; }
-
-  /// The naming dialog's last result; it outlives the dialog.
-  QString InputResult() const { return m_inputResult; }
 
   /// Height of every cell window in twips: 585, or more when the
   /// platform's title bar needs it.
@@ -164,7 +159,6 @@ class MemoryController : public QObject, private MemoryModelListener {
   std::map<int, QPointer<MemoryForm>> m_forms;
   std::uint32_t m_background = kDefaultMemoryBackground;
   std::uint32_t m_readout = kDefaultMemoryReadout;
-  QString m_inputResult;
   QWidget* m_dialogParent = nullptr;
 
   // Re-entry guards against the resize events our own moves raise.
