@@ -57,8 +57,8 @@ inline constexpr std::string_view kClearedEntry = "0.";
 inline constexpr std::string_view kPiText = "3.14159265";
 inline constexpr double kPi = 3.14159265;  ///< the calculator's π, exactly this decimal
 
-/// The engine state. Field names are the ones the rest of the program (the
-/// transfers, the formulas) talks about.
+/// The engine state, under the names the formulas and the transfers' rules
+/// talk about.
 struct EngineState {
   std::string DisplayText;                ///< the operand text handed to Evaluate
   double EntryValue = 0.0;                ///< what Evaluate read from DisplayText
@@ -124,6 +124,7 @@ class CalculatorEngine {
   const std::string& ActionLabel() const { return m_actionLabel; }
   const std::string& Label1() const { return m_label1; }
 
+  /// Read-only: a value from outside changes it through EnterValue.
   const EngineState& State() const { return m_state; }
 
   /// 16 or 32: the finest fraction of linear results.
@@ -152,7 +153,8 @@ class CalculatorEngine {
   void StartFormula(Formula formula, std::string_view prompt);
   /// Square and square root: `operation` on the total, or on the entry made the total.
   void ApplyToItself(Operation operation, const char* marker);
-  /// Appends `lines` to tape 0 in one reservation; one beep when the tape is full.
+  /// Appends one step's `lines` to tape 0, whole or not at all; one beep when
+  /// they do not fit (the step itself stands).
   bool AppendTape(const StepLines& lines);
   /// Undoes a refused evaluation back to `before` and rejects it (two beeps).
   void RefuseEvaluation(const EngineState& before);

@@ -371,7 +371,7 @@ void MemoryController::Beep() {
 }
 
 void MemoryController::Report(const EngineOutcome& outcome) {
-  if (m_feedback) m_feedback(outcome);
+  if (m_feedback && outcome != EngineOutcome{}) m_feedback(outcome);
 }
 
 QString MemoryController::AskName(const QString& initial) {
