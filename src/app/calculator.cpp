@@ -193,10 +193,14 @@ void Calculator::StartUp() {
 
 void Calculator::Apply(const EngineOutcome& outcome) {
   for (int i = 0; i < outcome.beeps; ++i) Beep();
-  // A message comes before the display changes (the division by zero shows
-  // its box, then the total).
-  if (outcome.message) ShowMessage(outcome.message->text, outcome.message->title);
-  if (outcome.captionsChanged) CaptionsChanged();
+  // A message comes before the rest of the step shows (the division by zero
+  // shows its box over the divisor, then the total).
+  if (outcome.message) {
+    const EngineMessage& m = *outcome.message;
+    ShowCaptions(m.readout, m.actionLabel, m.label1);
+    ShowMessage(m.text, m.title);
+  }
+  if (outcome.captionsChanged || outcome.message) CaptionsChanged();
   if (outcome.focusEqual) FocusEqual();
 }
 
@@ -223,10 +227,12 @@ void Calculator::FocusEqual() {
   if (m_equal) m_equal->setFocus(Qt::OtherFocusReason);
 }
 
-void Calculator::CaptionsChanged() {
-  m_readout->setText(FromUtf8(m_engine.Readout()));
-  m_actionLabel->setText(FromUtf8(m_engine.ActionLabel()));
-  m_label1->setText(FromUtf8(m_engine.Label1()));
+void Calculator::CaptionsChanged() { ShowCaptions(m_engine.Readout(), m_engine.ActionLabel(), m_engine.Label1()); }
+
+void Calculator::ShowCaptions(std::string_view readout, std::string_view actionLabel, std::string_view label1) {
+  m_readout->setText(FromUtf8(readout));
+  m_actionLabel->setText(FromUtf8(actionLabel));
+  m_label1->setText(FromUtf8(label1));
 }
 
 // ---- TapeDockHost -------------------------------------------------------

@@ -177,6 +177,7 @@ class Calculator : public QMainWindow, public TapeDockHost {
   void SetReadoutBackground(const QColor& colour);
   void ShowMessage(std::string_view text, std::string_view title);
   void CaptionsChanged();
+  void ShowCaptions(std::string_view readout, std::string_view actionLabel, std::string_view label1);
 
   // Handlers owned by this window that are not menu items.
   void Form_Activate();

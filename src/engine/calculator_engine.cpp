@@ -456,7 +456,8 @@ void CalculatorEngine::Evaluate() {
       if (second == 0) {
         // The box comes first, then the display shows the total: the window
         // shows the message before it repaints the captions.
-        m_report.message = EngineMessage{std::string(kDivideByZeroText), std::string(kErrorTitle)};
+        m_report.message =
+            EngineMessage{std::string(kDivideByZeroText), std::string(kErrorTitle), m_readout, m_actionLabel, m_label1};
         s.SecondOperand.reset();
         s.PendingOperation = Operation::None;
         // The accumulator as a bare number of its unit; the next equals reads it so.

@@ -14,6 +14,11 @@ namespace mezura {
 struct EngineMessage {
   std::string text;
   std::string title;
+  // The captions while the box is up: what the step changed before it raised
+  // the message shows, what it changed after waits until the box is closed.
+  std::string readout;
+  std::string actionLabel;
+  std::string label1;
   bool operator==(const EngineMessage&) const = default;
 };
 
