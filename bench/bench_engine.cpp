@@ -17,10 +17,9 @@ using namespace mezura;
 
 struct Calculator {
   TapeStore tapes;
-  NullEngineHost host;
-  CalculatorEngine engine{tapes, host};
+  CalculatorEngine engine{tapes};
   Calculator() {
-    engine.SetReadout("5'- 3");
+    engine.EnterValue("5'- 3", ValueRole::Entry);
     engine.Equal_Click();  // the first operand
   }
 };
@@ -35,7 +34,7 @@ void BM_EqualClickPendingAddition(benchmark::State& state) {
     }
     CalculatorEngine& engine = calculator->engine;
     engine.Plus_Click();
-    engine.SetReadout("2'- 6 1/2\"");
+    engine.EnterValue("2'- 6 1/2\"", ValueRole::Entry);
     const auto start = std::chrono::steady_clock::now();
     engine.Equal_Click();
     const auto stop = std::chrono::steady_clock::now();
@@ -59,7 +58,7 @@ void BM_PlusOperandEqual(benchmark::State& state) {
     }
     CalculatorEngine& engine = calculator->engine;
     engine.Plus_Click();
-    engine.SetReadout("2'- 6 1/2\"");
+    engine.EnterValue("2'- 6 1/2\"", ValueRole::Entry);
     engine.Equal_Click();
   }
 }

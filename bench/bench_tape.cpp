@@ -19,6 +19,9 @@ namespace {
 using namespace mezura;
 
 constexpr int kMemoryTapes = 100;
+// The tape the benchmark appends to, opened afresh whenever it is full: lines
+// on a tape are never taken back.
+constexpr int kAppendTape = kMemoryTapes + 1;
 constexpr std::array<std::string_view, 4> kLines = {" 5'- 3 1/2\" ", "+ 2'- 6 1/2\" ", "--------------- ",
                                                      " 7'- 10\" "};
 
@@ -38,27 +41,28 @@ double ResidentMiB() {
 }
 
 void Fill(TapeStore& store, int tape, int lines) {
-  store.AddTapeRows(tape, lines);
-  for (int row = 1; row <= lines; ++row) store.SetTapeLine(tape, row, kLines[row % kLines.size()]);
+  StepLines all;
+  for (int row = 1; row <= lines; ++row) all.emplace_back(kLines[row % kLines.size()]);
+  store.AppendLines(tape, all);
 }
 
 std::unique_ptr<TapeStore> MakeStore(bool fillMemoryTapes) {
   auto store = std::make_unique<TapeStore>();
-  for (int tape = 1; tape <= kMemoryTapes; ++tape) store->AddTape(tape, "Memory " + std::to_string(tape));
-  Fill(*store, 0, kMaxTapeLines - 1);  // room for the line the benchmark appends
+  for (int tape = 1; tape <= kAppendTape; ++tape) store->AddTape(tape, "Memory " + std::to_string(tape));
+  Fill(*store, 0, kMaxTapeLines);
   if (fillMemoryTapes)
     for (int tape = 1; tape <= kMemoryTapes; ++tape) Fill(*store, tape, kMaxTapeLines);
   return store;
 }
 
 void AppendLoop(benchmark::State& state, TapeStore& store) {
+  const StepLines line = {"+ 2'- 6 1/2\" "};
   for (auto _ : state) {
+    if (!store.HasRoomFor(kAppendTape, 1)) store.AddTape(kAppendTape, "again");  // not timed
     const auto start = std::chrono::steady_clock::now();
-    store.AddTapeRows(0, 1);
-    store.SetTapeLine(0, store.TapeRowCount(0), "+ 2'- 6 1/2\" ");
+    store.AppendLines(kAppendTape, line);
     const auto stop = std::chrono::steady_clock::now();
     state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
-    store.RemoveLastLine(0);  // keeps the tape one short of full
   }
 }
 
@@ -86,7 +90,8 @@ BENCHMARK(BM_AppendAllTapesFilled)->UseManualTime()->Iterations(200000);
 void BM_AppendRefusedOnFullTape(benchmark::State& state) {
   TapeStore store;
   Fill(store, 0, kMaxTapeLines);
-  for (auto _ : state) benchmark::DoNotOptimize(store.AddTapeRows(0, 1));
+  const StepLines line = {"+ 2'- 6 1/2\" "};
+  for (auto _ : state) benchmark::DoNotOptimize(store.AppendLines(0, line));
   if (store.TapeRowCount(0) != kMaxTapeLines) state.SkipWithError("a full tape grew");
 }
 BENCHMARK(BM_AppendRefusedOnFullTape);

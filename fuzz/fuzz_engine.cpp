@@ -1,7 +1,8 @@
 // Fuzzes the calculator engine with key sequences. Each input byte below 128
 // goes to KeyPress as a character code ("5", "'", "+", "=", Enter, Escape...);
 // bytes from 128 pick a key of the table below (every button, the formula
-// starters, a dropped value, the accuracy); the rest are ignored characters.
+// starters, a value dropped on either half or pasted, the accuracy); the rest
+// are ignored characters.
 // Invariants after every key: the captions never show "inf" or "nan", the
 // accumulator is finite when present, and no tape line shows "inf" or "nan".
 #include <array>
@@ -20,7 +21,19 @@ using fuzz::CheckShown;
 
 using Key = void (*)(CalculatorEngine&);
 
-constexpr std::array<Key, 36> kKeys = {
+// A memory cell's square, cubic, negative or huge value, or another
+// program's text, entering the engine in every role.
+template <ValueRole role, TextOrigin origin = TextOrigin::Program>
+constexpr std::array<Key, 6> kValues = {
+    [](CalculatorEngine& e) { e.EnterValue(" 15'- 0\" sq.", role, origin); },
+    [](CalculatorEngine& e) { e.EnterValue(" 30'- 0\" cu.", role, origin); },
+    [](CalculatorEngine& e) { e.EnterValue("- 2'- 6 1/2\"", role, origin); },
+    [](CalculatorEngine& e) { e.EnterValue(" 1E+300'- 0\"", role, origin); },
+    [](CalculatorEngine& e) { e.EnterValue(" 1E+300'- 0\" cu.", role, origin); },
+    [](CalculatorEngine& e) { e.EnterValue("\t3/4 sq\r\n", role, origin); },
+};
+
+constexpr std::array<Key, 31> kKeys = {
     [](CalculatorEngine& e) { e.Number_Click(0); }, [](CalculatorEngine& e) { e.Number_Click(1); },
     [](CalculatorEngine& e) { e.Number_Click(2); }, [](CalculatorEngine& e) { e.Number_Click(3); },
     [](CalculatorEngine& e) { e.Number_Click(4); }, [](CalculatorEngine& e) { e.Number_Click(5); },
@@ -37,26 +50,35 @@ constexpr std::array<Key, 36> kKeys = {
     [](CalculatorEngine& e) { e.CircArea_Click(); }, [](CalculatorEngine& e) { e.CylVolume_Click(); },
     [](CalculatorEngine& e) { e.mnuDiagonal_Click(); }, [](CalculatorEngine& e) { e.RejectOperation(); },
     [](CalculatorEngine& e) { e.SetAccuracy(e.Accuracy() == kAccuracy16 ? kAccuracy32 : kAccuracy16); },
-    // Values dropped onto the display (a memory cell's square, cubic or huge value).
-    [](CalculatorEngine& e) { e.SetReadout(" 15'- 0\" sq."); },
-    [](CalculatorEngine& e) { e.SetReadout(" 30'- 0\" cu."); },
-    [](CalculatorEngine& e) { e.SetReadout("- 2'- 6 1/2\""); },
-    [](CalculatorEngine& e) { e.SetReadout(" 1E+300'- 0\""); },
-    [](CalculatorEngine& e) { e.SetReadout(" 1E+300'- 0\" cu."); },
 };
+
+// Every key, then every value in every role.
+Key Pick(int index) {
+  if (index < static_cast<int>(kKeys.size())) return kKeys[index];
+  index -= static_cast<int>(kKeys.size());
+  const int per = static_cast<int>(kValues<ValueRole::Add>.size());
+  switch (index / per) {
+    case 0: return kValues<ValueRole::Add>[index % per];
+    case 1: return kValues<ValueRole::Subtract>[index % per];
+    case 2: return kValues<ValueRole::Entry>[index % per];
+    case 3: return kValues<ValueRole::Add, TextOrigin::Outside>[index % per];
+    case 4: return kValues<ValueRole::Entry, TextOrigin::Outside>[index % per];
+    default: return nullptr;
+  }
+}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TapeStore tapes;
   fuzz::TapeLineChecker checker(tapes);
-  NullEngineHost host;
-  CalculatorEngine engine(tapes, host);
+  CalculatorEngine engine(tapes);
 
   for (size_t i = 0; i < size; ++i) {
     const int key = data[i];
-    if (key >= 128 && key - 128 < static_cast<int>(kKeys.size()))
-      kKeys[key - 128](engine);
+    const Key picked = key >= 128 ? Pick(key - 128) : nullptr;
+    if (picked)
+      picked(engine);
     else
       engine.KeyPress(key);
 

@@ -57,8 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
   TapeStore tapes;
   fuzz::TapeLineChecker checker(tapes);
-  NullEngineHost host;
-  CalculatorEngine engine(tapes, host);
+  CalculatorEngine engine(tapes);
   MemoryModel model(tapes);
   model.CreateCell();
   model.CreateCell();

@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       Fail("the codec reported a file system status", read.reason);
   }
 
-  for (const MemoryCellRecord& cell : read.data.cells) {
+  for (const MemoryCell& cell : read.data.cells) {
     CheckText(cell.name);
     CheckText(cell.value);
   }

@@ -26,13 +26,6 @@ using namespace mezura;
 using fuzz::Check;
 using fuzz::CheckShown;
 
-struct CountingHost : EngineHost {
-  int beeps = 0;
-  void Beep() override { ++beeps; }
-  void ShowMessage(std::string_view, std::string_view) override {}
-  void FocusEqual() override {}
-};
-
 // Calculator states, typed as the keyboard would, and cell values.
 constexpr std::array<std::string_view, 8> kTyped = {
     "", "5'3=", "5'3=+", "5'3=-", "5'3=x", "5'3=/", "5'=x5'=", "5'=x5'=x5'=",
@@ -70,8 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (value) CheckAccepted(text, *value);
 
   TapeStore tapes;
-  CountingHost host;
-  CalculatorEngine engine(tapes, host);
+  CalculatorEngine engine(tapes);
   MemoryModel model(tapes);
   MemoryTransfers transfers(engine, model);
   for (const char key : kTyped[state % kTyped.size()]) engine.KeyPress(key);
@@ -93,12 +85,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   for (const bool onCell : {false, true}) {
     const Snapshot before = snapshot();
-    const int beeps = host.beeps;
-    const DropOutcome outcome = onCell ? transfers.DropOnCell(cell, text, DragSource::External(), x, 0, 100)
-                                       : transfers.DropOnReadout(text, DragSource::External(), x, 0, 100);
+    const ValueOutcome outcome = onCell ? transfers.DropOnCell(cell, text, DragSource::External(), x, 0, 100)
+                                        : transfers.DropOnReadout(text, DragSource::External(), x, 0, 100);
     if (!value) {
-      Check(outcome == DropOutcome::Refused, "refused text was dropped", text);
-      Check(host.beeps == beeps + 1, "refused text did not beep once", text);
+      Check(outcome.result == ValueResult::Refused, "refused text was dropped", text);
+      Check(outcome.feedback.beeps == 1, "refused text did not beep once", text);
       Check(snapshot() == before, "refused text changed something", text);
     }
     checkShown();

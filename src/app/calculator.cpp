@@ -59,7 +59,6 @@ Calculator::Calculator(Session& session, QWidget* parent)
   BuildControls();
   BuildMenus();
   ApplyWindowSize();
-  m_session.SetEngineHost(this);
   CaptionsChanged();
   // The tape window exists from the start, hidden; the start-up shows it.
   m_tape = new TapeWindow(m_session.Tapes(), *this, this);
@@ -68,8 +67,7 @@ Calculator::Calculator(Session& session, QWidget* parent)
 }
 
 Calculator::~Calculator() {
-  if (m_session.EngineHostTarget() == this) m_session.SetEngineHost(nullptr);
-  // The memory windows call back into this window too.
+  // The memory windows call back into this window.
   m_memory.reset();
   // The tape window calls back into this window; it must go while this
   // window is still whole.
@@ -162,9 +160,9 @@ void Calculator::BuildControls() {
 
 void Calculator::Press(const KeyDefinition& key) {
   if (key.digit >= 0)
-    m_engine.Number_Click(key.digit);
+    Apply(m_engine.Number_Click(key.digit));
   else if (key.press)
-    (m_engine.*key.press)();
+    Apply((m_engine.*key.press)());
 }
 
 void Calculator::PlaceControls() {
@@ -202,7 +200,20 @@ void Calculator::StartUp() {
   FocusEqual();
 }
 
-// ---- EngineHost ---------------------------------------------------------
+// ---- What the engine reports ----------------------------------------------
+
+void Calculator::Apply(const EngineOutcome& outcome) {
+  for (int i = 0; i < outcome.beeps; ++i) Beep();
+  // A message comes before the rest of the step shows (the division by zero
+  // shows its box over the divisor, then the total).
+  if (outcome.message) {
+    const EngineMessage& m = *outcome.message;
+    ShowCaptions(m.readout, m.actionLabel, m.label1);
+    ShowMessage(m.text, m.title);
+  }
+  if (outcome.captionsChanged || outcome.message) CaptionsChanged();
+  if (outcome.focusEqual) FocusEqual();
+}
 
 void Calculator::Beep() {
   if (m_beepHook)
@@ -236,11 +247,13 @@ void Calculator::ShowCalculatorTape() {
   Form_Activate();
 }
 
-void Calculator::CaptionsChanged() {
-  m_readout->setText(FromUtf8(m_engine.Readout()));
+void Calculator::CaptionsChanged() { ShowCaptions(m_engine.Readout(), m_engine.ActionLabel(), m_engine.Label1()); }
+
+void Calculator::ShowCaptions(std::string_view readout, std::string_view actionLabel, std::string_view label1) {
+  m_readout->setText(FromUtf8(readout));
   FitReadoutFont();
-  m_actionLabel->setText(FromUtf8(m_engine.ActionLabel()));
-  m_label1->setText(FromUtf8(m_engine.Label1()));
+  m_actionLabel->setText(FromUtf8(actionLabel));
+  m_label1->setText(FromUtf8(label1));
 }
 
 void Calculator::FitReadoutFont() {
@@ -376,10 +389,10 @@ void Calculator::Form_Exposed() {
 
 // ---- Menu items that drive the engine or the window ---------------------
 
-void Calculator::Circumference_Click() { m_engine.Circumference_Click(); }
-void Calculator::CircArea_Click() { m_engine.CircArea_Click(); }
-void Calculator::CylVolume_Click() { m_engine.CylVolume_Click(); }
-void Calculator::mnuDiagonal_Click() { m_engine.mnuDiagonal_Click(); }
+void Calculator::Circumference_Click() { Apply(m_engine.Circumference_Click()); }
+void Calculator::CircArea_Click() { Apply(m_engine.CircArea_Click()); }
+void Calculator::CylVolume_Click() { Apply(m_engine.CylVolume_Click()); }
+void Calculator::mnuDiagonal_Click() { Apply(m_engine.mnuDiagonal_Click()); }
 
 void Calculator::Sixteen_Click() {
   m_engine.SetAccuracy(kAccuracy16);
@@ -473,8 +486,8 @@ bool Calculator::Form_KeyPress(QKeyEvent* event) {
                   event->modifiers());
   switch (action.kind) {
     case KeyAction::Kind::None: return false;
-    case KeyAction::Kind::Character: m_engine.KeyPress(action.code); return true;
-    case KeyAction::Kind::Pi: m_engine.Pi_Click(); return true;
+    case KeyAction::Kind::Character: Apply(m_engine.KeyPress(action.code)); return true;
+    case KeyAction::Kind::Pi: Apply(m_engine.Pi_Click()); return true;
     case KeyAction::Kind::Beep: Beep(); return true;
     case KeyAction::Kind::TapeLeft:
     case KeyAction::Kind::TapeRight:

@@ -6,8 +6,8 @@
 //
 // Who does what: the Session owns the tape store and the engine; every key and
 // keyboard key is handed to the CalculatorEngine, which changes the captions
-// and writes the tape, and calls back through EngineHost (beep, message, focus
-// to "=", captions changed). The TapeWindow shows the store and lays itself
+// and writes the tape and answers with an EngineOutcome (beeps, a message,
+// captions changed, focus to "="), which Apply carries out. The TapeWindow shows the store and lays itself
 // out; this window tells it where to go (TapeDockHost). The pure layout rules
 // (keypad table, zoom arithmetic, docking) live in calculator_layout and
 // tape_layout. The companion windows are their own classes: the memory cells
@@ -43,7 +43,7 @@ class TapePrinter;
 class TapeWindow;
 struct KeyDefinition;
 
-class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
+class Calculator : public QMainWindow, public TapeDockHost {
   Q_OBJECT
 
  public:
@@ -60,11 +60,11 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   /// settings that could not be written are told through Dialogs().inform.
   void Form_Unload();
 
-  // EngineHost
-  void Beep() override;
-  void ShowMessage(std::string_view text, std::string_view title) override;
-  void FocusEqual() override;
-  void CaptionsChanged() override;
+  /// Does what an engine call (or a drop) reported: beeps, then the message
+  /// box, then the captions repainted, then the focus to "=".
+  void Apply(const EngineOutcome& outcome);
+  void Beep();
+  void FocusEqual();
 
   // TapeDockHost
   TwipRect CalculatorRect() const override;
@@ -180,6 +180,9 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   void RestackAroundContainer(Qt::WindowStates state);
   void SetCalcBackground(const QColor& colour);
   void SetReadoutBackground(const QColor& colour);
+  void ShowMessage(std::string_view text, std::string_view title);
+  void CaptionsChanged();
+  void ShowCaptions(std::string_view readout, std::string_view actionLabel, std::string_view label1);
 
   // Handlers owned by this window that are not menu items.
   void Form_Activate();

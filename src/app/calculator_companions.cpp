@@ -59,7 +59,7 @@ void Calculator::BuildCompanions() {
   m_memory = std::make_unique<MemoryController>(m_engine, m_session.Tapes());
   m_memory->SetDialogParent(this);
   m_memory->SetTapeArrowsHandler([this](bool visible) { m_tape->SetScrollButtonsVisible(visible); });
-  m_memory->SetFocusCalculatorHandler([this] { FocusEqual(); });
+  m_memory->SetFeedbackHandler([this](const EngineOutcome& outcome) { Apply(outcome); });
   m_memory->SetKeepCalculatorOnTopHandler([this](bool onTop) { KeepOnTop(this, onTop); });
   m_memory->SetContainerStateHandler([this](Qt::WindowStates state) { RestackAroundContainer(state); });
 
@@ -214,7 +214,7 @@ void Calculator::ClearMemory_Click() { m_memory->ClearAll(); }
 void Calculator::EraseMemory_Click() { m_memory->EraseAll(); }
 
 void Calculator::Readout_DragDrop(const QMimeData* mime, int x) {
-  m_memory->DropOnReadout(mime, x, 0, m_readout->width());
+  Apply(m_memory->DropOnReadout(mime, x, 0, m_readout->width()).feedback);
   FocusEqual();
 }
 
@@ -290,9 +290,6 @@ bool Calculator::LoadMemoryFile() {
     case MemoryFileStatus::Incomplete:
       break;
   }
-  std::vector<MemoryController::LoadedCell> cells;
-  cells.reserve(result.data.cells.size());
-  for (const MemoryCellRecord& cell : result.data.cells) cells.push_back({cell.name, cell.value});
   // Whatever the file says, the container starts on a screen and fits it,
   // title bar included. The file keeps where the contents start; the frame
   // around them is the container's, or, before it has one, like the
@@ -304,7 +301,7 @@ bool Calculator::LoadMemoryFile() {
       {result.data.left - frameLeft, result.data.top - frameTop, result.data.width, result.data.height},
       kDefaultMdiLeft - frameLeft, kDefaultMdiTop - frameTop, CurrentSettingsContext());
   const QRect container(outer.left + frameLeft, outer.top + frameTop, outer.width, outer.height);
-  m_memory->LoadCells(cells, result.data.memoryWidth, container,
+  m_memory->LoadCells(result.data.cells, result.data.memoryWidth, container,
                       QString::fromStdString(MemoryFileCaption(m_memoryFileName.toStdString())));
   FocusEqual();
   if (result.status == MemoryFileStatus::Incomplete)
@@ -337,7 +334,7 @@ void Calculator::SaveMemoryFile() {
   file.width = container.width();
   file.height = container.height();
   file.memoryWidth = static_cast<int16_t>(m_memory->Model().MemoryWidth());
-  for (const MemoryCell& cell : m_memory->Model().Cells()) file.cells.push_back({cell.name, cell.value});
+  file.cells = m_memory->Model().Cells();
   const QString error = MemoryFileIo::Save(m_memoryFileName, file);
   if (!error.isEmpty()) m_dialogs.inform(error);
   FocusEqual();

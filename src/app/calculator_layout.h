@@ -18,7 +18,7 @@ struct KeyDefinition {
   std::string_view caption;  ///< UTF-8
   std::string_view toolTip;
   TwipRect geometry;         ///< design place at 100%
-  void (CalculatorEngine::*press)() = nullptr;  ///< what a click does, unless a digit
+  EngineOutcome (CalculatorEngine::*press)() = nullptr;  ///< what a click does, unless a digit
   int digit = -1;            ///< 0..9 for Number(digit)
   double pointSize = 9.75;
   bool visible = true;       ///< Backspace and Pi only serve the keyboard

@@ -4,10 +4,10 @@
 
 namespace mezura {
 
-Session::Session() : m_engine(m_tapes, m_host) {}
+Session::Session() : m_engine(m_tapes) {}
 
 Session::Session(std::unique_ptr<SettingsStore> settings)
-    : m_engine(m_tapes, m_host), m_settings(std::move(settings)) {}
+    : m_engine(m_tapes), m_settings(std::move(settings)) {}
 
 Session::~Session() = default;
 

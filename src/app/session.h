@@ -4,12 +4,10 @@
 // reads at start and writes at the end. main() creates one Session and hands
 // it to the calculator window; tests create as many as they like (without a
 // settings store unless they give one, so they never touch the user's file).
-// Windows come and go around it, so the engine reaches its window through a
-// relay.
+// The engine reports to whichever window calls it, so it needs no window.
 
 #include <memory>
 
-#include "app/engine_host_relay.h"
 #include "engine/calculator_engine.h"
 #include "tape/tape_store.h"
 
@@ -29,13 +27,9 @@ class Session {
   CalculatorEngine& Engine() { return m_engine; }
   /// Where the settings persist; null when they do not.
   SettingsStore* Settings() const { return m_settings.get(); }
-  /// The window that beeps, shows messages and takes the focus for the engine.
-  void SetEngineHost(EngineHost* host) { m_host.SetTarget(host); }
-  EngineHost* EngineHostTarget() const { return m_host.Target(); }
 
  private:
   TapeStore m_tapes;
-  EngineHostRelay m_host;
   CalculatorEngine m_engine;
   std::unique_ptr<SettingsStore> m_settings;
 };

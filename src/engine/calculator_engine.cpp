@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "engine/operand_class.h"
+#include "measure/outside_text.h"
+#include "tape/tape_steps.h"
 
 namespace mezura {
 namespace {
@@ -17,6 +19,7 @@ constexpr std::string_view kDivideByZeroText = "Can't divide by zero!";
 constexpr std::string_view kErrorTitle = "Error";
 
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
+bool HasFootOrInchMark(std::string_view text) { return Contains(text, kFootMark) || Contains(text, kInchMark); }
 bool HasDimensionMark(std::string_view text) { return IsSquareText(text) || IsCubicText(text); }
 
 // The decimal point may follow a decimal foot count, but the inches (or a
@@ -33,25 +36,36 @@ void DropLastCharacter(std::string& text) {
   if (!text.empty()) text.pop_back();
 }
 
-std::string PiLine() { return ShortNumber(kPi) + " "; }
-
 }  // namespace
 
-CalculatorEngine::CalculatorEngine(TapeStore& tapes, EngineHost& host) : m_tapes(tapes), m_host(host) {}
+CalculatorEngine::CalculatorEngine(TapeStore& tapes) : m_tapes(tapes) {}
+
+template <typename Step>
+EngineOutcome CalculatorEngine::Run(Step&& step) {
+  if (m_running) {
+    step();
+    return {};
+  }
+  m_running = true;
+  m_report = {};
+  step();
+  m_running = false;
+  return std::exchange(m_report, {});
+}
 
 void CalculatorEngine::SetReadout(std::string text) {
   m_readout = std::move(text);
-  m_host.CaptionsChanged();
+  m_report.captionsChanged = true;
 }
 
 void CalculatorEngine::SetActionLabel(std::string text) {
   m_actionLabel = std::move(text);
-  m_host.CaptionsChanged();
+  m_report.captionsChanged = true;
 }
 
 void CalculatorEngine::SetLabel1(std::string text) {
   m_label1 = std::move(text);
-  m_host.CaptionsChanged();
+  m_report.captionsChanged = true;
 }
 
 void CalculatorEngine::SetAccuracy(int accuracy) { m_accuracy = accuracy == kAccuracy32 ? kAccuracy32 : kAccuracy16; }
@@ -60,85 +74,103 @@ void CalculatorEngine::AppendToReadout(std::string_view text) { SetReadout(m_rea
 
 // ---- Keypad entry ---------------------------------------------------------
 
-void CalculatorEngine::Number_Click(int digit) {
-  if (digit < 0 || digit > 9 || m_readout == kPiText) return;
-  if (m_state.ActiveFormula == Formula::None) SetLabel1("");
-  const char d = static_cast<char>('0' + digit);
-  if (m_readout == kClearedEntry)
-    SetReadout(std::string(1, d));
-  else if (!Contains(m_readout, kInchMark))
-    AppendToReadout(std::string_view(&d, 1));
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Number_Click(int digit) {
+  return Run([&] {
+    if (digit < 0 || digit > 9 || m_readout == kPiText) return;
+    if (m_state.ActiveFormula == Formula::None) SetLabel1("");
+    const char d = static_cast<char>('0' + digit);
+    if (m_readout == kClearedEntry)
+      SetReadout(std::string(1, d));
+    else if (!Contains(m_readout, kInchMark))
+      AppendToReadout(std::string_view(&d, 1));
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Decimal_Click() {
-  if (m_readout == kPiText) return;
-  if (m_readout == kClearedEntry)
-    SetReadout(".");
-  else if (!Contains(m_readout, kInchMark) && AcceptsDecimalPoint(m_readout))
-    AppendToReadout(".");
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Decimal_Click() {
+  return Run([&] {
+    if (m_readout == kPiText) return;
+    if (m_readout == kClearedEntry)
+      SetReadout(".");
+    else if (!Contains(m_readout, kInchMark) && AcceptsDecimalPoint(m_readout))
+      AppendToReadout(".");
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Spacebar_Click() {
-  if (m_readout == kPiText) return;
-  if (m_readout != kClearedEntry && !m_readout.empty() && !Contains(m_readout, kInchMark)) AppendToReadout(" ");
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Spacebar_Click() {
+  return Run([&] {
+    if (m_readout == kPiText) return;
+    if (m_readout != kClearedEntry && !m_readout.empty() && !Contains(m_readout, kInchMark)) AppendToReadout(" ");
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Foot_Click() {
-  if (m_readout == kPiText) return;
-  if (!Contains(m_readout, kFootMark) && !Contains(m_readout, kInchMark)) AppendToReadout(kFootKeyText);
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Foot_Click() {
+  return Run([&] {
+    if (m_readout == kPiText) return;
+    if (!Contains(m_readout, kFootMark) && !Contains(m_readout, kInchMark)) AppendToReadout(kFootKeyText);
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Inch_Click() {
-  if (m_readout == kPiText) return;
-  if (!Contains(m_readout, kInchMark)) AppendToReadout(std::string_view(&kInchMark, 1));
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Inch_Click() {
+  return Run([&] {
+    if (m_readout == kPiText) return;
+    if (!Contains(m_readout, kInchMark)) AppendToReadout(std::string_view(&kInchMark, 1));
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Backspace_Click() {
-  if (m_readout.empty() || m_readout == kClearedEntry) return;
-  std::string text = m_readout;
-  if (text.ends_with(kFootKeyText))
-    text.resize(text.size() - kFootKeyText.size());
-  else
-    DropLastCharacter(text);
-  SetReadout(text.empty() ? std::string(kClearedEntry) : std::move(text));
+EngineOutcome CalculatorEngine::Backspace_Click() {
+  return Run([&] {
+    if (m_readout.empty() || m_readout == kClearedEntry) return;
+    std::string text = m_readout;
+    if (text.ends_with(kFootKeyText))
+      text.resize(text.size() - kFootKeyText.size());
+    else
+      DropLastCharacter(text);
+    SetReadout(text.empty() ? std::string(kClearedEntry) : std::move(text));
+  });
 }
 
-void CalculatorEngine::Cancel_Click() {
-  SetReadout(std::string(kClearedEntry));
-  m_state.Accumulator.reset();
-  m_state.SecondOperand.reset();
-  m_state.PendingOperation = Operation::None;
-  SetActionLabel("");
-  SetLabel1("");
-  m_state.ActiveFormula = Formula::None;
-  if (!m_tapes.ClearTape(0)) m_host.Beep();  // tape 0 is full: the clear mark is not recorded
-  m_tapes.ScrollTapeToEnd();
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Cancel_Click() {
+  return Run([&] {
+    SetReadout(std::string(kClearedEntry));
+    m_state.Accumulator.reset();
+    m_state.SecondOperand.reset();
+    m_state.PendingOperation = Operation::None;
+    SetActionLabel("");
+    SetLabel1("");
+    m_state.ActiveFormula = Formula::None;
+    if (!m_tapes.ClearTape(0)) Beep();  // tape 0 is full: the clear mark is not recorded
+    m_tapes.ScrollTapeToEnd();
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::CancelEntry_Click() {
-  SetReadout(std::string(kClearedEntry));
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::CancelEntry_Click() {
+  return Run([&] {
+    SetReadout(std::string(kClearedEntry));
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Pi_Click() {
-  if (!(m_readout.empty() || m_readout == kClearedEntry || m_readout == "0" || m_readout == "0\"")) return;
-  const std::string shown = m_readout;
-  const bool hadTotal = m_state.Accumulator.has_value();
-  SetReadout(std::string(kPiText));
-  m_state.DisplayText = m_readout;
-  Evaluate();
-  // With a total, an accepted π leaves a result in the display; π still shown
-  // means the sum was refused, and a π left there would block the digit keys.
-  if (hadTotal && m_readout == kPiText) SetReadout(shown);
+EngineOutcome CalculatorEngine::Pi_Click() {
+  return Run([&] {
+    if (!(m_readout.empty() || m_readout == kClearedEntry || m_readout == "0" || m_readout == "0\"")) return;
+    const std::string shown = m_readout;
+    const bool hadTotal = m_state.Accumulator.has_value();
+    SetReadout(std::string(kPiText));
+    m_state.DisplayText = m_readout;
+    Evaluate();
+    // With a total, an accepted π leaves a result in the display; π still shown
+    // means the sum was refused, and a π left there would block the digit keys.
+    if (hadTotal && m_readout == kPiText) SetReadout(shown);
+  });
 }
 
-void CalculatorEngine::KeyPress(int charCode) {
+EngineOutcome CalculatorEngine::KeyPress(int charCode) {
   if (charCode >= '0' && charCode <= '9') return Number_Click(charCode - '0');
   switch (charCode) {
     case ' ': return Spacebar_Click();
@@ -146,9 +178,10 @@ void CalculatorEngine::KeyPress(int charCode) {
       return m_readout == kClearedEntry ? Cancel_Click() : CancelEntry_Click();
     case 13:
     case '=':
-      Equal_Click();
-      SetActionLabel("");
-      return;
+      return Run([&] {
+        Equal_Click();
+        SetActionLabel("");
+      });
     case '\'': return Foot_Click();
     case '"': return Inch_Click();
     case '+': return Plus_Click();
@@ -161,7 +194,7 @@ void CalculatorEngine::KeyPress(int charCode) {
     case 8: return Backspace_Click();
     case 'c':
     case 'C': return Cancel_Click();
-    default: return;
+    default: return {};
   }
 }
 
@@ -185,76 +218,90 @@ bool CalculatorEngine::EnterEntryAsTotal() {
   return m_state.Accumulator.has_value();  // an entry that reads as no number is refused
 }
 
-void CalculatorEngine::Plus_Click() {
-  if (HasDimensionMark(m_readout)) {
-    m_host.Beep();  // areas and volumes are added by dropping, where dimensions are checked
-    return;
-  }
-  if (EnterEntryAsTotal() && TotalReady() &&
-      (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
-    SetActionLabel("+");
-    SetReadout("");
-    m_state.PendingOperation = Operation::Add;
-  }
-  SetLabel1("");
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Plus_Click() {
+  return Run([&] {
+    if (HasDimensionMark(m_readout)) {
+      Beep();  // areas and volumes are added by dropping, where dimensions are checked
+      return;
+    }
+    if (EnterEntryAsTotal() && TotalReady() &&
+        (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
+      SetActionLabel("+");
+      SetReadout("");
+      m_state.PendingOperation = Operation::Add;
+    }
+    SetLabel1("");
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Minus_Click() {
-  if (HasDimensionMark(m_readout)) {
-    m_host.Beep();
-    return;
-  }
-  // A refused entry leaves the display cleared, and it stays so: no new entry is started unasked.
-  const bool entered = EnterEntryAsTotal();
-  if (entered && TotalReady() && m_state.PendingOperation == Operation::None) {
-    SetActionLabel("--");
-    SetReadout("");
-    m_state.PendingOperation = Operation::Subtract;
-  } else if (entered && (m_readout.empty() || m_readout == " " || m_readout == kClearedEntry)) {
-    SetReadout("-");  // starts a negative entry
-  }
-  SetLabel1("");
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Minus_Click() {
+  return Run([&] {
+    if (HasDimensionMark(m_readout)) {
+      Beep();
+      return;
+    }
+    // A refused entry leaves the display cleared, and it stays so: no new entry is started unasked.
+    const bool entered = EnterEntryAsTotal();
+    if (entered && TotalReady() && m_state.PendingOperation == Operation::None) {
+      SetActionLabel("--");
+      SetReadout("");
+      m_state.PendingOperation = Operation::Subtract;
+    } else if (entered && (m_readout.empty() || m_readout == " " || m_readout == kClearedEntry)) {
+      SetReadout("-");  // starts a negative entry
+    }
+    SetLabel1("");
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Multiply_Click() {
-  if (EnterEntryAsTotal() && TotalReady() &&
-      (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
-    SetActionLabel("x");
-    SetReadout("");
-    m_state.PendingOperation = Operation::Multiply;
-  }
-  SetLabel1("");
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Multiply_Click() {
+  return Run([&] {
+    if (EnterEntryAsTotal() && TotalReady() &&
+        (m_actionLabel.empty() || m_actionLabel == " " || m_readout.empty())) {
+      SetActionLabel("x");
+      SetReadout("");
+      m_state.PendingOperation = Operation::Multiply;
+    }
+    SetLabel1("");
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Divide_Click() {
-  if (m_actionLabel.empty() && TotalReady()) {
-    SetActionLabel(std::string(kDivisionSign));
-    SetReadout("");
-    m_state.PendingOperation = Operation::Divide;
-  } else if (!Contains(m_readout, '/')) {
-    AppendToReadout("/");  // no division can start: the key is the fraction bar
-  }
-  SetLabel1("");
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Divide_Click() {
+  return Run([&] {
+    if (m_actionLabel.empty() && TotalReady()) {
+      SetActionLabel(std::string(kDivisionSign));
+      SetReadout("");
+      m_state.PendingOperation = Operation::Divide;
+    } else if (!Contains(m_readout, '/')) {
+      AppendToReadout("/");  // no division can start: the key is the fraction bar
+    }
+    SetLabel1("");
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::Equal_Click() {
-  SetActionLabel("");
-  m_state.DisplayText = m_readout;
-  Evaluate();
+EngineOutcome CalculatorEngine::Equal_Click() {
+  return Run([&] {
+    SetActionLabel("");
+    m_state.DisplayText = m_readout;
+    Evaluate();
+  });
 }
 
-void CalculatorEngine::Square_Click() {
-  if (!HasDimensionMark(m_readout)) ApplyToItself(Operation::Multiply, "x");
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::Square_Click() {
+  return Run([&] {
+    if (!HasDimensionMark(m_readout)) ApplyToItself(Operation::Multiply, "x");
+    FocusEqual();
+  });
 }
 
-void CalculatorEngine::SquareRoot_Click() {
-  if (!IsCubicText(m_readout)) ApplyToItself(Operation::SquareRoot, "Sqt");
-  m_host.FocusEqual();
+EngineOutcome CalculatorEngine::SquareRoot_Click() {
+  return Run([&] {
+    if (!IsCubicText(m_readout)) ApplyToItself(Operation::SquareRoot, "Sqt");
+    FocusEqual();
+  });
 }
 
 void CalculatorEngine::ApplyToItself(Operation operation, const char* marker) {
@@ -293,10 +340,9 @@ void CalculatorEngine::Evaluate() {
   if (!std::isfinite(value)) return RefuseEvaluation(before);
   s.EntryValue = value;
 
-  std::vector<std::string> lines;     // a formula's header, ahead of the result block
+  StepLines lines;                    // a formula's header, ahead of the result block
   std::optional<std::string> label1;  // written only once the step stands
   bool diagonal = false;
-  const std::string entryLine = "x " + entry + " ";
 
   if (!s.Accumulator) {
     s.Accumulator = value;
@@ -308,7 +354,7 @@ void CalculatorEngine::Evaluate() {
         s.PendingOperation = Operation::Multiply;
         s.ActiveFormula = Formula::None;
         label1 = "Circumference =";
-        lines = {"Circumference ", PiLine()};
+        lines = CircumferenceHeader(kPi);
         break;
       case Formula::CircleArea:
         s.Accumulator = value * value;
@@ -318,7 +364,7 @@ void CalculatorEngine::Evaluate() {
         s.PendingOperation = Operation::Multiply;
         s.ActiveFormula = Formula::None;
         label1 = std::string(kSquaredR) + " Area of circle =";
-        lines = {"Area of Circle ", PiLine(), entryLine};
+        lines = CircleAreaHeader(kPi, entry);
         break;
       case Formula::CylinderVolume: {
         const double base = value * value * kPi;
@@ -326,10 +372,10 @@ void CalculatorEngine::Evaluate() {
         s.Accumulator = base;
         s.FirstOperandText = kSquareMarker;
         s.ActiveFormula = Formula::CylinderLength;
-        AppendTape({std::string(kSquaredR) + "*l Volume of Cylinder ", PiLine(), entryLine, entryLine});
+        AppendTape(CylinderHeader(kPi, entry));
         SetLabel1("Enter length of cylinder");
         SetReadout("");
-        m_host.FocusEqual();
+        FocusEqual();
         return;
       }
       case Formula::Diagonal: {
@@ -338,15 +384,15 @@ void CalculatorEngine::Evaluate() {
         s.Accumulator = side1Squared;
         s.FirstOperandText = kLinearMarker;
         s.ActiveFormula = Formula::DiagonalSide2;
-        AppendTape({"Diagonal ", "Side1 = " + FormatLinear(value, m_accuracy) + " "});
+        AppendTape(DiagonalHeader(FormatLinear(value, m_accuracy)));
         SetLabel1("Enter length of side 2");
         SetReadout("");
-        m_host.FocusEqual();
+        FocusEqual();
         return;
       }
       default:
         // A first operand: recorded, and the display keeps the entry.
-        AppendTape({entry + " "});
+        AppendTape(FirstOperandLines(entry));
         return;
     }
   } else if (s.ActiveFormula == Formula::CylinderLength) {
@@ -383,7 +429,7 @@ void CalculatorEngine::Evaluate() {
       if (dimension != SumDimension(secondClass)) {
         if (s.PendingOperation == Operation::None) {
           m_state = before;  // the equals key refuses it as the plus key refuses an area
-          m_host.Beep();
+          Beep();
           return;
         }
         return RefuseEvaluation(before);
@@ -408,7 +454,10 @@ void CalculatorEngine::Evaluate() {
     }
     case Operation::Divide: {
       if (second == 0) {
-        m_host.ShowMessage(kDivideByZeroText, kErrorTitle);
+        // The box comes first, then the display shows the total: the window
+        // shows the message before it repaints the captions.
+        m_report.message =
+            EngineMessage{std::string(kDivideByZeroText), std::string(kErrorTitle), m_readout, m_actionLabel, m_label1};
         s.SecondOperand.reset();
         s.PendingOperation = Operation::None;
         // The accumulator as a bare number of its unit; the next equals reads it so.
@@ -416,7 +465,7 @@ void CalculatorEngine::Evaluate() {
         if (!shown.empty() && shown.front() == ' ') shown.erase(0, 1);
         SetActionLabel("");
         SetReadout(std::move(shown));
-        m_host.FocusEqual();
+        FocusEqual();
         return;
       }
       result = first / second;
@@ -439,14 +488,10 @@ void CalculatorEngine::Evaluate() {
 
   s.ResultValue = result;
   s.ResultText = text;
-  if (diagonal) {
-    s.ActiveFormula = Formula::None;
-    lines.push_back("Side2 = " + FormatLinear(value, m_accuracy) + " ");
-  } else {
-    lines.push_back(std::string(symbol) + " " + std::string(TrimTrailingBlanks(s.DisplayText)) + " ");
-  }
-  lines.emplace_back(kTapeSeparator);
-  lines.push_back(std::string(TrimTrailingBlanks(text)) + " ");
+  if (diagonal) s.ActiveFormula = Formula::None;
+  const StepLines block = diagonal ? DiagonalResultLines(FormatLinear(value, m_accuracy), text)
+                                   : OperationLines(symbol, s.DisplayText, text);
+  lines.insert(lines.end(), block.begin(), block.end());
   AppendTape(lines);
 
   s.Accumulator = result;
@@ -454,19 +499,21 @@ void CalculatorEngine::Evaluate() {
   s.PendingOperation = Operation::None;
   s.FirstOperandText = text;
   s.SecondOperandText.clear();
-  m_host.FocusEqual();
+  FocusEqual();
   SetActionLabel("");
   SetReadout(std::move(text));
   if (label1) SetLabel1(std::move(*label1));
 }
 
-void CalculatorEngine::RejectOperation() {
-  m_host.Beep();
-  m_host.Beep();
-  SetActionLabel("");
-  SetReadout(FirstOperandShown());
-  m_state.PendingOperation = Operation::None;
-  m_state.SecondOperandText.clear();
+EngineOutcome CalculatorEngine::RejectOperation() {
+  return Run([&] {
+    Beep();
+    Beep();
+    SetActionLabel("");
+    SetReadout(FirstOperandShown());
+    m_state.PendingOperation = Operation::None;
+    m_state.SecondOperandText.clear();
+  });
 }
 
 void CalculatorEngine::RefuseEvaluation(const EngineState& before) {
@@ -484,15 +531,135 @@ std::string CalculatorEngine::FirstOperandShown() const {
   return text;
 }
 
-bool CalculatorEngine::AppendTape(const std::vector<std::string>& lines) {
-  const int count = static_cast<int>(lines.size());
-  if (!m_tapes.AddTapeRows(0, count)) {
-    m_host.Beep();  // tape 0 is full: the step is done but not recorded
+bool CalculatorEngine::AppendTape(const StepLines& lines) {
+  if (!m_tapes.AppendLines(0, lines)) {
+    Beep();  // tape 0 is full: the step is done but not recorded
     return false;
   }
-  const int last = m_tapes.TapeRowCount(0);
-  for (int i = 0; i < count; ++i) m_tapes.SetTapeLine(0, last - count + 1 + i, lines[static_cast<size_t>(i)]);
   m_tapes.ScrollTapeToEnd();
+  return true;
+}
+
+// ---- Values from outside ---------------------------------------------------
+
+ValueOutcome CalculatorEngine::EnterValue(std::string_view text, ValueRole role, TextOrigin origin) {
+  ValueOutcome outcome;
+  outcome.feedback = Run([&] { outcome.result = Enter(text, role, origin); });
+  return outcome;
+}
+
+ValueResult CalculatorEngine::Enter(std::string_view text, ValueRole role, TextOrigin origin) {
+  std::string t;
+  if (origin == TextOrigin::Outside) {
+    std::optional<std::string> read = ReadOutsideText(text);
+    if (!read) {
+      Beep();
+      return ValueResult::Refused;
+    }
+    t = std::move(*read);
+  } else {
+    t = text;
+  }
+
+  if (role == ValueRole::Entry) {
+    // Whatever the display held (a result, π, half a number) makes way, as
+    // "Cancel Entry" and typing would.
+    if (m_state.ActiveFormula == Formula::None) SetLabel1("");
+    SetReadout(std::string(TrimBlanks(t)));
+    FocusEqual();
+    return ValueResult::Done;
+  }
+
+  if (!DimensionsAllowValue(t)) {
+    RejectOperation();
+    return ValueResult::Refused;
+  }
+
+  EngineState& s = m_state;
+  // The lines go to the calculator's tape, so that is the tape shown and
+  // scrolled to its end (showing it while the scroll follows a cell's tape
+  // left the new lines out of view).
+  m_tapes.SelectTape(0, std::string(kCalculatorTapeName));
+
+  const std::string shown = m_readout;
+  const std::string trimmed(TrimBlanks(t));
+  std::string display = trimmed;
+  if (!display.empty() && display.back() == '-') display.pop_back();
+  double v = 0.0;
+  if (!display.empty() && display.front() == '-')
+    v = -ParseByDimension(std::string_view(display).substr(1));
+  else
+    v = ParseByDimension(display);
+  const bool subtract = role == ValueRole::Subtract;
+
+  if (!s.Accumulator) {
+    if (!std::isfinite(v)) {
+      // Refused like every other value that is not a number: two beeps. The
+      // display is left alone, so RejectOperation (which rewrites it) is not used.
+      Beep();
+      Beep();
+      return ValueResult::Refused;
+    }
+    s.DisplayText = display;
+    AppendTape(TransferFirstLines(subtract, trimmed));
+    const std::string first = subtract ? "-" + t : t;
+    SetReadout(first);
+    s.FirstOperandText = first;
+    s.Accumulator = subtract ? -v : v;
+    s.PendingOperation = Operation::None;
+  } else if (s.PendingOperation == Operation::None || s.PendingOperation == Operation::Add ||
+             s.PendingOperation == Operation::Subtract) {
+    s.DisplayText = display;
+    const AddSubtractResult result = AddSubtractMeasurements(
+        shown, trimmed, subtract ? AddSubtract::Subtract : AddSubtract::Add, m_accuracy);
+    if (result.refused) {
+      RejectOperation();
+      return ValueResult::Refused;
+    }
+    SetReadout(std::string(TrimBlanks(result.text)) + " ");
+    s.FirstOperandText = result.text;
+    s.SecondOperandText.clear();
+    s.Accumulator = result.value;
+    s.ResultValue = result.value;
+    s.PendingOperation = Operation::None;
+    // The sum used up the pending operation; its marker must not stay behind.
+    SetActionLabel("");
+    AppendTape(TransferLines(subtract, trimmed, result.text));
+  } else if (s.PendingOperation == Operation::Multiply || s.PendingOperation == Operation::Divide) {
+    s.DisplayText = display;
+    SetReadout(t);
+    Equal_Click();
+  } else {
+    return ValueResult::Ignored;
+  }
+  m_tapes.ScrollTapeToEnd();
+  FocusEqual();
+  return ValueResult::Done;
+}
+
+bool CalculatorEngine::DimensionsAllowValue(std::string_view t) const {
+  const EngineState& s = m_state;
+  const std::string& f = s.FirstOperandText;
+  const bool tSquare = IsSquareText(t), tCubic = IsCubicText(t);
+  switch (s.PendingOperation) {
+    case Operation::Multiply:
+      if (IsSquareText(f)) return !tSquare && !tCubic;
+      if (HasFootOrInchMark(f)) return !tCubic;
+      return true;
+    case Operation::Divide:
+      if (IsCubicText(f)) return true;
+      if (IsSquareText(f)) return !tCubic;
+      return !tSquare && !tCubic;
+    case Operation::None:
+    case Operation::Add:
+    case Operation::Subtract:
+      if (!s.Accumulator) return true;
+      if (IsCubicText(f)) return tCubic;
+      if (IsSquareText(f)) return tSquare;
+      return !tSquare && !tCubic;
+    case Operation::SquareRoot:
+      break;
+  }
   return true;
 }
 
@@ -507,12 +674,20 @@ void CalculatorEngine::StartFormula(Formula formula, std::string_view prompt) {
   m_state.SecondOperand.reset();
   m_state.PendingOperation = Operation::None;
   SetActionLabel("");  // nothing is pending any more, so no sign either
-  m_host.FocusEqual();
+  FocusEqual();
 }
 
-void CalculatorEngine::Circumference_Click() { StartFormula(Formula::Circumference, " Enter diameter of circle"); }
-void CalculatorEngine::CircArea_Click() { StartFormula(Formula::CircleArea, " Enter radius of circle"); }
-void CalculatorEngine::CylVolume_Click() { StartFormula(Formula::CylinderVolume, " Enter radius of cylinder"); }
-void CalculatorEngine::mnuDiagonal_Click() { StartFormula(Formula::Diagonal, " Enter length of side 1"); }
+EngineOutcome CalculatorEngine::Circumference_Click() {
+  return Run([&] { StartFormula(Formula::Circumference, " Enter diameter of circle"); });
+}
+EngineOutcome CalculatorEngine::CircArea_Click() {
+  return Run([&] { StartFormula(Formula::CircleArea, " Enter radius of circle"); });
+}
+EngineOutcome CalculatorEngine::CylVolume_Click() {
+  return Run([&] { StartFormula(Formula::CylinderVolume, " Enter radius of cylinder"); });
+}
+EngineOutcome CalculatorEngine::mnuDiagonal_Click() {
+  return Run([&] { StartFormula(Formula::Diagonal, " Enter length of side 1"); });
+}
 
 }  // namespace mezura

@@ -3,16 +3,17 @@
 // running total and the pending operation, the evaluation with its dimension
 // rules, the four guided formulas, and the lines all of that writes on the
 // calculator's tape (tape 0). It is driven exactly like the keypad: one public
-// method per key, named after the key's handler. What only a window can do
-// (beep, show a message box, give the "=" key the focus, repaint the captions)
-// goes through EngineHost, which the calculator window implements and tests
-// record.
+// method per key, named after the key's handler. Each call returns what only
+// a window can do about it (beeps, a message box, captions to repaint, the
+// focus for "="; engine/engine_outcome.h), and the calculator window acts on
+// it: the engine never calls a window.
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/engine_outcome.h"
 #include "measure/measurement.h"
 #include "tape/tape_store.h"
 
@@ -39,33 +40,25 @@ enum class Formula : int {
   DiagonalSide2 = 44,   ///< waits for side 2
 };
 
+/// What a value from outside the engine does when it enters.
+enum class ValueRole {
+  Add,       ///< dropped on the display's right half: added to the total, or becomes it
+  Subtract,  ///< dropped on the left half: subtracted, or becomes the total negated
+  Entry,     ///< pasted: becomes the entry, as if typed after "Cancel Entry"
+};
+
+/// Where the text of such a value comes from.
+enum class TextOrigin {
+  Program,  ///< one of our own windows (the display, a memory cell): taken as it is
+  Outside,  ///< another program: taken only as ReadOutsideText reads it
+};
+
 inline constexpr std::string_view kClearedEntry = "0.";
 inline constexpr std::string_view kPiText = "3.14159265";
 inline constexpr double kPi = 3.14159265;  ///< the calculator's π, exactly this decimal
 
-/// What the engine needs from the window that shows it.
-class EngineHost {
- public:
-  virtual ~EngineHost() = default;
-  virtual void Beep() = 0;
-  /// A modal message box with an exclamation icon and an OK button.
-  virtual void ShowMessage(std::string_view text, std::string_view title) = 0;
-  /// The "=" key gets the keyboard focus.
-  virtual void FocusEqual() = 0;
-  /// Readout, ActionLabel or Label1 changed.
-  virtual void CaptionsChanged() {}
-};
-
-/// A host that does nothing, for callers that need none.
-class NullEngineHost : public EngineHost {
- public:
-  void Beep() override {}
-  void ShowMessage(std::string_view, std::string_view) override {}
-  void FocusEqual() override {}
-};
-
-/// The engine state. Field names are the ones the rest of the program (the
-/// transfers, the formulas) talks about.
+/// The engine state, under the names the formulas and the transfers' rules
+/// talk about.
 struct EngineState {
   std::string DisplayText;                ///< the operand text handed to Evaluate
   double EntryValue = 0.0;                ///< what Evaluate read from DisplayText
@@ -81,51 +74,57 @@ struct EngineState {
 
 class CalculatorEngine {
  public:
-  CalculatorEngine(TapeStore& tapes, EngineHost& host);
+  explicit CalculatorEngine(TapeStore& tapes);
 
   // Keypad entry.
-  void Number_Click(int digit);
-  void Decimal_Click();
-  void Spacebar_Click();
-  void Foot_Click();
-  void Inch_Click();
-  void Backspace_Click();
-  void Cancel_Click();        ///< "C", Clear
-  void CancelEntry_Click();   ///< "CE", Cancel Entry
-  void Pi_Click();
+  EngineOutcome Number_Click(int digit);
+  EngineOutcome Decimal_Click();
+  EngineOutcome Spacebar_Click();
+  EngineOutcome Foot_Click();
+  EngineOutcome Inch_Click();
+  EngineOutcome Backspace_Click();
+  EngineOutcome Cancel_Click();        ///< "C", Clear
+  EngineOutcome CancelEntry_Click();   ///< "CE", Cancel Entry
+  EngineOutcome Pi_Click();
 
   // Operations.
-  void Plus_Click();
-  void Minus_Click();
-  void Multiply_Click();
-  void Divide_Click();
-  void Equal_Click();
-  void Square_Click();
-  void SquareRoot_Click();
-  void Evaluate();
+  EngineOutcome Plus_Click();
+  EngineOutcome Minus_Click();
+  EngineOutcome Multiply_Click();
+  EngineOutcome Divide_Click();
+  EngineOutcome Equal_Click();
+  EngineOutcome Square_Click();
+  EngineOutcome SquareRoot_Click();
 
   /// The computer keyboard: one character code per key press.
-  void KeyPress(int charCode);
+  EngineOutcome KeyPress(int charCode);
 
   // Formula starters (menu and pop-up menu).
-  void Circumference_Click();
-  void CircArea_Click();
-  void CylVolume_Click();
-  void mnuDiagonal_Click();
+  EngineOutcome Circumference_Click();
+  EngineOutcome CircArea_Click();
+  EngineOutcome CylVolume_Click();
+  EngineOutcome mnuDiagonal_Click();
 
   /// Two beeps; the display shows the first operand again (the cleared entry
   /// when there is no total or only a formula's marker); nothing pending.
-  void RejectOperation();
+  EngineOutcome RejectOperation();
+
+  /// The one way in for a value from outside the engine. Added or subtracted
+  /// (a drop on the display's halves): with no total it becomes the total
+  /// and is recorded as " + T " or " - T "; with a sum pending or none, the
+  /// sum is taken in the value's dimension and recorded as a transfer; with a
+  /// multiplication or division pending it becomes the second operand and
+  /// completes it as "=" would. A value whose dimension does not fit the
+  /// total is rejected (two beeps); a square root pending ignores it. As the
+  /// entry (a paste) it only takes the display's place, as if typed.
+  ValueOutcome EnterValue(std::string_view text, ValueRole role, TextOrigin origin = TextOrigin::Program);
 
   // Captions of the calculator window.
   const std::string& Readout() const { return m_readout; }
   const std::string& ActionLabel() const { return m_actionLabel; }
   const std::string& Label1() const { return m_label1; }
-  void SetReadout(std::string text);
-  void SetActionLabel(std::string text);
-  void SetLabel1(std::string text);
 
-  EngineState& State() { return m_state; }
+  /// Read-only: a value from outside changes it through EnterValue.
   const EngineState& State() const { return m_state; }
 
   /// 16 or 32: the finest fraction of linear results.
@@ -133,14 +132,30 @@ class CalculatorEngine {
   void SetAccuracy(int accuracy);
 
   TapeStore& Tapes() { return m_tapes; }
-  EngineHost& Host() { return m_host; }
+
+ protected:
+  // Only the engine writes its captions and state; tests start from a given
+  // one through these.
+  void SetReadout(std::string text);
+  void SetActionLabel(std::string text);
+  void SetLabel1(std::string text);
+  EngineState& EditableState() { return m_state; }
 
  private:
+  /// Runs one public call: `step` changes the state and notes what the window
+  /// must do; the call returns that note. A public call made from within
+  /// another adds to the outer call's note.
+  template <typename Step>
+  EngineOutcome Run(Step&& step);
+  void Beep() { ++m_report.beeps; }
+  void FocusEqual() { m_report.focusEqual = true; }
+  void Evaluate();
   void StartFormula(Formula formula, std::string_view prompt);
   /// Square and square root: `operation` on the total, or on the entry made the total.
   void ApplyToItself(Operation operation, const char* marker);
-  /// Appends `lines` to tape 0 in one reservation; one beep when the tape is full.
-  bool AppendTape(const std::vector<std::string>& lines);
+  /// Appends one step's `lines` to tape 0, whole or not at all; one beep when
+  /// they do not fit (the step itself stands).
+  bool AppendTape(const StepLines& lines);
   /// Undoes a refused evaluation back to `before` and rejects it (two beeps).
   void RefuseEvaluation(const EngineState& before);
   /// What the display goes back to when an operation is rejected.
@@ -148,13 +163,18 @@ class CalculatorEngine {
   void AppendToReadout(std::string_view text);
   /// An operation key may start an operation on the accumulator.
   bool TotalReady() const;
+  ValueResult Enter(std::string_view text, ValueRole role, TextOrigin origin);
+  /// The dimension rule of a value added to, subtracted from, multiplied
+  /// with or dividing the total.
+  bool DimensionsAllowValue(std::string_view text) const;
   /// "+", "−" and "×" with no total and no formula: a typed entry in the
   /// display becomes the total first, exactly as the equals key makes it.
   /// False when that entry was refused.
   bool EnterEntryAsTotal();
 
   TapeStore& m_tapes;
-  EngineHost& m_host;
+  EngineOutcome m_report;  // what the public call under way will return
+  bool m_running = false;
   EngineState m_state;
   std::string m_readout{kClearedEntry};
   std::string m_actionLabel;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "measure/measurement.h"
+#include "tape/tape_steps.h"
 
 namespace mezura {
 namespace {
@@ -34,10 +35,10 @@ int MemoryModel::Create(std::string name, std::string value, bool valueOnTape) {
   if (!CanCreate()) return 0;
   const int n = m_nextMemoryNumber;
   if (!m_tapes.AddTape(n, name)) return 0;
-  if (valueOnTape) m_tapes.SetTapeLine(n, 0, value);
+  if (valueOnTape) m_tapes.SetTapeLine(n, 0, LoadedValueLine(value));
   // A memory file brings its own common width; a new first cell starts afresh.
   if (n == 1 && !valueOnTape) m_memoryWidth = kFirstMemoryWidth;
-  m_cells.push_back(MemoryCell{n, std::move(name), std::move(value)});
+  m_cells.push_back(MemoryCell{std::move(name), std::move(value), n});
   ++m_tapeCount;
   ++m_nextMemoryNumber;
   const MemoryCell cell = m_cells.back();

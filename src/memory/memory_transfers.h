@@ -1,18 +1,19 @@
 #pragma once
 // The drag-and-drop transfers between the calculator's display and the memory
-// cells: a value dropped on the right half of a target is added, on the left
-// half subtracted; with a multiplication or division pending on the
-// calculator, a value dropped on the display becomes its second operand.
-// Every transfer writes its lines on the target's tape. This class owns those
-// rules and the choice of drag image; the widgets (memory/ui and the
-// calculator window) decode the drag, call in with the drop position, and
-// repaint. Positions are in any one unit as long as x, left and width agree.
+// cells: which half of a target a value lands on (the right half adds, the
+// left half subtracts), the drag image that says so, and the cells' own sums
+// with the lines they write on a cell's tape. A value dropped on the display
+// is handed to the engine's one way in (CalculatorEngine::EnterValue), which
+// owns what it does there. Each drop returns what became of it and what the
+// windows must do (beeps, captions, the focus for "="); the widgets (memory/ui
+// and the calculator window) decode the drag, call in with the drop position,
+// and act on that. Positions are in any one unit as long as x, left and width
+// agree.
 //
 // Sound behaviour kept on purpose where the old program went wrong:
 // - a refused add or subtract never leaves its announcing line on a tape;
 // - a drop onto a cell never disturbs the calculator (its pending operation,
 //   display and operation marker stay);
-// - a value dropped on an idle display is read in its own dimension;
 // - text from outside the program is taken only as ReadOutsideText
 //   (measure/outside_text.h) reads it.
 
@@ -37,29 +38,22 @@ struct DragSource {
   static DragSource External() { return {Kind::External, 0}; }
 };
 
-enum class DropOutcome {
-  Done,      ///< the transfer happened
-  Refused,   ///< beeped; no value and no tape changed
-  Ignored,   ///< nothing to do (e.g. an unknown cell, a square root pending)
-};
-
-/// The separator a transfer writes above its result (one hyphen longer than the engine's).
-inline constexpr std::string_view kTransferSeparator = "---------------- ";
-
 class MemoryTransfers {
  public:
   /// `engine.Tapes()` and `model.Tapes()` must be the same store.
   MemoryTransfers(CalculatorEngine& engine, MemoryModel& model);
 
-  /// A value dropped on the calculator's display (`Readout_DragDrop`).
-  DropOutcome DropOnReadout(std::string_view text, DragSource source, int x, int left, int width);
+  /// A value dropped on the calculator's display (`Readout_DragDrop`). What
+  /// the windows must do about it (beeps, captions, the focus for "=") comes
+  /// back with the result.
+  ValueOutcome DropOnReadout(std::string_view text, DragSource source, int x, int left, int width);
   /// A value dropped on cell `target`'s value label (`Label1_DragDrop`).
-  DropOutcome DropOnCell(int target, std::string_view text, DragSource source, int x, int left, int width);
+  ValueOutcome DropOnCell(int target, std::string_view text, DragSource source, int x, int left, int width);
 
-  /// The image for a value held over the display (`Readout_DragOver`); nothing
-  /// when the pointer is outside it.
+  /// The image for a value held over the display (the Readout's drag-image
+  /// rule); nothing when the pointer is outside it.
   std::optional<DragImage> ReadoutDragImage(int x, int left, int width) const;
-  /// The image for a value held over a cell (`Label1_DragOver`).
+  /// The image for a value held over a cell (every ValueLabel's default rule).
   static DragImage CellDragImage(int x, int left, int width);
 
   /// True when the drop position lies in the left (subtracting) half.
@@ -67,8 +61,6 @@ class MemoryTransfers {
 
  private:
   std::optional<std::string> SourceText(std::string_view text, DragSource source) const;
-  bool DimensionsAllowReadoutDrop(std::string_view text) const;
-  bool AppendTapeLine(int tape, std::string_view line);
 
   CalculatorEngine& m_engine;
   MemoryModel& m_model;

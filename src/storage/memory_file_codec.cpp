@@ -159,7 +159,7 @@ MemoryFileWriteResult WriteMemoryFile(const MemoryFileData& data) {
   for (const int32_t number : geometry) out += SingleNumberLine(number) + "\r\n";
   out += ShortNumber(static_cast<double>(data.cells.size())) + "\r\n";
   out += ShortNumber(data.memoryWidth) + "\r\n";
-  for (const MemoryCellRecord& cell : data.cells) {
+  for (const MemoryCell& cell : data.cells) {
     out += WithoutLineBreaks(cell.name) + "\r\n";
     out += WithoutLineBreaks(cell.value) + "\r\n";
   }

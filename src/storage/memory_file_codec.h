@@ -17,14 +17,9 @@
 #include <string_view>
 #include <vector>
 
-namespace mezura {
+#include "memory/memory_cell.h"
 
-/// One memory cell as the file keeps it.
-struct MemoryCellRecord {
-  std::string name;   ///< the cell window's caption, UTF-8, may be empty
-  std::string value;  ///< the value label's caption, verbatim (usually a measurement and a blank)
-  bool operator==(const MemoryCellRecord&) const = default;
-};
+namespace mezura {
 
 /// Everything a memory file holds. Geometry in twips.
 struct MemoryFileData {
@@ -33,7 +28,7 @@ struct MemoryFileData {
   int32_t width = 0;        ///< container Width (line 3)
   int32_t height = 0;       ///< container Height (line 4)
   int16_t memoryWidth = 0;  ///< common cell width (line 6)
-  std::vector<MemoryCellRecord> cells;  ///< line 5 is their count
+  std::vector<MemoryCell> cells;  ///< line 5 is their count; names and values only, numbers 0 when read
   bool operator==(const MemoryFileData&) const = default;
 };
 

@@ -23,8 +23,20 @@ bool TapeStore::AddTape(int tape, std::string title) {
   return true;
 }
 
+bool TapeStore::AppendLines(int tape, const StepLines& lines) {
+  const int count = static_cast<int>(lines.size());
+  if (!AddTapeRows(tape, count)) return false;
+  const int first = m_rowCounts[tape] - count + 1;
+  for (int i = 0; i < count; ++i) SetTapeLine(tape, first + i, lines[static_cast<size_t>(i)]);
+  return true;
+}
+
+bool TapeStore::HasRoomFor(int tape, int count) const {
+  return ValidTape(tape) && count >= 0 && m_rowCounts[tape] <= kMaxTapeLines - count;
+}
+
 bool TapeStore::AddTapeRows(int tape, int count) {
-  if (!ValidTape(tape) || count < 0 || m_rowCounts[tape] > kMaxTapeLines - count) return false;
+  if (!HasRoomFor(tape, count)) return false;
   m_rowCounts[tape] += count;
   if (m_tableRows < m_rowCounts[tape] + kSpareTableRows) {
     m_tableRows = m_rowCounts[tape] + kSpareTableRows;
@@ -49,15 +61,7 @@ void TapeStore::SetTapeLine(int tape, int row, std::string_view text) {
   NotifyLine(tape, row);
 }
 
-bool TapeStore::ClearTape(int tape) {
-  if (!AddTapeRows(tape, 3)) return false;
-  const int last = m_rowCounts[tape];
-  m_cursorColumn = tape;
-  SetTapeLine(tape, last - 2, " ");
-  SetTapeLine(tape, last - 1, "Clear ");
-  SetTapeLine(tape, last, " ");
-  return true;
-}
+bool TapeStore::ClearTape(int tape) { return AppendLines(tape, ClearMark()); }
 
 void TapeStore::SelectTape(int tape, std::string title) {
   if (tape < 0 || tape >= m_columns) return;
@@ -101,14 +105,6 @@ void TapeStore::ResetTapes() {
   }
   NotifyResized();
   NotifyView();
-}
-
-void TapeStore::RemoveLastLine(int tape) {
-  if (!ValidTape(tape) || m_rowCounts[tape] == 0) return;
-  const int row = m_rowCounts[tape];
-  SetTapeLine(tape, row, "");
-  m_rowCounts[tape] -= 1;
-  m_cursorRow = std::max(0, row - 1);
 }
 
 int TapeStore::TapeRowCount(int tape) const { return ValidTape(tape) ? m_rowCounts[tape] : 0; }

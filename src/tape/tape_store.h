@@ -5,11 +5,15 @@
 // It also holds the grid's view state (first visible row and column, title,
 // visible height, row height) that ScrollTapeToEnd and SelectTape move, so
 // that the window only mirrors it. Lines are kept per tape and only as far as
-// they were written: memory follows the text stored, not rows x tapes.
+// they were written: memory follows the text stored, not rows x tapes. What
+// the lines say is tape/tape_steps.h's; a step's lines arrive together
+// through AppendLines.
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "tape/tape_steps.h"
 
 namespace mezura {
 
@@ -17,7 +21,6 @@ inline constexpr int kMaxTapeLines = 32767;  ///< a tape's line count is a 16-bi
 inline constexpr int kMaxTapes = 32767;      ///< so is a tape number
 inline constexpr int kSpareTableRows = 10;   ///< the table keeps this many rows past the longest tape
 inline constexpr std::string_view kCalculatorTapeName = "Calculator";
-inline constexpr std::string_view kTapeSeparator = "--------------- ";
 
 /// Told about every change, so that a view can follow without copying text.
 class TapeStoreListener {
@@ -44,6 +47,11 @@ class TapeStore {
   /// Opens tape `tape` titled `title` with no lines, widening the table to it.
   /// Refused (false) for a number outside 1..32767.
   bool AddTape(int tape, std::string title);
+  /// Appends one step's lines to `tape`, all of them or, when the tape is
+  /// unknown or would pass 32767 lines, none (false).
+  bool AppendLines(int tape, const StepLines& lines);
+  /// True when `tape` can take `count` more lines.
+  bool HasRoomFor(int tape, int count) const;
   /// Reserves `count` more lines at the end of `tape`; the caller then writes
   /// rows TapeRowCount-count+1 .. TapeRowCount. Refused (false, nothing
   /// reserved) for an unknown tape or when the tape would pass 32767 lines.
@@ -51,7 +59,7 @@ class TapeStore {
   /// Stores `text` in (row, tape) and moves the write cursor there. Cells
   /// outside the table are ignored.
   void SetTapeLine(int tape, int row, std::string_view text);
-  /// Appends the clear mark " ", "Clear ", " "; nothing is erased.
+  /// Appends the clear mark (ClearMark()); nothing is erased.
   bool ClearTape(int tape);
   /// Makes `tape` the current and shown tape under `title`.
   void SelectTape(int tape, std::string title);
@@ -61,8 +69,6 @@ class TapeStore {
   void ScrollTapeToEnd();
   /// Drops every memory tape; tape 0 keeps its lines and title.
   void ResetTapes();
-  /// Shortens `tape` by its last line (a transfer that did not happen).
-  void RemoveLastLine(int tape);
 
   int TapeRowCount(int tape) const;
   /// Number of tapes that have a title and a row count (TapeNames' size).

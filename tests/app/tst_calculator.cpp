@@ -362,7 +362,7 @@ void TestCalculator::altLetterOpensItsMenu() {
 }
 
 void TestCalculator::engineMessagesAreWarningBoxes() {
-  QString title, text;
+  QString title, text, shown, sign;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QTimer::singleShot(0, this, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -370,12 +370,18 @@ void TestCalculator::engineMessagesAreWarningBoxes() {
     title = box->windowTitle();
     text = box->text();
     icon = box->icon();
+    shown = m_calc->Readout()->text();
+    sign = m_calc->findChild<QLabel*>(QStringLiteral("ActionLabel"))->text();
     box->accept();
   });
   QTest::keyClicks(Key(QStringLiteral("Equal")), QStringLiteral("5=/0="));
   QCOMPARE(title, QStringLiteral("Error"));
   QCOMPARE(text, QStringLiteral("Can't divide by zero!"));
   QCOMPARE(icon, QMessageBox::Warning);
+  // The box comes over the divisor, with the sign gone; the total follows it.
+  QCOMPARE(shown, QStringLiteral("0"));
+  QCOMPARE(sign, QString());
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("5"));
   QVERIFY(!QApplication::activeModalWidget());
   QCOMPARE(m_calc->focusWidget(), Key(QStringLiteral("Equal")));
 }

@@ -1,6 +1,6 @@
 #pragma once
 // A calculator engine on a fresh tape store, driven like a user at the keypad,
-// with a host that records what the window would have done.
+// with a log of what the window would have done (support/recording_engine.h).
 
 #include <gtest/gtest.h>
 
@@ -10,43 +10,13 @@
 #include <vector>
 
 #include "engine/calculator_engine.h"
+#include "support/recording_engine.h"
 #include "tape/tape_store.h"
 
 namespace mezura::testing {
 
-class RecordingHost : public EngineHost {
- public:
-  void Beep() override { ++beeps; }
-  void ShowMessage(std::string_view text, std::string_view title) override {
-    messages.emplace_back(std::string(text), std::string(title));
-  }
-  void FocusEqual() override { ++focusCalls; }
-  void CaptionsChanged() override {
-    ++captionChanges;
-    if (watched) {
-      seenReadout = watched->Readout();
-      seenActionLabel = watched->ActionLabel();
-      seenLabel1 = watched->Label1();
-    }
-  }
-
-  /// The captions as the window last repainted them: a change that was not
-  /// announced leaves these behind the engine's own.
-  const CalculatorEngine* watched = nullptr;
-  std::string seenReadout{kClearedEntry};
-  std::string seenActionLabel;
-  std::string seenLabel1;
-
-  int beeps = 0;
-  int focusCalls = 0;
-  int captionChanges = 0;
-  std::vector<std::pair<std::string, std::string>> messages;
-};
-
 class EngineTest : public ::testing::Test {
  protected:
-  EngineTest() { host.watched = &engine; }
-
   /// Presses keys as typed on the keyboard ("5'3 1/2\"="). Keys the keyboard
   /// does not reach go in braces: {sq} {sqrt} {pi} {ce} {bs} {esc} {enter}
   /// {circ} {area} {cyl} {diag} {plus} {minus} {times} {div} {equal}
@@ -73,27 +43,33 @@ class EngineTest : public ::testing::Test {
   }
 
   void PressNamed(std::string_view name) {
-    if (name == "sq") return engine.Square_Click();
-    if (name == "sqrt") return engine.SquareRoot_Click();
-    if (name == "pi") return engine.Pi_Click();
-    if (name == "ce") return engine.CancelEntry_Click();
-    if (name == "bs") return engine.Backspace_Click();
-    if (name == "esc") return engine.KeyPress(27);
-    if (name == "enter") return engine.KeyPress(13);
-    if (name == "circ") return engine.Circumference_Click();
-    if (name == "area") return engine.CircArea_Click();
-    if (name == "cyl") return engine.CylVolume_Click();
-    if (name == "diag") return engine.mnuDiagonal_Click();
-    if (name == "plus") return engine.Plus_Click();
-    if (name == "minus") return engine.Minus_Click();
-    if (name == "times") return engine.Multiply_Click();
-    if (name == "div") return engine.Divide_Click();
-    if (name == "equal") return engine.Equal_Click();
-    if (name == "dot") return engine.Decimal_Click();
-    if (name == "space") return engine.Spacebar_Click();
-    if (name == "foot") return engine.Foot_Click();
-    if (name == "inch") return engine.Inch_Click();
-    if (name == "clear") return engine.Cancel_Click();
+    using Key = EngineOutcome (RecordingEngine::*)();
+    static const std::pair<std::string_view, Key> kNamed[] = {
+        {"sq", &RecordingEngine::Square_Click},      {"sqrt", &RecordingEngine::SquareRoot_Click},
+        {"pi", &RecordingEngine::Pi_Click},          {"ce", &RecordingEngine::CancelEntry_Click},
+        {"bs", &RecordingEngine::Backspace_Click},   {"circ", &RecordingEngine::Circumference_Click},
+        {"area", &RecordingEngine::CircArea_Click},  {"cyl", &RecordingEngine::CylVolume_Click},
+        {"diag", &RecordingEngine::mnuDiagonal_Click}, {"plus", &RecordingEngine::Plus_Click},
+        {"minus", &RecordingEngine::Minus_Click},    {"times", &RecordingEngine::Multiply_Click},
+        {"div", &RecordingEngine::Divide_Click},     {"equal", &RecordingEngine::Equal_Click},
+        {"dot", &RecordingEngine::Decimal_Click},    {"space", &RecordingEngine::Spacebar_Click},
+        {"foot", &RecordingEngine::Foot_Click},      {"inch", &RecordingEngine::Inch_Click},
+        {"clear", &RecordingEngine::Cancel_Click},
+    };
+    if (name == "esc") {
+      engine.KeyPress(27);
+      return;
+    }
+    if (name == "enter") {
+      engine.KeyPress(13);
+      return;
+    }
+    for (const auto& [keyName, key] : kNamed) {
+      if (keyName == name) {
+        (engine.*key)();
+        return;
+      }
+    }
     ADD_FAILURE() << "unknown key {" << name << "}";
   }
 
@@ -115,8 +91,8 @@ class EngineTest : public ::testing::Test {
   const EngineState& State() const { return engine.State(); }
 
   TapeStore tapes;
-  RecordingHost host;
-  CalculatorEngine engine{tapes, host};
+  OutcomeLog host;  // what the window did
+  RecordingEngine engine{tapes, host};
 };
 
 }  // namespace mezura::testing

@@ -7,6 +7,8 @@ namespace mezura::testing {
 namespace {
 
 using KeypadTest = EngineTest;
+using Lines = std::vector<std::string>;
+const std::string kSeparator = "--------------- ";
 
 TEST_F(KeypadTest, TypingAMeasurementBuildsTheCaptionKeyByKey) {
   const std::vector<std::pair<std::string, std::string>> steps = {
@@ -139,6 +141,49 @@ TEST_F(KeypadTest, PiRefusedBesideAnAreaTotalGivesTheDisplayBack) {
   Press("{pi}");         // equals would add a plain number to an area: refused
   EXPECT_EQ(Display(), "0.");
   Press("7");            // and the digit keys still work
+  EXPECT_EQ(Display(), "7");
+}
+
+TEST_F(KeypadTest, APastedValueBecomesTheEntryAsIfTyped) {
+  struct Case {
+    const char* before;
+    const char* text;
+    TextOrigin origin;
+    const char* shown;   // the display after the paste
+    const char* after;   // keys pressed next
+    Lines tape;          // what they add to the tape
+  };
+  const Case cases[] = {
+      // read in its own dimension once "=" takes it
+      {"", "\t5' sq\r\n", TextOrigin::Outside, "5' sq.", "=", {"5' sq. "}},
+      // a result in the display makes way; a cell's blanks go
+      {"5'=+", " 2'- 6\" ", TextOrigin::Program, "2'- 6\"", "=", {"+ 2'- 6\" ", kSeparator, " 7'- 6\" "}},
+      {"{pi}", "3", TextOrigin::Outside, "3", "", {}},
+      // a formula's prompt stays while it waits for the value
+      {"{diag}", "3'", TextOrigin::Outside, "3'", "=", {"Diagonal ", "Side1 =  3'- 0\" "}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    Press("{clear}");
+    Press(c.before);
+    const std::string prompt = engine.Label1();
+    const size_t lines = Tape().size();
+    const int focus = host.focusCalls;
+    EXPECT_EQ(engine.EnterValue(c.text, ValueRole::Entry, c.origin).result, ValueResult::Done);
+    ExpectCaptionsAnnounced();
+    EXPECT_EQ(Display(), c.shown);
+    EXPECT_EQ(engine.Label1(), State().ActiveFormula == Formula::None ? "" : prompt);
+    EXPECT_EQ(Tape().size(), lines);  // the paste itself writes nothing
+    EXPECT_EQ(host.focusCalls, focus + 1);
+    Press(c.after);
+    EXPECT_EQ(TapeFrom(lines), c.tape);
+  }
+  EXPECT_EQ(host.beeps, 0);
+
+  // Text that is no measurement is refused with one beep and changes nothing.
+  Press("{clear}7");
+  EXPECT_EQ(engine.EnterValue("seven", ValueRole::Entry, TextOrigin::Outside).result, ValueResult::Refused);
+  EXPECT_EQ(host.beeps, 1);
   EXPECT_EQ(Display(), "7");
 }
 

@@ -411,6 +411,30 @@ TEST_F(EngineTest, AStepThatDoesNotFitIsNotRecordedInPart) {
   EXPECT_EQ(Display(), " 8'- 0\"");
 }
 
+TEST_F(EngineTest, AValueFromOutsideIsTakenWholeOrNotRecordedAtAll) {
+  // No total, a full tape: the value becomes the total all the same.
+  ASSERT_TRUE(tapes.AddTapeRows(0, kMaxTapeLines));
+  EXPECT_EQ(engine.EnterValue(" 3'- 0\"", ValueRole::Add).result, ValueResult::Done);
+  EXPECT_EQ(State().Accumulator, 36.0);
+  EXPECT_EQ(host.beeps, 1);
+
+  // Room for one line of the transfer's three: none is written.
+  TapeStore roomy;
+  OutcomeLog log;
+  RecordingEngine calc{roomy, log};
+  ASSERT_TRUE(roomy.AddTapeRows(0, kMaxTapeLines - 2));
+  calc.KeyPress('5');
+  calc.KeyPress('\'');
+  calc.KeyPress('=');
+  ASSERT_EQ(roomy.TapeRowCount(0), kMaxTapeLines - 1);
+  EXPECT_EQ(calc.EnterValue(" 2'- 0\"", ValueRole::Add).result, ValueResult::Done);
+  EXPECT_EQ(calc.Readout(), "7'- 0\" ");
+  EXPECT_EQ(calc.State().Accumulator, 84.0);
+  EXPECT_EQ(roomy.TapeRowCount(0), kMaxTapeLines - 1);
+  EXPECT_EQ(roomy.Line(0, kMaxTapeLines), "");
+  EXPECT_EQ(log.beeps, 1);
+}
+
 // ---- accuracy ---------------------------------------------------------------
 
 TEST_F(EngineTest, AccuracyDecidesTheFinestFractionOfLinearResultsOnly) {

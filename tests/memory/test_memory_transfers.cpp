@@ -3,16 +3,38 @@
 #include <gtest/gtest.h>
 
 #include "memory/memory_transfers.h"
+#include "support/recording_engine.h"
 
 namespace mezura {
 namespace {
 
-struct CountingHost : EngineHost {
-  int beeps = 0;
-  int focus = 0;
-  void Beep() override { ++beeps; }
-  void ShowMessage(std::string_view, std::string_view) override {}
-  void FocusEqual() override { ++focus; }
+using testing::OutcomeLog;
+using testing::RecordingEngine;
+using DropOutcome = ValueResult;
+
+// The transfers, with what they report acted on as the windows would.
+class RecordingTransfers {
+ public:
+  RecordingTransfers(RecordingEngine& engine, MemoryModel& model, OutcomeLog& log)
+      : m_engine(engine), m_transfers(engine, model), m_log(log) {}
+  DropOutcome DropOnReadout(std::string_view text, DragSource source, int x, int left, int width) {
+    return Log(m_transfers.DropOnReadout(text, source, x, left, width));
+  }
+  DropOutcome DropOnCell(int target, std::string_view text, DragSource source, int x, int left, int width) {
+    return Log(m_transfers.DropOnCell(target, text, source, x, left, width));
+  }
+  std::optional<DragImage> ReadoutDragImage(int x, int left, int width) const {
+    return m_transfers.ReadoutDragImage(x, left, width);
+  }
+
+ private:
+  DropOutcome Log(const ValueOutcome& outcome) {
+    m_log.Take(outcome.feedback, m_engine);
+    return outcome.result;
+  }
+  RecordingEngine& m_engine;
+  MemoryTransfers m_transfers;
+  OutcomeLog& m_log;
 };
 
 // Drop positions on a target at left 100, width 200: the halves meet at 200.
@@ -42,10 +64,10 @@ class TransferTest : public ::testing::Test {
   }
 
   TapeStore tapes;
-  CountingHost host;
-  CalculatorEngine engine{tapes, host};
+  OutcomeLog host;
+  RecordingEngine engine{tapes, host};
   MemoryModel model{tapes};
-  MemoryTransfers transfers{engine, model};
+  RecordingTransfers transfers{engine, model, host};
 };
 
 TEST_F(TransferTest, DisplayOntoANewCellAddsOrSubtractsByHalf) {
@@ -120,6 +142,18 @@ TEST_F(TransferTest, RefusedCellDropBeepsTwiceAndRecordsNothing) {
   EXPECT_EQ(engine.ActionLabel(), "x");
 }
 
+TEST_F(TransferTest, ATransferTheCellsTapeCannotHoldIsNotMade) {
+  const int n = model.CreateCell();
+  model.SetValue(n, " 4'- 0\" ");
+  ASSERT_TRUE(tapes.AddTapeRows(n, kMaxTapeLines - 2));  // room for two of its three lines
+  EXPECT_EQ(transfers.DropOnCell(n, " 1'- 0\"", DragSource::Readout(), kRightHalf, kLeft, kWidth),
+            DropOutcome::Refused);
+  EXPECT_EQ(host.beeps, 1);
+  EXPECT_EQ(model.Cell(n)->value, " 4'- 0\" ");
+  EXPECT_EQ(tapes.TapeRowCount(n), kMaxTapeLines - 2);
+  EXPECT_EQ(tapes.Line(n, kMaxTapeLines - 1), "");
+}
+
 TEST_F(TransferTest, IdleDisplayTakesTheDropAsFirstOperand) {
   struct Case {
     std::string text;
@@ -148,7 +182,7 @@ TEST_F(TransferTest, IdleDisplayTakesTheDropAsFirstOperand) {
     EXPECT_EQ(engine.State().PendingOperation, Operation::None);
   }
   EXPECT_EQ(host.beeps, 0);
-  EXPECT_EQ(host.focus, 5);
+  EXPECT_EQ(host.focusCalls, 5);
 }
 
 TEST_F(TransferTest, HoldingDisplayAddsTheDropAndRecordsTheSum) {
@@ -212,9 +246,9 @@ TEST_F(TransferTest, RefusedDropsOnAFullTapeOrWithNoNumberRemoveNothing) {
   // Nothing in progress and a dropped value that is no number: two beeps, as
   // every value that is not a number is refused, and the display is kept.
   TapeStore fresh;
-  CalculatorEngine idle{fresh, host};
+  RecordingEngine idle{fresh, host};
   MemoryModel cells{fresh};
-  MemoryTransfers onIdle{idle, cells};
+  RecordingTransfers onIdle{idle, cells, host};
   host.beeps = 0;
   EXPECT_EQ(onIdle.DropOnReadout("1/0", DragSource::Cell(1), kRightHalf, kLeft, kWidth), DropOutcome::Refused);
   EXPECT_EQ(host.beeps, 2);

@@ -96,7 +96,7 @@ TEST(MemoryFileRoundTrip, RandomCellsComeBack) {
                         between(-limit, limit), static_cast<int16_t>(between(-32768, 32767)), {}};
     MemoryFileData expected = data;
     for (int n = between(0, 5); n > 0; --n) {
-      MemoryCellRecord cell, back;
+      MemoryCell cell, back;
       for (auto [written, read] : {std::pair{&cell.name, &back.name}, std::pair{&cell.value, &back.value}}) {
         for (int k = between(0, 11); k > 0; --k) {
           const std::string& piece = pieces[between(0, std::size(pieces) - 1)];
@@ -176,7 +176,7 @@ TEST(MemoryFileRead, AFileShorterThanItsCountKeepsTheCompletePairs) {
     EXPECT_EQ(in.status, MemoryFileStatus::Incomplete);
     EXPECT_NE(in.reason.find('3'), std::string::npos) << in.reason;
     ASSERT_EQ(in.data.cells.size(), 2u);
-    EXPECT_EQ(in.data.cells[1], (MemoryCellRecord{"B", "2"}));
+    EXPECT_EQ(in.data.cells[1], (MemoryCell{"B", "2"}));
   }
 }
 

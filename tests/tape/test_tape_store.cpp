@@ -13,11 +13,9 @@
 namespace mezura {
 namespace {
 
-// Appends lines the way every writer does: reserve, then fill the reserved rows.
+// Appends lines the way every writer does: one step at a time.
 void Append(TapeStore& store, int tape, const std::vector<std::string>& lines) {
-  ASSERT_TRUE(store.AddTapeRows(tape, static_cast<int>(lines.size())));
-  int row = store.TapeRowCount(tape) - static_cast<int>(lines.size()) + 1;
-  for (const auto& line : lines) store.SetTapeLine(tape, row++, line);
+  ASSERT_TRUE(store.AppendLines(tape, lines));
 }
 
 void AppendNumbered(TapeStore& store, int tape, int count) {
@@ -224,20 +222,6 @@ TEST(TapeStore, WritesOutsideTheTableAreIgnored) {
   store.SelectTape(5, "nowhere");
   EXPECT_EQ(store.CurrentTape(), 0);
   EXPECT_EQ(store.View().title, "Calculator");
-}
-
-TEST(TapeStore, RemoveLastLineTakesBackAReservedLine) {
-  TapeStore store;
-  Append(store, 0, {"a ", "b "});
-  store.RemoveLastLine(0);
-  EXPECT_EQ(store.TapeRowCount(0), 1);
-  EXPECT_EQ(store.Line(0, 2), "");
-  Append(store, 0, {"c "});
-  EXPECT_EQ(store.Line(0, 2), "c ");
-  store.RemoveLastLine(0);
-  store.RemoveLastLine(0);
-  store.RemoveLastLine(0);  // nothing left: stays at 0
-  EXPECT_EQ(store.TapeRowCount(0), 0);
 }
 
 struct RecordingListener : TapeStoreListener {

@@ -29,7 +29,6 @@ QRect Pixels(const TwipsRect& r) {
 
 MemoryController::MemoryController(CalculatorEngine& engine, TapeStore& tapes, QObject* parent)
     : QObject(parent),
-      m_engine(engine),
       m_tapes(tapes),
       m_model(tapes),
       m_transfers(engine, m_model),
@@ -59,12 +58,8 @@ int MemoryController::CellHeight() const { return MemoryForm::NeededHeightTwips(
 // ---- Memory menu -------------------------------------------------------------
 
 void MemoryController::NewMemory() {
-  if (!m_model.CanCreate()) {
-    m_engine.Host().Beep();
-    return;
-  }
-  if (m_model.CreateCell() == 0) {
-    m_engine.Host().Beep();
+  if (!m_model.CanCreate() || m_model.CreateCell() == 0) {
+    Beep();
     return;
   }
   Created();
@@ -72,15 +67,15 @@ void MemoryController::NewMemory() {
 
 void MemoryController::NamedMemory() {
   if (!m_model.CanCreate()) {
-    m_engine.Host().Beep();
+    Beep();
     return;
   }
   if (m_keepOnTop) m_keepOnTop(false);
-  m_inputResult = AskName(QString::fromStdString(m_model.NextDefaultName()));
+  const QString name = AskName(QString::fromStdString(m_model.NextDefaultName()));
   if (m_keepOnTop) m_keepOnTop(true);
-  if (m_inputResult.isEmpty()) return;
-  if (m_model.CreateNamedCell(m_inputResult.toStdString()) == 0) {
-    m_engine.Host().Beep();
+  if (name.isEmpty()) return;
+  if (m_model.CreateNamedCell(name.toStdString()) == 0) {
+    Beep();
     return;
   }
   Created();
@@ -172,25 +167,20 @@ void MemoryController::SetMemoryReadout(std::uint32_t colour) {
 
 // ---- The calculator's display ----------------------------------------------
 
-bool MemoryController::DropOnReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth) {
-  if (!CarriesValue(mime)) return false;
+ValueOutcome MemoryController::DropOnReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth) {
+  if (!CarriesValue(mime)) return {};
   const std::optional<ValueDrag> drag = DecodeValueDrag(mime);
-  if (!drag) {
-    m_engine.Host().Beep();  // text from outside that is no value
-    return false;
+  if (!drag) {  // text from outside that is no value
+    ValueOutcome refused{ValueResult::Refused, {}};
+    refused.feedback.beeps = 1;
+    return refused;
   }
-  return m_transfers.DropOnReadout(drag->text, drag->source, x, readoutLeft, readoutWidth) == DropOutcome::Done;
-}
-
-std::optional<DragImage> MemoryController::DragOverReadout(const QMimeData* mime, int x, int readoutLeft,
-                                                           int readoutWidth) const {
-  if (!CarriesValue(mime)) return std::nullopt;
-  return m_transfers.ReadoutDragImage(x, readoutLeft, readoutWidth);
+  return m_transfers.DropOnReadout(drag->text, drag->source, x, readoutLeft, readoutWidth);
 }
 
 // ---- Memory files ------------------------------------------------------------
 
-void MemoryController::LoadCells(const std::vector<LoadedCell>& cells, int memoryWidth,
+void MemoryController::LoadCells(const std::vector<MemoryCell>& cells, int memoryWidth,
                                  const QRect& containerTwips, const QString& caption) {
   EraseAll();
   m_layoutBusy = true;
@@ -198,9 +188,9 @@ void MemoryController::LoadCells(const std::vector<LoadedCell>& cells, int memor
   m_container->setWindowTitle(caption);
   m_container->MoveFrameTwips(containerTwips.x(), containerTwips.y());
   m_container->ResizeFrameTwips(containerTwips.width(), containerTwips.height());
-  for (const LoadedCell& cell : cells) {
+  for (const MemoryCell& cell : cells) {
     if (m_model.LoadCell(cell.name, cell.value) == 0) {
-      m_engine.Host().Beep();
+      Beep();
       break;
     }
   }
@@ -291,9 +281,9 @@ void MemoryController::Form_DblClick(int number) {
   const MemoryCell* cell = m_model.Cell(number);
   if (!cell) return;
   if (m_keepOnTop) m_keepOnTop(false);
-  m_inputResult = AskName(QString::fromStdString(cell->name));
+  const QString name = AskName(QString::fromStdString(cell->name));
   if (m_keepOnTop) m_keepOnTop(true);
-  if (!m_inputResult.isEmpty()) m_model.Rename(number, m_inputResult.toStdString());
+  if (!name.isEmpty()) m_model.Rename(number, name.toStdString());
   FocusCalculator();
 }
 
@@ -311,11 +301,12 @@ void MemoryController::Label1_DragDrop(int number, const QMimeData* mime, int x)
   if (!form || !CarriesValue(mime)) return;
   const std::optional<ValueDrag> drag = DecodeValueDrag(mime);
   if (!drag) {
-    m_engine.Host().Beep();  // text from outside that is no value
+    Beep();  // text from outside that is no value
     return;
   }
-  const DropOutcome outcome = m_transfers.DropOnCell(number, drag->text, drag->source, x, 0, form->Label1()->width());
-  if (outcome == DropOutcome::Done) {
+  const ValueOutcome outcome = m_transfers.DropOnCell(number, drag->text, drag->source, x, 0, form->Label1()->width());
+  Report(outcome.feedback);
+  if (outcome.result == ValueResult::Done) {
     m_container->Area()->setActiveSubWindow(form);
     form->setFocus();
   }
@@ -368,10 +359,19 @@ void MemoryController::ApplyCellSizes(const CellSizeResult& sizes) {
 }
 
 void MemoryController::FocusCalculator() {
-  if (m_focusCalculator)
-    m_focusCalculator();
-  else
-    m_engine.Host().FocusEqual();
+  EngineOutcome focus;
+  focus.focusEqual = true;
+  Report(focus);
+}
+
+void MemoryController::Beep() {
+  EngineOutcome beep;
+  beep.beeps = 1;
+  Report(beep);
+}
+
+void MemoryController::Report(const EngineOutcome& outcome) {
+  if (m_feedback && outcome != EngineOutcome{}) m_feedback(outcome);
 }
 
 QString MemoryController::AskName(const QString& initial) {

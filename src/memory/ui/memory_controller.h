@@ -6,20 +6,22 @@
 // (MemoryTransfers), the container window (MDIForm1, hidden until its first
 // cell) and one MemoryForm per open cell. Wiring from the calculator window:
 //
-//   NewMemory_Click / mnuPopup1NewMemory_Click        -> NewMemory()
-//   NamedMemory_Click / mnuPopup1NamedMemory_Click    -> NamedMemory()
+//   NewMemory_Click (menu and pop-up menu)            -> NewMemory()
+//   NamedMemory_Click (menu and pop-up menu)          -> NamedMemory()
 //   ClearMemory_Click                                 -> ClearAll()
 //   EraseMemory_Click (also on exit)                  -> EraseAll()
 //   mnuArrangeMemory_Click                            -> Arrange()
 //   calculator minimized / restored                   -> HideContainer() / RestoreContainer()
 //   colour menu "Memory" / "Memory readout"           -> SetMemoryBackground(c) / SetMemoryReadout(c)
 //   settings MDILeft/MDITop                           -> MoveContainer() / ContainerGeometry()
-//   Readout dragEnter/dragMove                        -> DragOverReadout(mime, x, left, width)
-//   Readout drop                                      -> DropOnReadout(mime, x, left, width)
+//   Readout drag over (the image on the half)         -> Transfers().ReadoutDragImage(x, left, width)
+//   Readout drop (Readout_DragDrop)                   -> DropOnReadout(mime, x, left, width), whose
+//                                                        feedback the calculator applies
 //   Readout drag start                                -> StartValueDrag() of memory/ui/value_drag.h
 //   memory file load                                  -> LoadCells(); save reads Model().Cells()
 //   hooks: SetTapeArrowsHandler (tape window's arrow buttons, shown while
-//          TapeCount >= 2), SetFocusCalculatorHandler (the "=" key),
+//          TapeCount >= 2), SetFeedbackHandler (beeps and the focus to "="
+//          from the commands and the drops onto cells),
 //          SetKeepCalculatorOnTopHandler (lifted while the naming dialog shows),
 //          SetContainerStateHandler (restack companions when the container
 //          is maximized or restored), SetNameAsker (tests).
@@ -32,7 +34,7 @@
 //   readout->SetDragImageRule([&](int x) {
 //     return memory.Transfers().ReadoutDragImage(x, 0, readout->width()); });
 //   connect(readout, &ValueLabel::valueDropped, [&](const QMimeData* m, int x) {
-//     memory.DropOnReadout(m, x, 0, readout->width()); });
+//     calculator.Apply(memory.DropOnReadout(m, x, 0, readout->width()).feedback); });
 
 #include <QObject>
 #include <QPointer>
@@ -93,22 +95,20 @@ class MemoryController : public QObject, private MemoryModelListener {
   std::uint32_t MemoryBackground() const { return m_background; }
   std::uint32_t MemoryReadout() const { return m_readout; }
 
-  // The calculator's display as a drop target.
-  bool DropOnReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth);
-  std::optional<DragImage> DragOverReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth) const;
+  // The calculator's display as a drop target: the caller acts on the feedback.
+  ValueOutcome DropOnReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth);
 
-  /// A memory file's cells replace all cells: names and values in order, the
-  /// common width, the container's frame in twips and its caption.
-  struct LoadedCell {
-    std::string name;
-    std::string value;
-  };
-  void LoadCells(const std::vector<LoadedCell>& cells, int memoryWidth, const QRect& containerTwips,
+  /// A memory file's cells replace all cells: names and values in order (the
+  /// model numbers them), the common width, the container's frame in twips
+  /// and its caption.
+  void LoadCells(const std::vector<MemoryCell>& cells, int memoryWidth, const QRect& containerTwips,
                  const QString& caption);
 
   // Hooks.
   void SetTapeArrowsHandler(std::function<void(bool visible)> handler) { m_tapeArrows = std::move(handler); }
-  void SetFocusCalculatorHandler(std::function<void()> handler) { m_focusCalculator = std::move(handler); }
+  /// Beeps and the focus for the calculator's "=" key, from the commands
+  /// and the drops onto cells.
+  void SetFeedbackHandler(std::function<void(const EngineOutcome&)> handler) { m_feedback = std::move(handler); }
   void SetKeepCalculatorOnTopHandler(std::function<void(bool)> handler) { m_keepOnTop = std::move(handler); }
   void SetContainerStateHandler(std::function<void(Qt::WindowStates)> handler) {
     m_containerState = std::move(handler);
@@ -118,9 +118,6 @@ class MemoryController : public QObject, private MemoryModelListener {
   void SetNameAsker(std::function<QString(const QString& initial)> asker) { m_askName = std::move(asker); }
   /// The parent for the naming dialog (the calculator window).
   void SetDialogParent(QWidget* parent) { m_dialogParent = parent; }
-
-  /// The naming dialog's last result; it outlives the dialog.
-  QString InputResult() const { return m_inputResult; }
 
   /// Height of every cell window in twips: 585, or more when the
   /// platform's title bar needs it.
@@ -151,9 +148,10 @@ class MemoryController : public QObject, private MemoryModelListener {
   void Relayout();
   void Created();
   void FocusCalculator();
+  void Beep();
+  void Report(const EngineOutcome& outcome);
   QString AskName(const QString& initial);
 
-  CalculatorEngine& m_engine;
   TapeStore& m_tapes;
   MemoryModel m_model;
   MemoryTransfers m_transfers;
@@ -161,7 +159,6 @@ class MemoryController : public QObject, private MemoryModelListener {
   std::map<int, QPointer<MemoryForm>> m_forms;
   std::uint32_t m_background = kDefaultMemoryBackground;
   std::uint32_t m_readout = kDefaultMemoryReadout;
-  QString m_inputResult;
   QWidget* m_dialogParent = nullptr;
 
   // Re-entry guards against the resize events our own moves raise.
@@ -171,7 +168,7 @@ class MemoryController : public QObject, private MemoryModelListener {
   bool m_inContainerResize = false;
 
   std::function<void(bool)> m_tapeArrows;
-  std::function<void()> m_focusCalculator;
+  std::function<void(const EngineOutcome&)> m_feedback;
   std::function<void(bool)> m_keepOnTop;
   std::function<void(Qt::WindowStates)> m_containerState;
   std::function<QString(const QString&)> m_askName;
