@@ -10,7 +10,6 @@
 #include "app/help/program_icon.h"
 #include "app/session.h"
 #include "storage/io/settings_store.h"
-#include "tape/ui/design_metrics.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationName(QStringLiteral("Mezura"));
@@ -26,8 +25,9 @@ int main(int argc, char* argv[]) {
     return mezura::AnswerWithoutWindow(command);
   }
 
+  // No application font: the program's own windows set the design's fonts,
+  // so that dialogs, menus and the help keep the desktop's.
   QApplication app(argc, argv);
-  QApplication::setFont(mezura::DesignFont(8.25));
   QApplication::setWindowIcon(mezura::ProgramIcon());
   // Lets the desktop match the windows to the installed launcher.
   QGuiApplication::setDesktopFileName(QStringLiteral(MEZURA_APP_ID));

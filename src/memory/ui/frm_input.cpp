@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "tape/twips.h"
+#include "tape/ui/design_metrics.h"
 
 namespace mezura {
 namespace {
@@ -30,6 +30,8 @@ frmInput::frmInput(QWidget* parent)
                  Qt::WindowCloseButtonHint);
   setModal(true);
   setFixedSize(TwipsToPixels(3255), TwipsToPixels(1350));
+  // Its fixed layout is made for the design's font, not the desktop's.
+  setFont(DesignFont(8.25));
   m_label->setObjectName(QStringLiteral("Label1"));
   m_text->setObjectName(QStringLiteral("txtText1"));
   m_ok->setObjectName(QStringLiteral("Command1"));
