@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -20,6 +21,7 @@
 #include "tape/ui/design_metrics.h"
 #include "tape/ui/tape_dock_host.h"
 #include "tape/ui/tape_table_model.h"
+#include "tape/ui/window_system.h"
 
 namespace mezura {
 
@@ -46,6 +48,9 @@ TapeWindow::TapeWindow(TapeStore& store, TapeDockHost& host, QWidget* parent)
   setObjectName(QStringLiteral("frmTape"));
   setWindowTitle(QString());
   setFont(DesignFont(8.25));
+  // Where it cannot dock (Wayland), the tape keeps the usual frame for the
+  // user to move it by; docked, the calculator's frame is its handle.
+  if (!CanPlaceWindows()) setWindowFlag(Qt::CustomizeWindowHint, false);
 
   m_title = new QLabel(QString::fromStdString(store.View().title), this);
   m_title->setObjectName(QStringLiteral("Label1"));
@@ -214,6 +219,13 @@ void TapeWindow::Label1_DblClick() { HideByUser(); }
 void TapeWindow::HideByUser() {
   hide();
   m_host.TapeHiddenByUser();
+}
+
+void TapeWindow::closeEvent(QCloseEvent* event) {
+  // A close box or the window manager's close key hides the tape as a
+  // double-click does, so that the menu's check marks follow.
+  event->ignore();
+  HideByUser();
 }
 
 void TapeWindow::SetScrollButtonsVisible(bool visible) {

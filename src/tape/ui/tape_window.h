@@ -85,6 +85,7 @@ class TapeWindow : public QWidget, public TapeStoreListener {
   void TapeViewChanged() override;
 
  protected:
+  void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
