@@ -6,7 +6,12 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 libgl-dev
+  # A Wayland session without XWayland: Qt's Wayland platform.
+  qt6-wayland
   libgtest-dev libgmock-dev libbenchmark-dev
+  # The Wayland start test: a headless weston, with Xwayland and xwininfo for
+  # its XWayland half.
+  weston xwayland x11-utils
   clang libclang-rt-dev
   fonts-dejavu-core fonts-liberation2
   poppler-utils

@@ -76,6 +76,10 @@ Calculator::~Calculator() {
 }
 
 void Calculator::BuildControls() {
+  // The menu bar takes the window's font too: it must hold its menus in the
+  // window's fixed width at either zoom. The menus that drop from it are
+  // windows of their own and keep the desktop's font, as the dialogs do.
+  setFont(DesignFont(8.25));
   m_face = new CalculatorFace(this);
   QPalette palette = m_face->palette();
   palette.setColor(QPalette::Window, kCalculatorColor);

@@ -86,6 +86,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   } else if (!parser.positionalArguments().isEmpty()) {
     command.memoryFile = parser.positionalArguments().first();
   }
+  command.platform = parser.value(QStringLiteral("platform"));
   return command;
 }
 

@@ -29,6 +29,8 @@ struct CommandLine {
   QString memoryFile;
   /// Why the command line was not understood (Mistake only).
   QString mistake;
+  /// Qt's -platform option as given; empty when the command line names none.
+  QString platform;
 };
 
 /// Exit status for a command line that was not understood.

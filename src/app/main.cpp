@@ -4,13 +4,14 @@
 
 #include <QApplication>
 #include <memory>
+#include <vector>
 
 #include "app/calculator.h"
 #include "app/command_line.h"
 #include "app/help/program_icon.h"
+#include "app/platform_choice.h"
 #include "app/session.h"
 #include "storage/io/settings_store.h"
-#include "tape/ui/design_metrics.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationName(QStringLiteral("Mezura"));
@@ -26,8 +27,19 @@ int main(int argc, char* argv[]) {
     return mezura::AnswerWithoutWindow(command);
   }
 
-  QApplication app(argc, argv);
-  QApplication::setFont(mezura::DesignFont(8.25));
+  // The platform goes to Qt as its own -platform option rather than through
+  // QT_QPA_PLATFORM, which programs started from here would inherit.
+  QByteArray platform =
+      mezura::ChoosePlatform(mezura::SessionEnvironment::FromProcess(), command.platform).toLocal8Bit();
+  char platformOption[] = "-platform";
+  std::vector<char*> qtArguments(argv, argv + argc);
+  if (!platform.isEmpty()) qtArguments.insert(qtArguments.end(), {platformOption, platform.data()});
+  int qtArgumentCount = static_cast<int>(qtArguments.size());
+  qtArguments.push_back(nullptr);
+
+  // No application font: the program's own windows set the design's fonts,
+  // so that dialogs, menus and the help keep the desktop's.
+  QApplication app(qtArgumentCount, qtArguments.data());
   QApplication::setWindowIcon(mezura::ProgramIcon());
   // Lets the desktop match the windows to the installed launcher.
   QGuiApplication::setDesktopFileName(QStringLiteral(MEZURA_APP_ID));

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -20,8 +21,13 @@
 #include <QWindow>
 
 #include "app/calculator.h"
+#include "app/help/frm_about.h"
 #include "app/keep_on_top.h"
 #include "app/session.h"
+#include "converter/ui/converter.h"
+#include "memory/ui/frm_input.h"
+#include "memory/ui/mdi_form1.h"
+#include "memory/ui/memory_controller.h"
 #include "tape/ui/tape_window.h"
 
 namespace mezura {
@@ -42,6 +48,7 @@ class TestCalculator : public QObject {
   void keyboardDrivesTheEngine();
   void keypadDecimalKeyAndComma();
   void keysLookAsDesigned();
+  void designFontInOwnWindowsOnly();
   void footAndInchAreOnTopOfBackspaceAndPi();
   void rightClickOpensThePopupAndPressesNothing();
   void menuTreeAsDesigned();
@@ -218,6 +225,29 @@ void TestCalculator::keysLookAsDesigned() {
   QCOMPARE(m_calc->Readout()->text(), QStringLiteral("0."));
   // The last row keeps its margin inside the window.
   QVERIFY(Key(QStringLiteral("Number(0)"))->geometry().bottom() < m_calc->centralWidget()->height() - 2);
+}
+
+void TestCalculator::designFontInOwnWindowsOnly() {
+  const QString design = QStringLiteral("Liberation Sans");
+  if (QFontInfo(QApplication::font()).family() == design) QSKIP("the desktop's font is the design's here");
+  // Each of the program's own windows carries the design's font itself.
+  frmInput input(m_calc);
+  FrmAbout about(m_calc);
+  QWidget* const own[] = {m_calc->centralWidget(),
+                          m_calc->menuBar(),
+                          m_calc->Tape()->Grid(),
+                          m_calc->ConverterWindow()->findChild<QLabel*>(QStringLiteral("lblLabel(2)")),
+                          m_calc->Memory().Container(),
+                          input.txtText1(),
+                          about.findChild<QPushButton*>(QStringLiteral("cmdOK"))};
+  for (QWidget* widget : own) {
+    QVERIFY(widget);
+    QVERIFY2(QFontInfo(widget->font()).family() == design, qPrintable(widget->objectName()));
+  }
+  // Menus and dialogs keep the desktop's.
+  QMessageBox box(QMessageBox::Warning, m_calc->windowTitle(), QStringLiteral("?"), QMessageBox::Ok, m_calc);
+  QWidget* const others[] = {m_calc->menuBar()->actions().constFirst()->menu(), m_calc->Tape()->Popup(), &box};
+  for (QWidget* widget : others) QCOMPARE(widget->font(), QApplication::font());
 }
 
 void TestCalculator::footAndInchAreOnTopOfBackspaceAndPi() {

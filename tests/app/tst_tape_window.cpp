@@ -1,5 +1,5 @@
 // The tape window on its own, docked on a fake calculator: the grid model over
-// the store, switching tapes, snapping and docking, hiding by double-click,
+// the store, switching tapes, snapping and docking, hiding by double-click or close,
 // a full 32767-line tape, and the pop-up's copy, save and preview.
 
 #include <QApplication>
@@ -60,7 +60,7 @@ class TestTapeWindow : public QObject {
   void followsTheCalculatorAndKeepsItsHeight();
   void draggingTheTopEdgeResizes();
   void minimizedCalculatorLeavesTheLayoutAlone();
-  void doubleClickHides();
+  void doubleClickOrCloseHides();
   void fullTapeScrollsAndSwitchesQuickly();
   void copyKeysCopyTheSelectionOrTheWholeTape_data();
   void copyKeysCopyTheSelectionOrTheWholeTape();
@@ -322,7 +322,7 @@ void TestTapeWindow::minimizedCalculatorLeavesTheLayoutAlone() {
   QCOMPARE(m_window->GeometryTwips().left, before.left + 1500);
 }
 
-void TestTapeWindow::doubleClickHides() {
+void TestTapeWindow::doubleClickOrCloseHides() {
   QTest::mouseDClick(m_window->Grid()->viewport(), Qt::LeftButton);
   QVERIFY(!m_window->isVisible());
   QCOMPARE(m_host->hiddenByUser, 1);
@@ -330,6 +330,11 @@ void TestTapeWindow::doubleClickHides() {
   QTest::mouseDClick(m_window->Title(), Qt::LeftButton);
   QVERIFY(!m_window->isVisible());
   QCOMPARE(m_host->hiddenByUser, 2);
+  // A close box (the tape has one where it cannot dock) hides it the same way.
+  m_window->show();
+  m_window->close();
+  QVERIFY(!m_window->isVisible());
+  QCOMPARE(m_host->hiddenByUser, 3);
 }
 
 void TestTapeWindow::fullTapeScrollsAndSwitchesQuickly() {

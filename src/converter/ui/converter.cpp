@@ -61,10 +61,9 @@ Converter::Converter(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowSta
   setWindowIcon(QIcon(blank));
   setAcceptDrops(true);
 
-  QFont labelFont = font();
-  labelFont.setPointSizeF(8.25);
-  QFont dropFont = labelFont;
-  dropFont.setBold(true);
+  setFont(DesignFont(8.25));
+  const QFont labelFont = font();
+  const QFont dropFont = DesignFont(8.25, true);
 
   m_label1 = new QLabel(this);
   m_label1->setObjectName(QStringLiteral("Label1"));

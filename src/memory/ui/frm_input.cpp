@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "tape/twips.h"
+#include "tape/ui/design_metrics.h"
 
 namespace mezura {
 namespace {
@@ -31,6 +31,8 @@ frmInput::frmInput(QWidget* parent)
                  Qt::WindowCloseButtonHint);
   setModal(true);
   setFixedSize(TwipsToPixels(3255), TwipsToPixels(1350));
+  // Its fixed layout is made for the design's font, not the desktop's.
+  setFont(DesignFont(8.25));
   m_label->setObjectName(QStringLiteral("Label1"));
   m_text->setObjectName(QStringLiteral("txtText1"));
   m_ok->setObjectName(QStringLiteral("Command1"));

@@ -7,7 +7,7 @@
 #include <QWindow>
 
 #include "memory/ui/memory_controller.h"
-#include "tape/twips.h"
+#include "tape/ui/design_metrics.h"
 
 namespace mezura {
 
@@ -21,6 +21,8 @@ MDIForm1::MDIForm1(MemoryController& controller, QWidget* parent)
   m_area->setObjectName(QStringLiteral("MdiArea"));
   m_area->setBackground(palette().brush(QPalette::Dark));
   m_area->setFrameShape(QFrame::NoFrame);
+  // The cells' captions and everything in them.
+  setFont(DesignFont(8.25));
   // The area's own size hint would keep the container wider than one cell.
   m_area->setMinimumSize(1, 1);
   m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

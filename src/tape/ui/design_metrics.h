@@ -2,7 +2,9 @@
 // Qt-side helpers shared by the windows: twip rectangles as pixel rectangles
 // (through the one conversion in tape/twips.h) and the design's fonts. The
 // fonts the windows were drawn for do not exist here, so every window asks for
-// Liberation Sans, falling back to DejaVu Sans, at the same point sizes.
+// Liberation Sans, falling back to DejaVu Sans, at the same point sizes. They
+// are the fonts of the program's own windows only (each sets them on itself);
+// dialogs, menus and the help keep the desktop's font.
 
 #include <QColor>
 #include <QFont>

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -25,6 +26,7 @@
 #include "tape/ui/tape_dock_host.h"
 #include "tape/ui/tape_line_delegate.h"
 #include "tape/ui/tape_table_model.h"
+#include "tape/ui/window_system.h"
 
 namespace mezura {
 
@@ -56,6 +58,9 @@ TapeWindow::TapeWindow(TapeStore& store, TapeDockHost& host, QWidget* parent)
   setAttribute(Qt::WA_ShowWithoutActivating);
   setWindowTitle(QString());
   setFont(DesignFont(8.25));
+  // Where it cannot dock (Wayland), the tape keeps the usual frame for the
+  // user to move it by; docked, the calculator's frame is its handle.
+  if (!CanPlaceWindows()) setWindowFlag(Qt::CustomizeWindowHint, false);
 
   m_title = new QLabel(QString::fromStdString(store.View().title), this);
   m_title->setObjectName(QStringLiteral("Label1"));
@@ -288,6 +293,13 @@ void TapeWindow::Label1_DblClick() { HideByUser(); }
 void TapeWindow::HideByUser() {
   hide();
   m_host.TapeHiddenByUser();
+}
+
+void TapeWindow::closeEvent(QCloseEvent* event) {
+  // A close box or the window manager's close key hides the tape as a
+  // double-click does, so that the menu's check marks follow.
+  event->ignore();
+  HideByUser();
 }
 
 void TapeWindow::SetScrollButtonsVisible(bool visible) {

@@ -88,6 +88,7 @@ class TapeWindow : public QWidget, public TapeStoreListener {
   void TapeViewChanged() override;
 
  protected:
+  void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void showEvent(QShowEvent* event) override;
