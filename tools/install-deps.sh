@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # The Wayland start test: a headless weston, with Xwayland and xwininfo for
   # its XWayland half.
-  weston xwayland x11-utils
+  weston xwayland
   clang libclang-rt-dev
   fonts-dejavu-core fonts-liberation2
   poppler-utils

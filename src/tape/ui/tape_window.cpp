@@ -192,7 +192,10 @@ void TapeWindow::Lay(double windowHeight) {
 
   const double chrome = ChromeTwips();
   m_rows = SnapTapeHeight(windowHeight, kTapeRowHeight, chrome).rows;
-  const TapeDock dock = DockTapeOnScreen(m_host.CalculatorRect(), m_rows, kTapeRowHeight, WorkAreaTwips(), chrome);
+  // Where the compositor places windows the calculator's edge says nothing
+  // about the room above it, so the rows are not cut to fit there.
+  const TwipRect screen = CanPlaceWindows() ? WorkAreaTwips() : TwipRect{};
+  const TapeDock dock = DockTapeOnScreen(m_host.CalculatorRect(), m_rows, kTapeRowHeight, screen, chrome);
   m_geometry = dock.rect;
   const double gridTwips = dock.rows * kTapeRowHeight;
 
