@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "app/help/help_file.h"
@@ -104,11 +106,13 @@ std::string PointAt(const std::string& line, std::size_t offset, std::size_t len
 int Evaluate(const CommandLine& command) {
   const std::string line = command.expression.toStdString();
   const LineEvaluation evaluation = EvaluateLine(line, command.accuracy.value_or(kAccuracy16));
-  if (evaluation.ok()) {
-    std::fputs((evaluation.result + "\n").c_str(), stdout);
-    return 0;
-  }
   const std::string program = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
+  if (evaluation.ok()) {
+    // A script reading the result must not take a lost one for success.
+    if (std::fputs((evaluation.result + "\n").c_str(), stdout) != EOF && std::fflush(stdout) == 0) return 0;
+    std::fputs((program + ": cannot write the result: " + std::strerror(errno) + "\n").c_str(), stderr);
+    return kExitCannotEvaluate;
+  }
   std::string text = program + ": cannot evaluate: " + evaluation.message + "\n";
   if (!evaluation.part.empty()) text += PointAt(line, evaluation.offset, evaluation.part.size());
   std::fputs(text.c_str(), stderr);

@@ -36,3 +36,11 @@ expect(1 stderr "`/ 0`: Can't divide by zero!" --eval "10' / 0")
 expect(1 stderr "nothing to evaluate" --eval " ")
 expect(2 stderr "--accuracy takes 16 or 32, not '12'.*--help" --accuracy 12 --eval 1)
 expect(2 stderr "'\\+' is left over: --eval takes the whole expression" --eval 5 + 3)
+# A result that could not be written is no success.
+if(EXISTS /dev/full)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY QT_QPA_PLATFORM=xcb ${MEZURA} --eval "1 + 1"
+                  OUTPUT_FILE /dev/full RESULT_VARIABLE got ERROR_VARIABLE stderr TIMEOUT 30)
+  if(NOT got STREQUAL 1 OR NOT stderr MATCHES "cannot write the result")
+    message(SEND_ERROR "mezura --eval into a full disk: exit ${got} (expected 1)\nstderr:\n${stderr}")
+  endif()
+endif()
