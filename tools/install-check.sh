@@ -2,8 +2,9 @@
 # Installs the built program into a temporary prefix and checks what arrives:
 # every file in its place, the launcher and the metainfo through their
 # validators, the MIME package and the manual page, the installed program's
-# answers (--version; --help names the help file it found, for an install the
-# XDG data folders list, one they do not, and a copy of the program elsewhere),
+# answers (--version, --eval; --help names the help file it found, for an
+# install the XDG data folders list, one they do not, and a copy of the
+# program elsewhere),
 # a start of the installed program on the offscreen platform, and that the
 # install manifest removes everything again.
 # Usage: tools/install-check.sh [BUILD_DIR]
@@ -78,6 +79,7 @@ run() {  # run XDG_DATA_DIRS PROGRAM ARGS...: a clean environment with no displa
   env -i HOME="$work/home" PATH=/usr/bin:/bin XDG_DATA_DIRS="$dirs" "$@"
 }
 [ "$(run "$share:/usr/share" "$prefix/bin/mezura" --version)" = "Mezura $version" ] || fail "mezura --version"
+[ "$(run "$share:/usr/share" "$prefix/bin/mezura" --eval "5'3 1/2\" + 2'")" = " 7'- 3 1/2\"" ] || fail "mezura --eval"
 expected="  $share/mezura/mezura.hlp"
 for case in "listed|$share:/usr/share|$prefix/bin/mezura" \
             "not listed|/usr/share|$prefix/bin/mezura" \

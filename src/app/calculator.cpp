@@ -399,6 +399,7 @@ void Calculator::CylVolume_Click() { Apply(m_engine.CylVolume_Click()); }
 void Calculator::mnuDiagonal_Click() { Apply(m_engine.mnuDiagonal_Click()); }
 
 void Calculator::Sixteen_Click() {
+  m_accuracyToSave.reset();  // a choice from the menus is kept
   m_engine.SetAccuracy(kAccuracy16);
   if (m_converter) m_converter->SetAccuracy(kAccuracy16);
   SetChecked("Sixteen", true);
@@ -408,12 +409,26 @@ void Calculator::Sixteen_Click() {
 }
 
 void Calculator::thirtysecond_Click() {
+  m_accuracyToSave.reset();
   m_engine.SetAccuracy(kAccuracy32);
   if (m_converter) m_converter->SetAccuracy(kAccuracy32);
   SetChecked("thirtysecond", true);
   SetChecked("mnuPopup1Accuracy32", true);
   SetChecked("Sixteen", false);
   SetChecked("mnuPopup1Accuracy16", false);
+}
+
+void Calculator::SetAccuracyForThisRun(int accuracy) {
+  const int saved = m_engine.Accuracy();
+  // Each accuracy through its menu item, so that the menus show it.
+  using Handler = void (Calculator::*)();
+  const std::pair<int, Handler> items[] = {{kAccuracy16, &Calculator::Sixteen_Click},
+                                           {kAccuracy32, &Calculator::thirtysecond_Click}};
+  for (const auto& [offered, handler] : items) {
+    if (offered != accuracy) continue;
+    (this->*handler)();
+    m_accuracyToSave = saved;
+  }
 }
 
 void Calculator::mnuPopup1Cancel_Click() {}

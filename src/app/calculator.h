@@ -18,6 +18,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/calculator_dialogs.h"
@@ -59,6 +60,10 @@ class Calculator : public QMainWindow, public TapeDockHost {
   /// Writes the settings, erases the memory cells and hides the companions;
   /// settings that could not be written are told through Dialogs().inform.
   void Form_Unload();
+  /// Shows lengths to 1/`accuracy` inch (one of kAccuracies) in this run only,
+  /// as the command line asks: the settings keep the accuracy they hold unless
+  /// the user picks one from the menus.
+  void SetAccuracyForThisRun(int accuracy);
 
   /// Does what an engine call (or a drop) reported: beeps, then the message
   /// box, then the captions repainted, then the focus to "=".
@@ -211,6 +216,8 @@ class Calculator : public QMainWindow, public TapeDockHost {
   QString m_memoryFileName;
   // Closing runs Form_Unload once, whether from Exit or the close box.
   bool m_unloaded = false;
+  // The accuracy the settings keep while the command line's is shown.
+  std::optional<int> m_accuracyToSave;
   double m_windowWidth;
   double m_windowHeight;
   // Where the window was when the tape last followed it (twips).

@@ -148,7 +148,7 @@ void Calculator::ApplySettings(const Settings& settings) {
 Settings Calculator::CurrentSettings() const {
   Settings s;
   s.zoom = IsChecked("ZoomSmall");
-  s.accuracy32 = !IsChecked("Sixteen");
+  s.accuracy32 = m_accuracyToSave ? *m_accuracyToSave == kAccuracy32 : !IsChecked("Sixteen");
   s.converter = IsChecked("mnuConverter");
   s.showKeys = IsChecked("ShowKeys");
   s.showTape = IsChecked("mnuTape");

@@ -1,8 +1,9 @@
 #pragma once
 // The program's command line: a memory file to open at start, --help,
-// --version, and the options every Qt program takes (QApplication reads
+// --version, --eval (one line worked out and printed, engine/line_evaluation.h),
+// --accuracy, and the options every Qt program takes (QApplication reads
 // those). It is read before any window exists, so that what opens no window
-// (help, version, a mistake) needs no display either.
+// (help, version, an evaluation, a mistake) needs no display either.
 //
 // Use (in main):
 //   const CommandLine command = ParseCommandLine(arguments);
@@ -14,6 +15,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace mezura {
 
@@ -23,6 +25,7 @@ struct CommandLine {
     Help,     ///< print the usage and where the help file is
     Version,  ///< print the program's name and version
     Mistake,  ///< print `mistake` on the error output
+    Evaluate, ///< print what `expression` comes to
   };
   Action action = Action::Run;
   /// The memory file named on the command line, as given; empty for none.
@@ -31,16 +34,23 @@ struct CommandLine {
   QString mistake;
   /// Qt's -platform option as given; empty when the command line names none.
   QString platform;
+  /// The line --eval works out (Evaluate only).
+  QString expression;
+  /// --accuracy: for the evaluation, or for the window in this run only.
+  std::optional<int> accuracy;
 };
 
+/// Exit status for an --eval line that cannot be worked out.
+inline constexpr int kExitCannotEvaluate = 1;
 /// Exit status for a command line that was not understood.
 inline constexpr int kExitUsage = 2;
 
 /// Reads `arguments` (the program's name first, as in argv).
 CommandLine ParseCommandLine(const QStringList& arguments);
 
-/// Prints what Help, Version or Mistake print and gives the exit status:
-/// 0, or kExitUsage after a mistake. Needs a QCoreApplication (no display).
+/// Prints what Help, Version, Evaluate or Mistake print and gives the exit
+/// status: 0, kExitCannotEvaluate or kExitUsage. Needs a QCoreApplication (no
+/// display).
 int AnswerWithoutWindow(const CommandLine& command);
 
 }  // namespace mezura

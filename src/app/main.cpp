@@ -48,6 +48,7 @@ int main(int argc, char* argv[]) {
   mezura::Session session(std::make_unique<mezura::SettingsStore>());
   mezura::Calculator calculator(session);
   calculator.StartUp();
+  if (command.accuracy) calculator.SetAccuracyForThisRun(*command.accuracy);
   if (!command.memoryFile.isEmpty()) {
     // Once the window is up, so that a message about the file stands over it.
     QMetaObject::invokeMethod(

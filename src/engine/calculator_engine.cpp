@@ -68,7 +68,7 @@ void CalculatorEngine::SetLabel1(std::string text) {
   m_report.captionsChanged = true;
 }
 
-void CalculatorEngine::SetAccuracy(int accuracy) { m_accuracy = accuracy == kAccuracy32 ? kAccuracy32 : kAccuracy16; }
+void CalculatorEngine::SetAccuracy(int accuracy) { m_accuracy = IsAccuracy(accuracy) ? accuracy : kAccuracy16; }
 
 void CalculatorEngine::AppendToReadout(std::string_view text) { SetReadout(m_readout + std::string(text)); }
 

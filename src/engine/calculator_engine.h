@@ -127,7 +127,7 @@ class CalculatorEngine {
   /// Read-only: a value from outside changes it through EnterValue.
   const EngineState& State() const { return m_state; }
 
-  /// 16 or 32: the finest fraction of linear results.
+  /// One of kAccuracies (16 or 32): the finest fraction of linear results.
   int Accuracy() const { return m_accuracy; }
   void SetAccuracy(int accuracy);
 

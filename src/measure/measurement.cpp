@@ -260,7 +260,7 @@ double ParseByDimension(std::string_view text) {
 }
 
 std::string FormatLinear(double inches, int accuracy) {
-  return FormatWithFactor(inches, kInchesPerFoot, accuracy == kAccuracy32 ? kAccuracy32 : kAccuracy16);
+  return FormatWithFactor(inches, kInchesPerFoot, IsAccuracy(accuracy) ? accuracy : kAccuracy16);
 }
 
 std::string FormatSquare(double squareInches) {

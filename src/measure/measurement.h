@@ -21,6 +21,15 @@ inline constexpr double kCubicInchesPerCubicFoot = kSquareInchesPerSquareFoot * 
 /// Denominators of the finest fraction a linear result shows.
 inline constexpr int kAccuracy16 = 16;
 inline constexpr int kAccuracy32 = 32;
+/// Every accuracy offered, coarsest first: the formatter, the engine and the
+/// command line take these and no others.
+inline constexpr int kAccuracies[] = {kAccuracy16, kAccuracy32};
+
+constexpr bool IsAccuracy(int accuracy) {
+  for (const int offered : kAccuracies)
+    if (offered == accuracy) return true;
+  return false;
+}
 
 /// What formatting a value that is not a number or infinite gives; never "inf" or "nan".
 inline constexpr std::string_view kNotANumberText = "ERROR";
@@ -46,8 +55,8 @@ double ParseCubic(std::string_view text);
 /// The parser of the text's own dimension.
 double ParseByDimension(std::string_view text);
 
-/// Value to text, without a dimension suffix. `accuracy` is 16 or 32 (anything
-/// else counts as 16); square and cubic texts always use sixteenths.
+/// Value to text, without a dimension suffix. `accuracy` is one of kAccuracies
+/// (anything else counts as 16); square and cubic texts always use sixteenths.
 std::string FormatLinear(double inches, int accuracy);
 std::string FormatSquare(double squareInches);
 std::string FormatCubic(double cubicInches);

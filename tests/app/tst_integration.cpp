@@ -105,6 +105,7 @@ class TestIntegration : public QObject {
   void fileNamedOnTheCommandLine();
 
   void settingsSurviveARestart();
+  void accuracyFromTheCommandLineIsNotSaved();
   void tapeHiddenAtExitDocksWhenShownAfterRestart();
   void garbageSettingsStartWithDefaultsOnScreen();
   void oversizedSettingsAreSetAsideAndToldOnce();
@@ -935,6 +936,32 @@ void TestIntegration::settingsSurviveARestart() {
   QCOMPARE(calc->Memory().Form(1)->Client()->palette().color(QPalette::Window), QColor(2 * 30, 7, 198));
   QCOMPARE(calc->Memory().Form(1)->Label1()->palette().color(QPalette::Window), QColor(3 * 30, 7, 197));
   calc->close();
+}
+
+void TestIntegration::accuracyFromTheCommandLineIsNotSaved() {
+  const QString ini = m_dir->filePath(QStringLiteral("Mezura.ini"));
+  // Each run: the accuracy it starts with, the command line's, and a choice
+  // from the menus (or none).
+  struct Step {
+    int startsWith;
+    int commandLine;
+    const char* picked;
+  };
+  for (const Step& step : {Step{16, 32, nullptr}, Step{16, 16, "thirtysecond"}, Step{32, 16, nullptr}}) {
+    Run run;
+    StartWith(ini, run);
+    QCOMPARE(run.session->Engine().Accuracy(), step.startsWith);
+    run.calc->SetAccuracyForThisRun(step.commandLine);
+    QCOMPARE(run.session->Engine().Accuracy(), step.commandLine);
+    QCOMPARE(ItemOf(run.calc.get(), QStringLiteral("thirtysecond"))->isChecked(), step.commandLine == 32);
+    QCOMPARE(ItemOf(run.calc.get(), QStringLiteral("Sixteen"))->isChecked(), step.commandLine == 16);
+    if (step.picked) ItemOf(run.calc.get(), QString::fromLatin1(step.picked))->trigger();
+    run.calc->close();
+  }
+  Run last;
+  StartWith(ini, last);
+  QCOMPARE(last.session->Engine().Accuracy(), 32);  // the choice from the menus was kept
+  last.calc->close();
 }
 
 void TestIntegration::tapeHiddenAtExitDocksWhenShownAfterRestart() {
