@@ -57,7 +57,7 @@ Calculator::Calculator(Session& session, QWidget* parent)
   windowHandle()->installEventFilter(this);
   QApplication::instance()->installEventFilter(new KeepDialogsOnTop(this));
   BuildControls();
-  BuildMenus();
+  m_menus = std::make_unique<CalculatorMenus>(*this);
   ApplyWindowSize();
   m_session.SetEngineHost(this);
   CaptionsChanged();
@@ -275,10 +275,7 @@ void Calculator::RaiseTapeAndCalculator() {
   KeepOnTop(this, true);
 }
 
-void Calculator::TapeHiddenByUser() {
-  SetChecked("mnuTape", false);
-  SetChecked("mnuPopup1ShowTape", false);
-}
+void Calculator::TapeHiddenByUser() { m_menus->SetShowTape(false); }
 
 // ---- Zoom and key display -----------------------------------------------
 
@@ -292,12 +289,9 @@ void Calculator::ZoomSmall_Click() {
       control.current.left = kZoom75.readoutLeft;
       control.current.width = kZoom75.readoutWidth;
     }
-    SetChecked("ZoomSmall", true);
-    SetChecked("mnuPopup1Zoom75", true);
-    SetChecked("ZoomLarge", false);
-    SetChecked("mnuPopup1Zoom100", false);
+    m_menus->SetZoomSmall(true);
     m_windowWidth = kZoom75.windowWidth;
-    m_windowHeight = IsChecked("ShowKeys") ? kZoom75.heightWithKeys : kZoom75.heightWithoutKeys;
+    m_windowHeight = Choices().showKeys ? kZoom75.heightWithKeys : kZoom75.heightWithoutKeys;
     PlaceControls();
     FitReadoutFont();
     ApplyWindowSize();
@@ -308,12 +302,9 @@ void Calculator::ZoomSmall_Click() {
 void Calculator::ZoomLarge_Click() {
   if (ZoomedSmall()) {
     for (Control& control : m_controls) control.current = control.design;
-    SetChecked("ZoomLarge", true);
-    SetChecked("mnuPopup1Zoom100", true);
-    SetChecked("ZoomSmall", false);
-    SetChecked("mnuPopup1Zoom75", false);
+    m_menus->SetZoomSmall(false);
     m_windowWidth = kZoom100.windowWidth;
-    m_windowHeight = IsChecked("ShowKeys") ? kZoom100.heightWithKeys : kZoom100.heightWithoutKeys;
+    m_windowHeight = Choices().showKeys ? kZoom100.heightWithKeys : kZoom100.heightWithoutKeys;
     PlaceControls();
     FitReadoutFont();
     ApplyWindowSize();
@@ -328,14 +319,13 @@ void Calculator::RedockTape() {
 void Calculator::ShowKeys_Click() {
   bool show = false;
   if (ZoomedSmall()) {
-    show = !IsChecked("ShowKeys");
+    show = !Choices().showKeys;
     m_windowHeight = show ? kZoom75.heightWithKeys : kZoom75.heightWithoutKeys;
   } else {
     show = m_windowHeight == kZoom100.heightWithoutKeys;
     m_windowHeight = show ? kZoom100.heightWithKeys : kZoom100.heightWithoutKeys;
   }
-  SetChecked("ShowKeys", show);
-  SetChecked("mnuPopup1ShowKeys", show);
+  m_menus->SetShowKeys(show);
   // The keys stay where they are; the shorter window just does not reach them.
   ApplyWindowSize();
 }
@@ -343,13 +333,11 @@ void Calculator::ShowKeys_Click() {
 // ---- Tape window --------------------------------------------------------
 
 void Calculator::mnuTape_Click() {
-  if (IsChecked("mnuTape")) {
+  if (Choices().showTape) {
     m_tape->hide();
-    SetChecked("mnuTape", false);
-    SetChecked("mnuPopup1ShowTape", false);
+    m_menus->SetShowTape(false);
   } else {
-    SetChecked("mnuTape", true);
-    SetChecked("mnuPopup1ShowTape", true);
+    m_menus->SetShowTape(true);
     // The tape docks on the calculator's frame, which exists only once the
     // window manager has mapped the calculator: until then it waits.
     if (m_framed) ShowTape();
@@ -368,7 +356,7 @@ void Calculator::Form_Exposed() {
   const TwipRect here = CalculatorRect();
   m_lastCalcLeft = here.left;
   m_lastCalcTop = here.top;
-  if (IsChecked("mnuTape") && !m_tape->isVisible() && !isMinimized())
+  if (Choices().showTape && !m_tape->isVisible() && !isMinimized())
     ShowTape();
   else
     RedockTape();
@@ -381,22 +369,14 @@ void Calculator::CircArea_Click() { m_engine.CircArea_Click(); }
 void Calculator::CylVolume_Click() { m_engine.CylVolume_Click(); }
 void Calculator::mnuDiagonal_Click() { m_engine.mnuDiagonal_Click(); }
 
-void Calculator::Sixteen_Click() {
-  m_engine.SetAccuracy(kAccuracy16);
-  if (m_converter) m_converter->SetAccuracy(kAccuracy16);
-  SetChecked("Sixteen", true);
-  SetChecked("mnuPopup1Accuracy16", true);
-  SetChecked("thirtysecond", false);
-  SetChecked("mnuPopup1Accuracy32", false);
-}
+void Calculator::Sixteen_Click() { ChooseAccuracy(kAccuracy16); }
+void Calculator::thirtysecond_Click() { ChooseAccuracy(kAccuracy32); }
 
-void Calculator::thirtysecond_Click() {
-  m_engine.SetAccuracy(kAccuracy32);
-  if (m_converter) m_converter->SetAccuracy(kAccuracy32);
-  SetChecked("thirtysecond", true);
-  SetChecked("mnuPopup1Accuracy32", true);
-  SetChecked("Sixteen", false);
-  SetChecked("mnuPopup1Accuracy16", false);
+void Calculator::ChooseAccuracy(int accuracy) {
+  // The display keeps its text: the next result is written in the new accuracy.
+  m_engine.SetAccuracy(accuracy);
+  if (m_converter) m_converter->SetAccuracy(accuracy);
+  m_menus->SetAccuracy(accuracy);
 }
 
 void Calculator::mnuPopup1Cancel_Click() {}
@@ -422,15 +402,15 @@ void Calculator::Form_Resize() {
                                static_cast<QWidget*>(m_tape)})
       companion->setWindowState(companion->windowState() & ~Qt::WindowMinimized);
     m_memory->RestoreContainer();
-    if (IsChecked("mnuConverter")) m_converter->show();
-    if (IsChecked("mnuTape") && m_framed) ShowTape();
+    if (Choices().converterShown) m_converter->show();
+    if (Choices().showTape && m_framed) ShowTape();
   }
 }
 
 void Calculator::Form_DblClick() { ShowKeys_Click(); }
 
 void Calculator::Form_MouseDown(Qt::MouseButton button, QPoint globalPos) {
-  if (button == Qt::RightButton) m_popup->popup(globalPos);
+  if (button == Qt::RightButton) Popup()->popup(globalPos);
 }
 
 void Calculator::FollowMove() {

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "app/calculator_dialogs.h"
+#include "app/calculator_menus.h"
 #include "engine/calculator_engine.h"
 #include "storage/settings_model.h"
 #include "tape/twips.h"
@@ -47,6 +48,9 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   Q_OBJECT
 
  public:
+  /// The colour menu's items, mnuColor(0) to mnuColor(6).
+  static constexpr int kColourCount = 7;
+
   explicit Calculator(Session& session, QWidget* parent = nullptr);
   ~Calculator() override;
 
@@ -92,7 +96,9 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   Settings CurrentSettings() const;
   /// Screen and window sizes the settings' defaults and checks depend on.
   SettingsContext CurrentSettingsContext() const;
-  QMenu* Popup() const { return m_popup; }
+  QMenu* Popup() const { return m_menus->Popup(); }
+  /// What the menus' check marks show.
+  const DisplayChoices& Choices() const { return m_menus->Choices(); }
   QLabel* Readout() const { return m_readout; }
   /// The window's outer design size in twips (3615 x 3590 at 100% with keys).
   double WindowWidth() const { return m_windowWidth; }
@@ -124,6 +130,8 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   // Display
   void Sixteen_Click();
   void thirtysecond_Click();
+  /// The accuracy of the results from now on, as its menu items choose it.
+  void ChooseAccuracy(int accuracy);
   void ShowKeys_Click();
   void mnuConverter_Click();
   void mnuTape_Click();
@@ -150,10 +158,6 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   };
 
   void BuildControls();
-  void BuildMenus();
-  QAction* Action(const char* name) const;
-  void SetChecked(const char* name, bool checked);
-  bool IsChecked(const char* name) const;
   void Press(const KeyDefinition& key);
   void PlaceControls();
   void ApplyWindowSize();
@@ -197,7 +201,7 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   QLabel* m_label1 = nullptr;
   QPushButton* m_equal = nullptr;
   std::vector<Control> m_controls;
-  QMenu* m_popup = nullptr;
+  std::unique_ptr<CalculatorMenus> m_menus;
   TapeWindow* m_tape = nullptr;
   std::unique_ptr<MemoryController> m_memory;
   Converter* m_converter = nullptr;

@@ -71,7 +71,7 @@ void Calculator::BuildCompanions() {
   m_converter->setObjectName(QStringLiteral("Converter"));
   m_converter->SetAccuracy(m_engine.Accuracy());
   m_converter->SetBeeper([this] { Beep(); });
-  connect(m_converter, &Converter::closedByUser, this, [this] { SetChecked("mnuConverter", false); });
+  connect(m_converter, &Converter::closedByUser, this, [this] { m_menus->SetConverterShown(false); });
 
   m_printer = std::make_unique<TapePrinter>(m_session.Tapes(), this);
   // The tape window's pop-up menu prints through whichever printer is set now;
@@ -134,12 +134,13 @@ void Calculator::ApplySettings(const Settings& settings) {
   m_lastCalcLeft = here.left;
   m_lastCalcTop = here.top;
 
-  if (settings.zoom) ZoomSmall_Click();
-  if (settings.accuracy32) thirtysecond_Click();
-  if (settings.converter && !IsChecked("mnuConverter")) mnuConverter_Click();
-  if (!settings.showKeys) ShowKeys_Click();
+  const DisplayChoices& chosen = settings.choices;
+  if (chosen.zoomSmall) ZoomSmall_Click();
+  ChooseAccuracy(chosen.accuracy);
+  if (chosen.converterShown && !Choices().converterShown) mnuConverter_Click();
+  if (!chosen.showKeys) ShowKeys_Click();
   KeepOnTop(this, true);
-  if (settings.showTape && !IsChecked("mnuTape")) mnuTape_Click();
+  if (chosen.showTape && !Choices().showTape) mnuTape_Click();
   m_session.Tapes().SetCurrentTape(0);
   m_converter->MoveTwips(settings.convLeft, settings.convTop);
   FocusEqual();
@@ -147,11 +148,7 @@ void Calculator::ApplySettings(const Settings& settings) {
 
 Settings Calculator::CurrentSettings() const {
   Settings s;
-  s.zoom = IsChecked("ZoomSmall");
-  s.accuracy32 = !IsChecked("Sixteen");
-  s.converter = IsChecked("mnuConverter");
-  s.showKeys = IsChecked("ShowKeys");
-  s.showTape = IsChecked("mnuTape");
+  s.choices = Choices();
   const QPoint here = ClientPlaceTwips(*this);
   s.calcTop = here.y();
   s.calcLeft = here.x();
@@ -348,11 +345,11 @@ void Calculator::SaveMemoryFile() {
 void Calculator::mnuConverter_Click() {
   if (m_converter->isHidden()) {
     m_converter->ShowBeside(this);
-    SetChecked("mnuConverter", true);
+    m_menus->SetConverterShown(true);
     KeepOnTop(m_converter, true);
   } else {
     m_converter->hide();
-    SetChecked("mnuConverter", false);
+    m_menus->SetConverterShown(false);
   }
   FocusEqual();
 }

@@ -129,11 +129,13 @@ Settings ReadSettings(const SettingsLookup& lookup, const SettingsContext& conte
   const auto readTruth = [&](std::string_view key, bool& value) {
     if (auto text = lookup(kSettingsSection, key)) value = ParseTruthText(*text).value_or(value);
   };
-  readTruth("Zoom", s.zoom);
-  readTruth("Accuracy", s.accuracy32);
-  readTruth("Converter", s.converter);
-  readTruth("ShowKeys", s.showKeys);
-  readTruth("ShowTape", s.showTape);
+  readTruth("Zoom", s.choices.zoomSmall);
+  bool finer = s.choices.accuracy != kAccuracy16;
+  readTruth("Accuracy", finer);
+  s.choices.accuracy = finer ? kAccuracy32 : kAccuracy16;
+  readTruth("Converter", s.choices.converterShown);
+  readTruth("ShowKeys", s.choices.showKeys);
+  readTruth("ShowTape", s.choices.showTape);
 
   ReadPosition(lookup, "CalcTop", "CalcLeft", context.calcWidth, context.calcHeight, context,
                s.calcTop, s.calcLeft);
@@ -199,11 +201,11 @@ std::vector<SettingsEntry> SettingsEntries(const Settings& s) {
       {settings, "ConvLeft", PositionText(s.convLeft)},
       {settings, "MDITop", PositionText(s.mdiTop)},
       {settings, "MDILeft", PositionText(s.mdiLeft)},
-      {settings, "Zoom", TruthText(s.zoom)},
-      {settings, "Accuracy", TruthText(s.accuracy32)},
-      {settings, "Converter", TruthText(s.converter)},
-      {settings, "ShowKeys", TruthText(s.showKeys)},
-      {settings, "ShowTape", TruthText(s.showTape)},
+      {settings, "Zoom", TruthText(s.choices.zoomSmall)},
+      {settings, "Accuracy", TruthText(s.choices.accuracy != kAccuracy16)},
+      {settings, "Converter", TruthText(s.choices.converterShown)},
+      {settings, "ShowKeys", TruthText(s.choices.showKeys)},
+      {settings, "ShowTape", TruthText(s.choices.showTape)},
   };
 }
 

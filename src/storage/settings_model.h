@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "measure/measurement.h"
 #include "tape/twips.h"
 
 namespace mezura {
@@ -46,14 +47,22 @@ struct SettingsContext {
   std::vector<TwipsRect> screens;
 };
 
+/// What the calculator's menus show with check marks: the display choices
+/// the user made. The initial values are the marks a new window starts with;
+/// the settings then put in what the user left.
+struct DisplayChoices {
+  int accuracy = kAccuracy16;   ///< denominator of the finest fraction of a linear result: 16 or 32
+  bool zoomSmall = false;       ///< the calculator window at 75 %
+  bool showKeys = true;         ///< the keypad shown
+  bool showTape = false;        ///< the tape window shown
+  bool converterShown = false;  ///< the converter window shown
+  bool operator==(const DisplayChoices&) const = default;
+};
+
 /// Every persisted value. Positions in twips, colours as colour numbers.
 struct Settings {
-  // Section "Settings"
-  bool zoom = false;        ///< "Zoom": calculator at 75 %
-  bool accuracy32 = false;  ///< "Accuracy": fractions in thirty-seconds
-  bool converter = false;   ///< "Converter": converter window shown
-  bool showKeys = true;     ///< "ShowKeys": keypad shown
-  bool showTape = true;     ///< "ShowTape": tape window shown
+  // Section "Settings": "Zoom", "Accuracy", "Converter", "ShowKeys", "ShowTape"
+  DisplayChoices choices{.showTape = true};
   int32_t calcTop = 0;      ///< "CalcTop"
   int32_t calcLeft = 0;     ///< "CalcLeft"
   int32_t convTop = 0;      ///< "ConvTop"
