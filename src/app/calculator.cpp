@@ -31,9 +31,6 @@ namespace mezura {
 
 namespace {
 
-const QColor kCalculatorColor(0, 128, 128);
-const QColor kReadoutColor(255, 255, 128);
-
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
@@ -64,6 +61,7 @@ Calculator::Calculator(Session& session, QWidget* parent)
   // The tape window exists from the start, hidden; the start-up shows it.
   m_tape = new TapeWindow(m_session.Tapes(), *this, this);
   BuildCompanions();
+  WearColours(Settings());
   FocusEqual();
 }
 
@@ -79,9 +77,6 @@ Calculator::~Calculator() {
 
 void Calculator::BuildControls() {
   m_face = new CalculatorFace(this);
-  QPalette palette = m_face->palette();
-  palette.setColor(QPalette::Window, kCalculatorColor);
-  m_face->setPalette(palette);
   setCentralWidget(m_face);
 
   m_label1 = new QLabel(m_face);
@@ -104,7 +99,6 @@ void Calculator::BuildControls() {
   m_readout->setAutoFillBackground(true);
   m_readout->setContentsMargins(0, 0, 2, 0);  // the text keeps clear of the sunken edge
   QPalette readoutPalette = m_readout->palette();
-  readoutPalette.setColor(QPalette::Window, kReadoutColor);
   readoutPalette.setColor(QPalette::WindowText, Qt::black);
   m_readout->setPalette(readoutPalette);
   m_controls.push_back({m_readout, kReadoutDesign, kReadoutDesign});

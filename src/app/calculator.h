@@ -1,21 +1,32 @@
 #pragma once
-// The calculator window ("Brellin Calculator"): display, prompt strip,
-// operation marker and keypad at their design places, the menu bar and the
-// pop-up menu, the two zoom levels, the key display, the sunken display edge,
-// and the docked tape window that follows the window when it moves.
+// The calculator window ("Brellin Calculator") and the start-up it runs.
 //
-// Who does what: the Session owns the tape store and the engine; every key and
-// keyboard key is handed to the CalculatorEngine, which changes the captions
-// and writes the tape, and calls back through EngineHost (beep, message, focus
-// to "=", captions changed). The TapeWindow shows the store and lays itself
-// out; this window tells it where to go (TapeDockHost). The pure layout rules
-// (keypad table, zoom arithmetic, docking) live in calculator_layout and
-// tape_layout. The companion windows are their own classes: the memory cells
-// (MemoryController), the converter, the tape printer and the help/About
-// commands; this window owns them, calls them from its menus
-// (calculator_companions.cpp) and persists their settings at start and end.
+// Which class does what:
+//   Session           owns the tape store, the engine and the settings store;
+//                     main() makes one, tests as many as they like.
+//   CalculatorEngine  what every key means: display, pending operation, tape
+//                     lines (engine/). This window hands it the keys and
+//                     shows its captions; it calls back through EngineHost.
+//   Calculator        this window: its controls at their design places
+//                     (calculator_layout), the two zooms and the key display,
+//                     the keyboard, the docked tape following the window, the
+//                     settings read at start and written at the end, the
+//                     seven colours (kColourTargets), the memory files, and
+//                     the handler of every menu item, which hands the work to
+//                     its owner below (calculator_companions.cpp).
+//   CalculatorMenus   the menu bar, the pop-up menu and the DisplayChoices
+//                     their check marks show.
+//   CalculatorFace    the client area: background, sunken display edge,
+//                     the mouse presses the controls let through.
+//   TapeWindow        shows the tapes and lays itself out above this window,
+//                     which answers its TapeDockHost questions.
+//   MemoryController  the memory cells, their container, drops on the display.
+//   Converter         the unit converter window.
+//   TapePrinter, ShellCommands (Exit, help, About), CalculatorDialogs (the
+//                     modal questions, which tests answer).
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -182,8 +193,9 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   void LiftTopmost();
   void RestoreTopmost();
   void RestackAroundContainer(Qt::WindowStates state);
-  void SetCalcBackground(const QColor& colour);
-  void SetReadoutBackground(const QColor& colour);
+  /// Every colour target wears the colour `settings` give it.
+  void WearColours(const Settings& settings);
+  void WearColour(int index);
 
   // Handlers owned by this window that are not menu items.
   void Form_Activate();
@@ -201,6 +213,15 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   QLabel* m_label1 = nullptr;
   QPushButton* m_equal = nullptr;
   std::vector<Control> m_controls;
+  /// One item of the colour menu: the setting its colour is kept in, and
+  /// who wears it.
+  struct ColourTarget {
+    ColourNumber Settings::*setting;
+    void (*wear)(Calculator& calculator, ColourNumber colour);
+  };
+  static const ColourTarget kColourTargets[kColourCount];
+  /// The colours worn now, in the colour menu's order.
+  std::array<ColourNumber, kColourCount> m_colours{};
   std::unique_ptr<CalculatorMenus> m_menus;
   TapeWindow* m_tape = nullptr;
   std::unique_ptr<MemoryController> m_memory;

@@ -37,15 +37,6 @@ namespace {
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
-QColor Background(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
-
-void SetBackground(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, colour);
-  widget->setPalette(palette);
-  widget->update();
-}
-
 // Window positions are only ever whole twips; a screen's rectangle in twips.
 TwipsRect ScreenTwips(const QRect& r) {
   return {PixelsToTwips(r.left()), PixelsToTwips(r.top()), PixelsToTwips(r.width()), PixelsToTwips(r.height())};
@@ -120,13 +111,7 @@ void Calculator::Form_Load() {
 void Calculator::ApplySettings(const Settings& settings) {
   m_memory->MoveContainer(settings.mdiLeft, settings.mdiTop);
 
-  SetCalcBackground(ColourFromNumber(settings.calcBackground));
-  SetReadoutBackground(ColourFromNumber(settings.readoutBackground));
-  m_memory->SetMemoryBackground(static_cast<std::uint32_t>(settings.memoryBackground));
-  m_memory->SetMemoryReadout(static_cast<std::uint32_t>(settings.memoryReadout));
-  m_converter->SetConverterColor(settings.converterColor);
-  m_converter->SetConvReadoutColor(settings.convReadout);
-  m_converter->SetConvResultColor(settings.convResult);
+  WearColours(settings);
 
   PlaceClientAt(*this, settings.calcLeft, settings.calcTop);
   // A window restored to its saved place does not count as moved.
@@ -157,13 +142,7 @@ Settings Calculator::CurrentSettings() const {
   const QRect container = m_memory->ContainerGeometry();
   s.mdiTop = container.top();
   s.mdiLeft = container.left();
-  s.calcBackground = ColourNumber(Background(m_face));
-  s.readoutBackground = ColourNumber(Background(m_readout));
-  s.memoryBackground = static_cast<int32_t>(m_memory->MemoryBackground());
-  s.memoryReadout = static_cast<int32_t>(m_memory->MemoryReadout());
-  s.converterColor = m_converter->ConverterColor();
-  s.convReadout = m_converter->ConvReadoutColor();
-  s.convResult = m_converter->ConvResultColor();
+  for (int i = 0; i < kColourCount; ++i) s.*kColourTargets[i].setting = m_colours[i];
   return s;
 }
 
@@ -182,23 +161,34 @@ void Calculator::Form_Unload() {
 
 // ---- Colours --------------------------------------------------------------
 
-void Calculator::SetCalcBackground(const QColor& colour) { SetBackground(m_face, colour); }
-void Calculator::SetReadoutBackground(const QColor& colour) { SetBackground(m_readout, colour); }
+// In the order of the colour menu. The calculator's window is redrawn with
+// its new background, sunken edge included; memory cells opened later take
+// their colours from the memory controller.
+const Calculator::ColourTarget Calculator::kColourTargets[kColourCount] = {
+    {&Settings::calcBackground, [](Calculator& c, ColourNumber n) { SetBackground(c.m_face, n); }},
+    {&Settings::readoutBackground, [](Calculator& c, ColourNumber n) { SetBackground(c.m_readout, n); }},
+    {&Settings::memoryBackground, [](Calculator& c, ColourNumber n) { c.m_memory->SetMemoryBackground(n); }},
+    {&Settings::memoryReadout, [](Calculator& c, ColourNumber n) { c.m_memory->SetMemoryReadout(n); }},
+    {&Settings::converterColor, [](Calculator& c, ColourNumber n) { c.m_converter->SetConverterColor(n); }},
+    {&Settings::convReadout, [](Calculator& c, ColourNumber n) { c.m_converter->SetConvReadoutColor(n); }},
+    {&Settings::convResult, [](Calculator& c, ColourNumber n) { c.m_converter->SetConvResultColor(n); }},
+};
+
+void Calculator::WearColours(const Settings& settings) {
+  for (int i = 0; i < kColourCount; ++i) {
+    m_colours[i] = settings.*kColourTargets[i].setting;
+    WearColour(i);
+  }
+}
+
+void Calculator::WearColour(int index) { kColourTargets[index].wear(*this, m_colours[index]); }
 
 void Calculator::mnuColor_Click(int index) {
+  if (index < 0 || index >= kColourCount) return;
   const std::optional<QColor> chosen = m_dialogs.chooseColour();
   if (!chosen) return;
-  const int32_t c = ColourNumber(*chosen);
-  switch (index) {
-    case 0: SetCalcBackground(*chosen); break;
-    case 1: SetReadoutBackground(*chosen); break;
-    case 2: m_memory->SetMemoryBackground(static_cast<std::uint32_t>(c)); break;
-    case 3: m_memory->SetMemoryReadout(static_cast<std::uint32_t>(c)); break;
-    case 4: m_converter->SetConverterColor(c); break;
-    case 5: m_converter->SetConvReadoutColor(c); break;
-    case 6: m_converter->SetConvResultColor(c); break;
-    default: break;
-  }
+  m_colours[index] = ToColourNumber(*chosen);
+  WearColour(index);
   FocusEqual();
 }
 

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "measure/colour_number.h"
 #include "measure/measurement.h"
 #include "tape/twips.h"
 
@@ -25,9 +26,6 @@ namespace mezura {
 inline constexpr std::string_view kSettingsSection = "Settings";
 inline constexpr std::string_view kColorsSection = "Colors";
 
-/// Colour numbers are red + 256 * green + 65536 * blue.
-inline constexpr int32_t kDefaultBackgroundColour = 8421376;  // red 0, green 128, blue 128
-inline constexpr int32_t kDefaultReadoutColour = 8454143;     // red 255, green 255, blue 128
 inline constexpr int32_t kDefaultMdiTop = 1635;
 inline constexpr int32_t kDefaultMdiLeft = 1575;
 
@@ -70,13 +68,13 @@ struct Settings {
   int32_t mdiTop = kDefaultMdiTop;    ///< "MDITop"
   int32_t mdiLeft = kDefaultMdiLeft;  ///< "MDILeft"
   // Section "Colors"
-  int32_t calcBackground = kDefaultBackgroundColour;    ///< "CalcBackground"
-  int32_t readoutBackground = kDefaultReadoutColour;    ///< "ReadoutBackground"
-  int32_t memoryBackground = kDefaultBackgroundColour;  ///< "MemoryBackground"
-  int32_t memoryReadout = kDefaultReadoutColour;        ///< "MemoryReadout"
-  int32_t converterColor = kDefaultBackgroundColour;    ///< "Converter"
-  int32_t convReadout = kDefaultReadoutColour;          ///< "ConvReadout"
-  int32_t convResult = kDefaultReadoutColour;           ///< "ConvResult"
+  ColourNumber calcBackground = kDefaultBackgroundColour;    ///< "CalcBackground"
+  ColourNumber readoutBackground = kDefaultReadoutColour;    ///< "ReadoutBackground"
+  ColourNumber memoryBackground = kDefaultBackgroundColour;  ///< "MemoryBackground"
+  ColourNumber memoryReadout = kDefaultReadoutColour;        ///< "MemoryReadout"
+  ColourNumber converterColor = kDefaultBackgroundColour;    ///< "Converter"
+  ColourNumber convReadout = kDefaultReadoutColour;          ///< "ConvReadout"
+  ColourNumber convResult = kDefaultReadoutColour;           ///< "ConvResult"
   bool operator==(const Settings&) const = default;
 };
 

@@ -457,8 +457,8 @@ void TestIntegration::everyItemReachesItsHandler() {
     switch (index) {
       case 0: QCOMPARE(m_calc->centralWidget()->palette().color(QPalette::Window), chosen); break;
       case 1: QCOMPARE(m_calc->Readout()->palette().color(QPalette::Window), chosen); break;
-      case 2: QCOMPARE(m_calc->Memory().MemoryBackground(), std::uint32_t(colour)); break;
-      case 3: QCOMPARE(m_calc->Memory().MemoryReadout(), std::uint32_t(colour)); break;
+      case 2: QCOMPARE(m_calc->Memory().MemoryBackground(), ColourNumber(colour)); break;
+      case 3: QCOMPARE(m_calc->Memory().MemoryReadout(), ColourNumber(colour)); break;
       case 4: QCOMPARE(m_calc->ConverterWindow()->ConverterColor(), colour); break;
       case 5: QCOMPARE(m_calc->ConverterWindow()->ConvReadoutColor(), colour); break;
       case 6: QCOMPARE(m_calc->ConverterWindow()->ConvResultColor(), colour); break;

@@ -16,6 +16,7 @@
 #include "app/help/linux_system_registry.h"
 #include "app/help/program_icon.h"
 #include "tape/twips.h"
+#include "tape/ui/design_metrics.h"
 
 namespace mezura {
 
@@ -36,18 +37,6 @@ constexpr TwipRect kLine1White{240, 2445, 5450 - 240, 15};
 
 // Used only until main() sets the application's version.
 constexpr const char* kFallbackVersion = "1.0.0";
-
-QRect ToPixels(const TwipRect& r) {
-  return {TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width), TwipsToPixels(r.height)};
-}
-
-QFont BoxFont(double pointSize, bool bold = false) {
-  QFont font;
-  font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-  font.setPointSizeF(pointSize);
-  font.setBold(bold);
-  return font;
-}
 
 // The maker's emblem: a tape measure whose blade runs down the picture, with
 // inch ticks and the hook at its end.
@@ -126,19 +115,19 @@ void FrmAbout::BuildControls() {
     auto* l = new QLabel(this);
     l->setObjectName(QString::fromLatin1(name));
     l->setGeometry(ToPixels(place));
-    l->setFont(BoxFont(8.25));
+    l->setFont(DesignFont(8.25));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
   };
   m_picIcon = label("picIcon", kPicIcon);
   m_picIcon->setPixmap(DrawEmblem(m_picIcon->size(), devicePixelRatioF()));
   m_lblTitle = label("lblTitle", kLblTitle);
-  m_lblTitle->setFont(BoxFont(9.75, true));
+  m_lblTitle->setFont(DesignFont(9.75, true));
   m_lblVersion = label("lblVersion", kLblVersion);
   m_lblDescription = label("lblDescription", kLblDescription);
   m_lblDisclaimer = label("lblDisclaimer", kLblDisclaimer);
   m_lblDisclaimer->setWordWrap(true);
-  m_lblDisclaimer->setFont(BoxFont(7.5));
+  m_lblDisclaimer->setFont(DesignFont(7.5));
 
   m_line1Grey = EtchLine(this, QStringLiteral("Line1(1)"), kLine1Grey, QColor(0x80, 0x80, 0x80));
   m_line1White = EtchLine(this, QStringLiteral("Line1(0)"), kLine1White, Qt::white);

@@ -39,13 +39,6 @@ int ClientHeightFor(int32_t outerHeightTwips) {
   return Pixels(outerHeightTwips) - kCaptionPixels - 2 * kBorderPixels;
 }
 
-void SetBackground(QWidget* widget, int32_t colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, ColourFromNumber(colour));
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
-
 }  // namespace
 
 // On top whenever it shows, so created so (Qt re-creates an X11 window whose
@@ -80,26 +73,26 @@ Converter::Converter(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowSta
   }
   for (QLabel* label : findChildren<QLabel*>()) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-  SetConverterColor(8421376);
-  SetConvReadoutColor(8454143);
-  SetConvResultColor(8454143);
+  SetConverterColor(m_converterColor);
+  SetConvReadoutColor(m_convReadoutColor);
+  SetConvResultColor(m_convResultColor);
 
   resize(Pixels(kDesignWidthTwips) - 2 * kBorderPixels, ClientHeightFor(m_model.HeightTwips()));
   ShowModel();
   Form_Resize();
 }
 
-void Converter::SetConverterColor(int32_t colour) {
+void Converter::SetConverterColor(ColourNumber colour) {
   m_converterColor = colour;
   SetBackground(this, colour);
 }
 
-void Converter::SetConvReadoutColor(int32_t colour) {
+void Converter::SetConvReadoutColor(ColourNumber colour) {
   m_convReadoutColor = colour;
   SetBackground(m_label1, colour);
 }
 
-void Converter::SetConvResultColor(int32_t colour) {
+void Converter::SetConvResultColor(ColourNumber colour) {
   m_convResultColor = colour;
   for (QLabel* label : m_results) SetBackground(label, colour);
 }

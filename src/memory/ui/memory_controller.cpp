@@ -158,13 +158,13 @@ void MemoryController::MDIForm_Unload() {
 
 // ---- Colours -------------------------------------------------------------------
 
-void MemoryController::SetMemoryBackground(std::uint32_t colour) {
+void MemoryController::SetMemoryBackground(ColourNumber colour) {
   m_background = colour;
   for (const MemoryCell& cell : m_model.Cells())
     if (MemoryForm* form = Form(cell.number)) form->SetBackground(colour);
 }
 
-void MemoryController::SetMemoryReadout(std::uint32_t colour) {
+void MemoryController::SetMemoryReadout(ColourNumber colour) {
   m_readout = colour;
   for (const MemoryCell& cell : m_model.Cells())
     if (MemoryForm* form = Form(cell.number)) form->SetReadoutColour(colour);

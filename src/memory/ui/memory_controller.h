@@ -57,9 +57,6 @@ namespace mezura {
 class MDIForm1;
 class MemoryForm;
 
-inline constexpr std::uint32_t kDefaultMemoryBackground = 8421376;
-inline constexpr std::uint32_t kDefaultMemoryReadout = 8454143;
-
 class MemoryController : public QObject, private MemoryModelListener {
   Q_OBJECT
 
@@ -87,11 +84,12 @@ class MemoryController : public QObject, private MemoryModelListener {
   /// Left, top, width and height of the container's frame, twips.
   QRect ContainerGeometry() const;
 
-  // Colours: 32-bit numbers red + 256 green + 65536 blue.
-  void SetMemoryBackground(std::uint32_t colour);
-  void SetMemoryReadout(std::uint32_t colour);
-  std::uint32_t MemoryBackground() const { return m_background; }
-  std::uint32_t MemoryReadout() const { return m_readout; }
+  // The colours of every cell window and of its value label; new cells take
+  // them when MemoryModel::UsesConfiguredColours says so.
+  void SetMemoryBackground(ColourNumber colour);
+  void SetMemoryReadout(ColourNumber colour);
+  ColourNumber MemoryBackground() const { return m_background; }
+  ColourNumber MemoryReadout() const { return m_readout; }
 
   // The calculator's display as a drop target.
   bool DropOnReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth);
@@ -159,8 +157,8 @@ class MemoryController : public QObject, private MemoryModelListener {
   MemoryTransfers m_transfers;
   std::unique_ptr<MDIForm1> m_container;
   std::map<int, QPointer<MemoryForm>> m_forms;
-  std::uint32_t m_background = kDefaultMemoryBackground;
-  std::uint32_t m_readout = kDefaultMemoryReadout;
+  ColourNumber m_background = kDefaultBackgroundColour;
+  ColourNumber m_readout = kDefaultReadoutColour;
   QString m_inputResult;
   QWidget* m_dialogParent = nullptr;
 

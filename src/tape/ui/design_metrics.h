@@ -1,8 +1,9 @@
 #pragma once
 // Qt-side helpers shared by the windows: twip rectangles as pixel rectangles
-// (through the one conversion in tape/twips.h) and the design's fonts. The
-// fonts the windows were drawn for do not exist here, so every window asks for
-// Liberation Sans, falling back to DejaVu Sans, at the same point sizes.
+// (through the one conversion in tape/twips.h), colour numbers as Qt's
+// colours, and the design's fonts. The fonts the windows were drawn for do not
+// exist here, so every window asks for Liberation Sans, falling back to
+// DejaVu Sans, at the same point sizes.
 
 #include <QColor>
 #include <QFont>
@@ -15,6 +16,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "measure/colour_number.h"
 #include "tape/twips.h"
 
 namespace mezura {
@@ -67,12 +69,21 @@ inline void PlaceClientAt(QWidget& window, double leftTwips, double topTwips) {
   window.setGeometry(QRect(QPoint(TwipsToPixels(leftTwips), TwipsToPixels(topTwips)), window.size()));
 }
 
-/// Colours are stored as colour numbers: red + 256 * green + 65536 * blue.
-inline QColor ColourFromNumber(std::int32_t colour) {
+/// A colour number as Qt's colour, and back: the one place where they meet.
+inline QColor ToQColor(ColourNumber colour) {
   return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
-inline std::int32_t ColourNumber(const QColor& colour) {
+inline ColourNumber ToColourNumber(const QColor& colour) {
   return colour.red() + 256 * colour.green() + 65536 * colour.blue();
+}
+
+/// Fills `widget` with `colour` behind its contents.
+inline void SetBackground(QWidget* widget, ColourNumber colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, ToQColor(colour));
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+  widget->update();
 }
 
 }  // namespace mezura
