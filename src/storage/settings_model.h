@@ -2,7 +2,8 @@
 // The persisted settings and colours: which keys there are, their defaults,
 // the texts they are stored as, and how a stored text becomes a value again,
 // with every unusable text (not a number, out of range, a window position
-// off every screen) falling back to that key's default. The settings store
+// off every screen) falling back to that key's default. Each key is declared
+// once, in one table that reading and writing both go through. The settings store
 // (storage/io/settings_store.h) moves the texts to and from the INI file;
 // the windows apply the values.
 //
@@ -58,23 +59,28 @@ struct DisplayChoices {
 };
 
 /// Every persisted value. Positions in twips, colours as colour numbers.
+/// Which key holds which value, with its text form and its default, is one
+/// table in settings_model.cpp.
 struct Settings {
-  // Section "Settings": "Zoom", "Accuracy", "Converter", "ShowKeys", "ShowTape"
-  DisplayChoices choices{.showTape = true};
-  int32_t calcTop = 0;      ///< "CalcTop"
-  int32_t calcLeft = 0;     ///< "CalcLeft"
-  int32_t convTop = 0;      ///< "ConvTop"
-  int32_t convLeft = 0;     ///< "ConvLeft"
-  int32_t mdiTop = kDefaultMdiTop;    ///< "MDITop"
-  int32_t mdiLeft = kDefaultMdiLeft;  ///< "MDILeft"
+  /// The defaults of the keys that have a fixed one; the positions that
+  /// depend on the screen are 0 until DefaultSettings() places them.
+  Settings();
+  // Section "Settings"
+  DisplayChoices choices;  ///< "Zoom", "Accuracy", "Converter", "ShowKeys", "ShowTape"
+  int32_t calcTop = 0;     ///< "CalcTop"
+  int32_t calcLeft = 0;    ///< "CalcLeft"
+  int32_t convTop = 0;     ///< "ConvTop"
+  int32_t convLeft = 0;    ///< "ConvLeft"
+  int32_t mdiTop = 0;      ///< "MDITop"
+  int32_t mdiLeft = 0;     ///< "MDILeft"
   // Section "Colors"
-  ColourNumber calcBackground = kDefaultBackgroundColour;    ///< "CalcBackground"
-  ColourNumber readoutBackground = kDefaultReadoutColour;    ///< "ReadoutBackground"
-  ColourNumber memoryBackground = kDefaultBackgroundColour;  ///< "MemoryBackground"
-  ColourNumber memoryReadout = kDefaultReadoutColour;        ///< "MemoryReadout"
-  ColourNumber converterColor = kDefaultBackgroundColour;    ///< "Converter"
-  ColourNumber convReadout = kDefaultReadoutColour;          ///< "ConvReadout"
-  ColourNumber convResult = kDefaultReadoutColour;           ///< "ConvResult"
+  ColourNumber calcBackground = 0;     ///< "CalcBackground"
+  ColourNumber readoutBackground = 0;  ///< "ReadoutBackground"
+  ColourNumber memoryBackground = 0;   ///< "MemoryBackground"
+  ColourNumber memoryReadout = 0;      ///< "MemoryReadout"
+  ColourNumber converterColor = 0;     ///< "Converter"
+  ColourNumber convReadout = 0;        ///< "ConvReadout"
+  ColourNumber convResult = 0;         ///< "ConvResult"
   bool operator==(const Settings&) const = default;
 };
 
@@ -104,19 +110,20 @@ struct SettingsEntry {
 };
 
 /// What to write on exit, in order: the seven colours, then the eleven settings.
+/// Reading uses the same keys (ReadSettings).
 std::vector<SettingsEntry> SettingsEntries(const Settings& settings);
 
 /// Text forms: "True"/"False"; a position as its digits ("1440"); a colour
 /// with a sign place (" 8421376").
 std::string TruthText(bool value);
 std::string PositionText(int32_t twips);
-std::string ColourText(int32_t colour);
+std::string ColourText(ColourNumber colour);
 
 /// "True", "False" (any case) or a number (0 false, anything else true).
 std::optional<bool> ParseTruthText(std::string_view text);
 /// A decimal number, blanks around it allowed, rounded halves to even into 32 bits.
 std::optional<int32_t> ParseInteger32(std::string_view text);
 /// A colour number 0 to 0xFFFFFF.
-std::optional<int32_t> ParseColourText(std::string_view text);
+std::optional<ColourNumber> ParseColourText(std::string_view text);
 
 }  // namespace mezura
