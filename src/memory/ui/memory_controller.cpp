@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QScopedValueRollback>
 
 #include "memory/ui/frm_input.h"
 #include "memory/ui/mdi_form1.h"
@@ -43,7 +44,7 @@ MemoryController::MemoryController(CalculatorEngine& engine, TapeStore& tapes, Q
 MemoryController::~MemoryController() {
   m_model.RemoveListener(this);
   // The forms call back into this controller when they close.
-  m_layoutBusy = true;
+  m_arranging = true;
   for (auto& [number, form] : m_forms)
     if (form) delete form.data();
   m_forms.clear();
@@ -116,44 +117,39 @@ void MemoryController::RestoreContainer() {
 }
 
 void MemoryController::MoveContainer(int leftTwips, int topTwips) {
-  const bool busy = m_layoutBusy;
-  m_layoutBusy = true;
+  const QScopedValueRollback arranging(m_arranging, true);
   m_container->MoveFrameTwips(leftTwips, topTwips);
-  m_layoutBusy = busy;
 }
 
 QRect MemoryController::ContainerGeometry() const { return m_container->FrameTwips(); }
 
 void MemoryController::MDIForm_Resize() {
-  if (m_containerState && !m_inContainerResize) m_containerState(m_container->windowState());
-  if (m_containerResizeGuard && m_model.TapeCount() > 2) {
-    m_containerResizeGuard = false;
+  if (m_containerState && !m_inContainerPass) m_containerState(m_container->windowState());
+  if (m_containerResizePending && m_model.TapeCount() > 2) {
+    m_containerResizePending = false;
     return;
   }
-  if (m_inContainerResize) return;
-  if (m_layoutBusy || m_model.CellCount() == 0 || m_container->isMinimized()) return;
-  m_inContainerResize = true;
+  if (m_inContainerPass || m_arranging || m_model.CellCount() == 0 || m_container->isMinimized()) return;
+  const QScopedValueRollback pass(m_inContainerPass, true);
   const MemoryLayout layout = ContainerResizeLayout(Metrics(), CellRects(), m_model.MemoryWidth(), CellHeight());
-  // The guard is there to swallow the resize our own move raises. Qt may
-  // deliver it at once (inside ApplyLayout) or later from the window system,
-  // so it is only armed when a move will really happen; a guard left armed
-  // would swallow the user's next resize instead.
+  // Qt may deliver the resize our own move raises at once (inside
+  // ApplyLayout) or later from the window system, so it is only expected when
+  // a move will really happen: an expectation left over would swallow the
+  // user's next resize instead.
   const QRect frame = m_container->FrameTwips();
-  m_containerResizeGuard = m_model.TapeCount() > 2 && layout.resizeContainer &&
-                           (TwipsToPixels(layout.containerWidth) != TwipsToPixels(frame.width()) ||
-                            TwipsToPixels(layout.containerHeight) != TwipsToPixels(frame.height()));
+  m_containerResizePending = m_model.TapeCount() > 2 && layout.resizeContainer &&
+                             (TwipsToPixels(layout.containerWidth) != TwipsToPixels(frame.width()) ||
+                              TwipsToPixels(layout.containerHeight) != TwipsToPixels(frame.height()));
   ApplyLayout(layout);
-  m_inContainerResize = false;
 }
 
 void MemoryController::MDIForm_Unload() {
-  m_layoutBusy = true;
+  const QScopedValueRollback arranging(m_arranging, true);
   m_container->setWindowState(Qt::WindowNoState);
   m_container->ResizeFrameTwips(kClosedContainerWidth, m_container->FrameTwips().height());
   m_container->setWindowTitle(tr("Memory"));
   m_container->hide();
   m_model.EraseAll();
-  m_layoutBusy = false;
 }
 
 // ---- Colours -------------------------------------------------------------------
@@ -193,18 +189,19 @@ std::optional<DragImage> MemoryController::DragOverReadout(const QMimeData* mime
 void MemoryController::LoadCells(const std::vector<LoadedCell>& cells, int memoryWidth,
                                  const QRect& containerTwips, const QString& caption) {
   EraseAll();
-  m_layoutBusy = true;
-  m_model.SetMemoryWidth(memoryWidth);
-  m_container->setWindowTitle(caption);
-  m_container->MoveFrameTwips(containerTwips.x(), containerTwips.y());
-  m_container->ResizeFrameTwips(containerTwips.width(), containerTwips.height());
-  for (const LoadedCell& cell : cells) {
-    if (m_model.LoadCell(cell.name, cell.value) == 0) {
-      m_engine.Host().Beep();
-      break;
+  {
+    const QScopedValueRollback arranging(m_arranging, true);
+    m_model.SetMemoryWidth(memoryWidth);
+    m_container->setWindowTitle(caption);
+    m_container->MoveFrameTwips(containerTwips.x(), containerTwips.y());
+    m_container->ResizeFrameTwips(containerTwips.width(), containerTwips.height());
+    for (const LoadedCell& cell : cells) {
+      if (m_model.LoadCell(cell.name, cell.value) == 0) {
+        m_engine.Host().Beep();
+        break;
+      }
     }
   }
-  m_layoutBusy = false;
   Arrange();
   FocusCalculator();
 }
@@ -217,15 +214,15 @@ void MemoryController::CellCreated(const MemoryCell& cell) {
   form->setWindowTitle(QString::fromStdString(cell.name));
   form->SetValue(QString::fromStdString(cell.value));
   if (MemoryModel::UsesConfiguredColours(m_background, m_readout)) form->SetColours(m_background, m_readout);
-  m_cellResizeGuard = 2;
+  m_cellResize = CellResize::FirstPlacement;
   m_container->Area()->addSubWindow(form, form->windowFlags());
   const int width = m_model.MemoryWidth();
   form->setGeometry(Pixels(TwipsRect{0, 0, width, CellHeight()}));
   m_container->show();
   form->show();
   // A window shown for the first time sends its first resize later on some
-  // platforms: the guard must not swallow a user's resize then.
-  m_cellResizeGuard = 0;
+  // platforms: a user's resize then must not be skipped in its place.
+  m_cellResize = CellResize::User;
   form->SetLabelWidthTwips(LabelWidthFor(width));
   if (m_tapeArrows) m_tapeArrows(true);
 }
@@ -258,16 +255,15 @@ void MemoryController::Form_Unload(int number) {
 }
 
 void MemoryController::Form_Resize(int number) {
-  if (m_cellResizeGuard == 1) return;
-  if (m_cellResizeGuard == 2) {
-    m_cellResizeGuard = 0;
+  if (m_cellResize == CellResize::Ours) return;
+  if (m_cellResize == CellResize::FirstPlacement) {
+    m_cellResize = CellResize::User;
     return;
   }
-  if (m_layoutBusy || !Form(number)) return;
-  m_cellResizeGuard = 1;
+  if (m_arranging || !Form(number)) return;
+  const QScopedValueRollback sizing(m_cellResize, CellResize::Ours);
   ApplyCellSizes(ApplyCellSizeRule(CellRects(), m_model.IndexOf(number), m_model.MemoryWidth(), CellHeight()));
   Relayout();
-  m_cellResizeGuard = 0;
 }
 
 void MemoryController::Form_Click(int number) {
@@ -279,9 +275,10 @@ void MemoryController::Form_Click(int number) {
   const std::optional<int> width =
       WidenToLongestValue(widths, PixelsToTwips(form->Label1()->width()));
   if (width) {
-    m_cellResizeGuard = 1;
-    form->resize(TwipsToPixels(*width), form->height());
-    m_cellResizeGuard = 0;
+    {
+      const QScopedValueRollback sizing(m_cellResize, CellResize::Ours);
+      form->resize(TwipsToPixels(*width), form->height());
+    }
     Form_Resize(number);
   }
   Relayout();
@@ -337,14 +334,11 @@ std::vector<TwipsRect> MemoryController::CellRects() const {
 ContainerMetrics MemoryController::Metrics() const { return m_container->Metrics(); }
 
 void MemoryController::ApplyLayout(const MemoryLayout& layout) {
-  const int guard = m_cellResizeGuard;
-  m_cellResizeGuard = 1;
+  const QScopedValueRollback sizing(m_cellResize, CellResize::Ours);
   m_model.SetMemoryWidth(layout.memoryWidth);
   if (layout.resizeContainer) {
-    const bool busy = m_layoutBusy;
-    m_layoutBusy = true;
+    const QScopedValueRollback arranging(m_arranging, true);
     m_container->ResizeFrameTwips(layout.containerWidth, layout.containerHeight);
-    m_layoutBusy = busy;
   }
   const auto& cells = m_model.Cells();
   for (std::size_t i = 0; i < cells.size() && i < layout.cells.size(); ++i) {
@@ -353,7 +347,6 @@ void MemoryController::ApplyLayout(const MemoryLayout& layout) {
       form->SetLabelWidthTwips(LabelWidthFor(layout.cells[i].width));
     }
   }
-  m_cellResizeGuard = guard;
 }
 
 void MemoryController::ApplyCellSizes(const CellSizeResult& sizes) {

@@ -162,11 +162,21 @@ class MemoryController : public QObject, private MemoryModelListener {
   QString m_inputResult;
   QWidget* m_dialogParent = nullptr;
 
-  // Re-entry guards against the resize events our own moves raise.
-  bool m_layoutBusy = false;
-  int m_cellResizeGuard = 0;  // 0 idle, 1 size rule running, 2 a cell just loaded
-  bool m_containerResizeGuard = false;
-  bool m_inContainerResize = false;
+  // Our own moves raise resize events too; these tell them from the user's.
+  /// Our own code is moving or sizing windows (a layout, a load, an erase).
+  bool m_arranging = false;
+  /// What a cell window's resize event is.
+  enum class CellResize {
+    User,            ///< the user's: the size rule follows it
+    Ours,            ///< raised by our own sizing: ignored
+    FirstPlacement,  ///< the first one of a cell just added is its placement: skipped once
+  };
+  CellResize m_cellResize = CellResize::User;
+  /// The container's resize pass is running: the resizes it raises are ignored.
+  bool m_inContainerPass = false;
+  /// That pass resized the container: the resize this brings (at once or
+  /// later, from the window system) is skipped once.
+  bool m_containerResizePending = false;
 
   std::function<void(bool)> m_tapeArrows;
   std::function<void()> m_focusCalculator;
