@@ -6,15 +6,16 @@
 // (MemoryTransfers), the container window (MDIForm1, hidden until its first
 // cell) and one MemoryForm per open cell. Wiring from the calculator window:
 //
-//   NewMemory_Click / mnuPopup1NewMemory_Click        -> NewMemory()
-//   NamedMemory_Click / mnuPopup1NamedMemory_Click    -> NamedMemory()
+//   NewMemory_Click (menu bar and pop-up)             -> NewMemory()
+//   NamedMemory_Click (menu bar and pop-up)           -> NamedMemory()
 //   ClearMemory_Click                                 -> ClearAll()
 //   EraseMemory_Click (also on exit)                  -> EraseAll()
 //   mnuArrangeMemory_Click                            -> Arrange()
 //   calculator minimized / restored                   -> HideContainer() / RestoreContainer()
 //   colour menu "Memory" / "Memory readout"           -> SetMemoryBackground(c) / SetMemoryReadout(c)
 //   settings MDILeft/MDITop                           -> MoveContainer() / ContainerGeometry()
-//   Readout dragEnter/dragMove                        -> DragOverReadout(mime, x, left, width)
+//   Readout drag held over it                         -> Transfers().ReadoutDragImage(x, left, width),
+//                                                        or DragOverReadout(), which first checks the drag
 //   Readout drop                                      -> DropOnReadout(mime, x, left, width)
 //   Readout drag start                                -> StartValueDrag() of memory/ui/value_drag.h
 //   memory file load                                  -> LoadCells(); save reads Model().Cells()
