@@ -257,9 +257,7 @@ TwipRect Calculator::CalculatorRect() const {
   // the window manager moves the window. The native window's frame is read:
   // the widget's own copy of it can lag behind.
   const QWindow* handle = windowHandle();
-  const QRect frame = m_framed && handle ? handle->frameGeometry() : geometry();
-  return {static_cast<double>(PixelsToTwips(frame.x())), static_cast<double>(PixelsToTwips(frame.y())),
-          static_cast<double>(PixelsToTwips(frame.width())), static_cast<double>(PixelsToTwips(frame.height()))};
+  return ToTwips(m_framed && handle ? handle->frameGeometry() : geometry());
 }
 
 bool Calculator::CalculatorMinimized() const { return windowState().testFlag(Qt::WindowMinimized); }

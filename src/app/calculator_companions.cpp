@@ -37,11 +37,6 @@ namespace {
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
-// Window positions are only ever whole twips; a screen's rectangle in twips.
-TwipsRect ScreenTwips(const QRect& r) {
-  return {PixelsToTwips(r.left()), PixelsToTwips(r.top()), PixelsToTwips(r.width()), PixelsToTwips(r.height())};
-}
-
 }  // namespace
 
 void Calculator::BuildCompanions() {
@@ -82,19 +77,19 @@ void Calculator::SetPrinter(std::unique_ptr<TapePrinter> printer) { m_printer = 
 SettingsContext Calculator::CurrentSettingsContext() const {
   SettingsContext context;
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const TwipsRect area = ScreenTwips(screen->availableGeometry());
-    context.screenWidth = area.width;
-    context.screenHeight = area.height;
+    const QRect area = screen->availableGeometry();
+    context.screenWidth = PixelsToTwips(area.width());
+    context.screenHeight = PixelsToTwips(area.height());
   }
   context.calcWidth = static_cast<int32_t>(m_windowWidth);
   context.calcHeight = static_cast<int32_t>(m_windowHeight);
   context.convWidth = m_converter->WidthTwips();
   context.convHeight = m_converter->HeightTwips();
-  const QRect container = m_memory->ContainerGeometry();
-  context.mdiWidth = container.width();
-  context.mdiHeight = container.height();
+  const TwipRect container = m_memory->ContainerGeometry();
+  context.mdiWidth = WholeTwips(container.width);
+  context.mdiHeight = WholeTwips(container.height);
   for (const QScreen* screen : QGuiApplication::screens())
-    context.screens.push_back(ScreenTwips(screen->availableGeometry()));
+    context.screens.push_back(ToTwips(screen->availableGeometry()));
   return context;
 }
 
@@ -139,9 +134,9 @@ Settings Calculator::CurrentSettings() const {
   s.calcLeft = here.x();
   s.convTop = m_converter->TopTwips();
   s.convLeft = m_converter->LeftTwips();
-  const QRect container = m_memory->ContainerGeometry();
-  s.mdiTop = container.top();
-  s.mdiLeft = container.left();
+  const TwipRect container = m_memory->ContainerGeometry();
+  s.mdiTop = WholeTwips(container.top);
+  s.mdiLeft = WholeTwips(container.left);
   for (int i = 0; i < kColourCount; ++i) s.*kColourTargets[i].setting = m_colours[i];
   return s;
 }
@@ -287,10 +282,15 @@ bool Calculator::LoadMemoryFile() {
   QMargins frame = FrameMargins(*m_memory->Container());
   if (frame.isNull()) frame = FrameMargins(*this);
   const int frameLeft = PixelsToTwips(frame.left()), frameTop = PixelsToTwips(frame.top());
-  const TwipsRect outer = FitOnScreens(
-      {result.data.left - frameLeft, result.data.top - frameTop, result.data.width, result.data.height},
-      kDefaultMdiLeft - frameLeft, kDefaultMdiTop - frameTop, CurrentSettingsContext());
-  const QRect container(outer.left + frameLeft, outer.top + frameTop, outer.width, outer.height);
+  TwipRect inFile;
+  inFile.left = result.data.left - frameLeft;
+  inFile.top = result.data.top - frameTop;
+  inFile.width = result.data.width;
+  inFile.height = result.data.height;
+  TwipRect container = FitOnScreens(inFile, kDefaultMdiLeft - frameLeft, kDefaultMdiTop - frameTop,
+                                    CurrentSettingsContext());
+  container.left += frameLeft;
+  container.top += frameTop;
   m_memory->LoadCells(cells, result.data.memoryWidth, container,
                       QString::fromStdString(MemoryFileCaption(m_memoryFileName.toStdString())));
   FocusEqual();
@@ -318,11 +318,11 @@ void Calculator::mnuSaveAs_Click() {
 
 void Calculator::SaveMemoryFile() {
   MemoryFileData file;
-  const QRect container = m_memory->ContainerGeometry();
-  file.left = container.left();
-  file.top = container.top();
-  file.width = container.width();
-  file.height = container.height();
+  const TwipRect container = m_memory->ContainerGeometry();
+  file.left = WholeTwips(container.left);
+  file.top = WholeTwips(container.top);
+  file.width = WholeTwips(container.width);
+  file.height = WholeTwips(container.height);
   file.memoryWidth = static_cast<int16_t>(m_memory->Model().MemoryWidth());
   for (const MemoryCell& cell : m_memory->Model().Cells()) file.cells.push_back({cell.name, cell.value});
   const QString error = MemoryFileIo::Save(m_memoryFileName, file);

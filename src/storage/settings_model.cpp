@@ -52,17 +52,17 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   });
 }
 
-int64_t Overlap(int64_t start1, int64_t length1, int64_t start2, int64_t length2) {
+// Places and sizes here are whole twips of 32 bits, so their sums are exact.
+double Overlap(double start1, double length1, double start2, double length2) {
   return std::min(start1 + length1, start2 + length2) - std::max(start1, start2);
 }
 
-bool IsOnSomeScreen(int32_t left, int32_t top, int32_t width, int32_t height,
-                    const std::vector<TwipsRect>& screens) {
+bool IsOnSomeScreen(double left, double top, double width, double height, const std::vector<TwipRect>& screens) {
   if (screens.empty()) return true;
-  const int64_t needX = std::clamp<int64_t>(width, 1, kMinimumVisibleTwips);
-  const int64_t needY = std::clamp<int64_t>(height, 1, kMinimumVisibleTwips);
-  const int64_t w = std::max<int64_t>(width, 1), h = std::max<int64_t>(height, 1);
-  return std::ranges::any_of(screens, [&](const TwipsRect& screen) {
+  const double needX = std::clamp<double>(width, 1, kMinimumVisibleTwips);
+  const double needY = std::clamp<double>(height, 1, kMinimumVisibleTwips);
+  const double w = std::max(width, 1.0), h = std::max(height, 1.0);
+  return std::ranges::any_of(screens, [&](const TwipRect& screen) {
     return Overlap(left, w, screen.left, screen.width) >= needX &&
            Overlap(top, h, screen.top, screen.height) >= needY;
   });
@@ -236,27 +236,29 @@ Settings ReadSettings(const SettingsLookup& lookup, const SettingsContext& conte
   return s;
 }
 
-TwipsRect FitOnScreens(TwipsRect window, int32_t fallbackLeft, int32_t fallbackTop, const SettingsContext& context) {
-  window.width = std::max(window.width, 1);
-  window.height = std::max(window.height, 1);
+TwipRect FitOnScreens(TwipRect window, int32_t fallbackLeft, int32_t fallbackTop, const SettingsContext& context) {
+  window.width = std::max(window.width, 1.0);
+  window.height = std::max(window.height, 1.0);
   if (!IsOnSomeScreen(window.left, window.top, window.width, window.height, context.screens)) {
     window.left = fallbackLeft;
     window.top = fallbackTop;
   }
   // Then wholly on the screen it is most on, and no larger than that screen.
-  const TwipsRect* best = nullptr;
+  const TwipRect* best = nullptr;
   int64_t bestArea = -1;
-  for (const TwipsRect& screen : context.screens) {
-    const int64_t area = std::max<int64_t>(0, Overlap(window.left, window.width, screen.left, screen.width)) *
-                         std::max<int64_t>(0, Overlap(window.top, window.height, screen.top, screen.height));
+  for (const TwipRect& screen : context.screens) {
+    // Whole twips multiplied in 64 bits: a double could not tell two large areas apart.
+    const int64_t area =
+        std::max<int64_t>(0, static_cast<int64_t>(Overlap(window.left, window.width, screen.left, screen.width))) *
+        std::max<int64_t>(0, static_cast<int64_t>(Overlap(window.top, window.height, screen.top, screen.height)));
     if (area > bestArea) {
       bestArea = area;
       best = &screen;
     }
   }
   if (!best) return window;
-  window.width = std::min(window.width, std::max(best->width, 1));
-  window.height = std::min(window.height, std::max(best->height, 1));
+  window.width = std::min(window.width, std::max(best->width, 1.0));
+  window.height = std::min(window.height, std::max(best->height, 1.0));
   window.left = std::clamp(window.left, best->left, best->left + best->width - window.width);
   window.top = std::clamp(window.top, best->top, best->top + best->height - window.height);
   return window;

@@ -43,7 +43,7 @@ struct SettingsContext {
   int32_t mdiHeight = 0;
   /// The screens' available rectangles; a stored window position that leaves
   /// its window on none of them is replaced by the default. Empty: no check.
-  std::vector<TwipsRect> screens;
+  std::vector<TwipRect> screens;
 };
 
 /// What the calculator's menus show with check marks: the display choices
@@ -100,7 +100,7 @@ Settings ReadSettings(const SettingsLookup& lookup, const SettingsContext& conte
 /// usable: at (`fallbackLeft`, `fallbackTop`) when it would show on no screen
 /// (the rule the settings follow), then moved wholly onto the screen it is
 /// most on and made no larger than that screen.
-TwipsRect FitOnScreens(TwipsRect window, int32_t fallbackLeft, int32_t fallbackTop, const SettingsContext& context);
+TwipRect FitOnScreens(TwipRect window, int32_t fallbackLeft, int32_t fallbackTop, const SettingsContext& context);
 
 struct SettingsEntry {
   std::string section;

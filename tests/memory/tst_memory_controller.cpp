@@ -312,7 +312,7 @@ void TstMemoryController::containerCloseErasesAll() {
   QVERIFY(!m_memory->Container()->isVisible());
   QCOMPARE(m_memory->Model().TapeCount(), 1);
   QCOMPARE(m_memory->Model().NextMemoryNumber(), 1);
-  QCOMPARE(m_memory->ContainerGeometry().width(), PixelsToTwips(TwipsToPixels(2055)));
+  QCOMPARE(m_memory->ContainerGeometry().width, static_cast<double>(PixelsToTwips(TwipsToPixels(2055))));
 }
 
 void TstMemoryController::colourRule_data() {
@@ -572,7 +572,7 @@ void TstMemoryController::aSecondDragWaitsForTheFirstToEnd() {
 
 void TstMemoryController::loadAndClearCells() {
   m_memory->NewMemory();
-  m_memory->LoadCells({{"Memory 1", "0."}, {"Deck", " 12'- 6\" "}}, 2400, QRect(1500, 1600, 5000, 1200),
+  m_memory->LoadCells({{"Memory 1", "0."}, {"Deck", " 12'- 6\" "}}, 2400, TwipRect{1500, 1600, 5000, 1200},
                       QStringLiteral("house"));
   QCOMPARE(m_memory->Model().CellCount(), 2);
   QCOMPARE(m_memory->Model().NextMemoryNumber(), 3);

@@ -197,7 +197,7 @@ TEST(SettingsModel, APositionOffEveryScreenFallsBackToBothDefaults) {
 TEST(SettingsModel, AContainerFromAFileStartsOnAScreenAndFitsIt) {
   const SettingsContext c = Context();
   const struct {
-    TwipsRect file, expected;
+    TwipRect file, expected;
   } cases[] = {
       {{1575, 1635, 4000, 3000}, {1575, 1635, 4000, 3000}},   // as it was saved
       {{-90000, -90000, 2055, 1040}, {9, 7, 2055, 1040}},     // off every screen: the fallback place

@@ -8,23 +8,15 @@
 #include "memory/ui/frm_input.h"
 #include "memory/ui/mdi_form1.h"
 #include "memory/ui/memory_form.h"
-#include "tape/twips.h"
 #include "memory/ui/value_drag.h"
 #include "memory/ui/value_label.h"
+#include "tape/twips.h"
+#include "tape/ui/design_metrics.h"
 
 namespace mezura {
 namespace {
 
 constexpr int kClosedContainerWidth = 2055;
-
-TwipsRect RectOf(const MemoryForm* form) {
-  const QRect g = form->geometry();
-  return TwipsRect{PixelsToTwips(g.x()), PixelsToTwips(g.y()), PixelsToTwips(g.width()), PixelsToTwips(g.height())};
-}
-
-QRect Pixels(const TwipsRect& r) {
-  return QRect(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width), TwipsToPixels(r.height));
-}
 
 }  // namespace
 
@@ -121,7 +113,7 @@ void MemoryController::MoveContainer(int leftTwips, int topTwips) {
   m_container->MoveFrameTwips(leftTwips, topTwips);
 }
 
-QRect MemoryController::ContainerGeometry() const { return m_container->FrameTwips(); }
+TwipRect MemoryController::ContainerGeometry() const { return m_container->FrameTwips(); }
 
 void MemoryController::MDIForm_Resize() {
   if (m_containerState && !m_inContainerPass) m_containerState(m_container->windowState());
@@ -136,17 +128,17 @@ void MemoryController::MDIForm_Resize() {
   // ApplyLayout) or later from the window system, so it is only expected when
   // a move will really happen: an expectation left over would swallow the
   // user's next resize instead.
-  const QRect frame = m_container->FrameTwips();
+  const TwipRect frame = m_container->FrameTwips();
   m_containerResizePending = m_model.TapeCount() > 2 && layout.resizeContainer &&
-                             (TwipsToPixels(layout.containerWidth) != TwipsToPixels(frame.width()) ||
-                              TwipsToPixels(layout.containerHeight) != TwipsToPixels(frame.height()));
+                             (TwipsToPixels(layout.containerWidth) != TwipsToPixels(frame.width) ||
+                              TwipsToPixels(layout.containerHeight) != TwipsToPixels(frame.height));
   ApplyLayout(layout);
 }
 
 void MemoryController::MDIForm_Unload() {
   const QScopedValueRollback arranging(m_arranging, true);
   m_container->setWindowState(Qt::WindowNoState);
-  m_container->ResizeFrameTwips(kClosedContainerWidth, m_container->FrameTwips().height());
+  m_container->ResizeFrameTwips(kClosedContainerWidth, m_container->FrameTwips().height);
   m_container->setWindowTitle(tr("Memory"));
   m_container->hide();
   m_model.EraseAll();
@@ -187,14 +179,14 @@ std::optional<DragImage> MemoryController::DragOverReadout(const QMimeData* mime
 // ---- Memory files ------------------------------------------------------------
 
 void MemoryController::LoadCells(const std::vector<LoadedCell>& cells, int memoryWidth,
-                                 const QRect& containerTwips, const QString& caption) {
+                                 const TwipRect& container, const QString& caption) {
   EraseAll();
   {
     const QScopedValueRollback arranging(m_arranging, true);
     m_model.SetMemoryWidth(memoryWidth);
     m_container->setWindowTitle(caption);
-    m_container->MoveFrameTwips(containerTwips.x(), containerTwips.y());
-    m_container->ResizeFrameTwips(containerTwips.width(), containerTwips.height());
+    m_container->MoveFrameTwips(container.left, container.top);
+    m_container->ResizeFrameTwips(container.width, container.height);
     for (const LoadedCell& cell : cells) {
       if (m_model.LoadCell(cell.name, cell.value) == 0) {
         m_engine.Host().Beep();
@@ -217,7 +209,7 @@ void MemoryController::CellCreated(const MemoryCell& cell) {
   m_cellResize = CellResize::FirstPlacement;
   m_container->Area()->addSubWindow(form, form->windowFlags());
   const int width = m_model.MemoryWidth();
-  form->setGeometry(Pixels(TwipsRect{0, 0, width, CellHeight()}));
+  form->setGeometry(ToPixels(TwipRect{0, 0, static_cast<double>(width), static_cast<double>(CellHeight())}));
   m_container->show();
   form->show();
   // A window shown for the first time sends its first resize later on some
@@ -320,13 +312,13 @@ void MemoryController::Label1_DragDrop(int number, const QMimeData* mime, int x)
 
 // ---- Layout helpers --------------------------------------------------------
 
-std::vector<TwipsRect> MemoryController::CellRects() const {
-  std::vector<TwipsRect> rects;
+std::vector<TwipRect> MemoryController::CellRects() const {
+  std::vector<TwipRect> rects;
   for (const MemoryCell& cell : m_model.Cells()) {
     if (const MemoryForm* form = Form(cell.number))
-      rects.push_back(RectOf(form));
+      rects.push_back(ToTwips(form->geometry()));
     else
-      rects.push_back(TwipsRect{0, 0, m_model.MemoryWidth(), CellHeight()});
+      rects.push_back(TwipRect{0, 0, static_cast<double>(m_model.MemoryWidth()), static_cast<double>(CellHeight())});
   }
   return rects;
 }
@@ -343,8 +335,8 @@ void MemoryController::ApplyLayout(const MemoryLayout& layout) {
   const auto& cells = m_model.Cells();
   for (std::size_t i = 0; i < cells.size() && i < layout.cells.size(); ++i) {
     if (MemoryForm* form = Form(cells[i].number)) {
-      form->setGeometry(Pixels(layout.cells[i]));
-      form->SetLabelWidthTwips(LabelWidthFor(layout.cells[i].width));
+      form->setGeometry(ToPixels(layout.cells[i]));
+      form->SetLabelWidthTwips(LabelWidthFor(WholeTwips(layout.cells[i].width)));
     }
   }
 }
@@ -354,7 +346,7 @@ void MemoryController::ApplyCellSizes(const CellSizeResult& sizes) {
   const auto& cells = m_model.Cells();
   for (std::size_t i = 0; i < cells.size() && i < sizes.cells.size(); ++i) {
     if (MemoryForm* form = Form(cells[i].number)) {
-      form->setGeometry(Pixels(sizes.cells[i]));
+      form->setGeometry(ToPixels(sizes.cells[i]));
       form->SetLabelWidthTwips(sizes.labelWidth);
     }
   }

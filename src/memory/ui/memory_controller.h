@@ -82,8 +82,8 @@ class MemoryController : public QObject, private MemoryModelListener {
   void HideContainer();
   void RestoreContainer();
   void MoveContainer(int leftTwips, int topTwips);
-  /// Left, top, width and height of the container's frame, twips.
-  QRect ContainerGeometry() const;
+  /// The container's place (its client area's top-left) and its frame's size.
+  TwipRect ContainerGeometry() const;
 
   // The colours of every cell window and of its value label; new cells take
   // them when MemoryModel::UsesConfiguredColours says so.
@@ -102,7 +102,7 @@ class MemoryController : public QObject, private MemoryModelListener {
     std::string name;
     std::string value;
   };
-  void LoadCells(const std::vector<LoadedCell>& cells, int memoryWidth, const QRect& containerTwips,
+  void LoadCells(const std::vector<LoadedCell>& cells, int memoryWidth, const TwipRect& container,
                  const QString& caption);
 
   // Hooks.
@@ -143,7 +143,7 @@ class MemoryController : public QObject, private MemoryModelListener {
   void CellClosed(int number) override;
   void CellsErased() override;
 
-  std::vector<TwipsRect> CellRects() const;
+  std::vector<TwipRect> CellRects() const;
   ContainerMetrics Metrics() const;
   void ApplyLayout(const MemoryLayout& layout);
   void ApplyCellSizes(const CellSizeResult& sizes);

@@ -24,6 +24,10 @@ namespace mezura {
 inline QRect ToPixels(const TwipRect& r) {
   return {TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width), TwipsToPixels(r.height)};
 }
+inline TwipRect ToTwips(const QRect& r) {
+  return {static_cast<double>(PixelsToTwips(r.x())), static_cast<double>(PixelsToTwips(r.y())),
+          static_cast<double>(PixelsToTwips(r.width())), static_cast<double>(PixelsToTwips(r.height()))};
+}
 
 inline QFont DesignFont(double pointSize, bool bold = false) {
   QFont font;
