@@ -58,8 +58,6 @@ Calculator::Calculator(Session& session, QWidget* parent)
   ApplyWindowSize();
   m_session.SetEngineHost(this);
   CaptionsChanged();
-  // The tape window exists from the start, hidden; the start-up shows it.
-  m_tape = new TapeWindow(m_session.Tapes(), *this, this);
   BuildCompanions();
   WearColours(Settings());
   FocusEqual();
@@ -135,7 +133,9 @@ void Calculator::BuildControls() {
     // The keyboard belongs to "=": a click (a right click for the pop-up
     // menu too) must not move the focus to the key that was clicked.
     if (key.name != "Equal") button->setFocusPolicy(Qt::TabFocus);
-    button->setVisible(key.visible);
+    // Only the hidden keys are told: showing a child before its window is
+    // shown would size it to its caption first, measuring every key for nothing.
+    if (!key.visible) button->hide();
     button->installEventFilter(this);
     connect(button, &QPushButton::clicked, this, [this, &key] { Press(key); });
     if (key.name == "Equal") m_equal = button;
@@ -221,7 +221,7 @@ void Calculator::FocusEqual() {
   if (m_equal) m_equal->setFocus(Qt::OtherFocusReason);
   // What the user types now is written on the calculator's tape, so that is
   // the tape in view, whichever one a memory cell or the arrows showed last.
-  if (m_tape) ShowCalculatorTape();
+  ShowCalculatorTape();
 }
 
 void Calculator::ShowCalculatorTape() {
@@ -263,7 +263,7 @@ TwipRect Calculator::CalculatorRect() const {
 bool Calculator::CalculatorMinimized() const { return windowState().testFlag(Qt::WindowMinimized); }
 
 void Calculator::RaiseTapeAndCalculator() {
-  if (m_tape && m_tape->isVisible()) KeepOnTop(m_tape, true);
+  if (Showing(m_tape)) KeepOnTop(m_tape, true);
   KeepOnTop(this, true);
 }
 
@@ -305,7 +305,7 @@ void Calculator::ZoomLarge_Click() {
 }
 
 void Calculator::RedockTape() {
-  if (m_tape && m_tape->isVisible()) m_tape->Form_Resize();
+  if (Showing(m_tape)) m_tape->Form_Resize();
 }
 
 void Calculator::ShowKeys_Click() {
@@ -326,7 +326,7 @@ void Calculator::ShowKeys_Click() {
 
 void Calculator::mnuTape_Click() {
   if (Choices().showTape) {
-    m_tape->hide();
+    if (m_tape) m_tape->hide();
     m_menus->SetShowTape(false);
   } else {
     m_menus->SetShowTape(true);
@@ -337,18 +337,34 @@ void Calculator::mnuTape_Click() {
 }
 
 void Calculator::ShowTape() {
-  m_tape->show();
-  m_tape->Form_Resize();
-  KeepOnTop(m_tape, true);
+  TapeWindow* tape = Tape();
+  tape->show();
+  tape->Form_Resize();
+  KeepOnTop(tape, true);
   KeepOnTop(this, true);
 }
+
+TapeWindow* Calculator::Tape() {
+  if (!m_tape) {
+    m_tape = new TapeWindow(m_session.Tapes(), *this, this);
+    m_tape->SetScrollButtonsVisible(m_memory->Model().TapeCount() >= 2);
+    // The tape window's pop-up menu prints through whichever printer is set
+    // then; its "Print Tape" prints the tape shown, the File menu's the
+    // current one.
+    m_tape->SetPrintCommands([this](int tape) { Printer().PrintTape(tape); }, [this] { Printer().PrintAllTapes(); });
+    m_tape->SetPreviewCommand([this](int tape) { Printer().PreviewTape(tape); });
+  }
+  return m_tape;
+}
+
+bool Calculator::Showing(const QWidget* window) { return window && window->isVisible(); }
 
 void Calculator::Form_Exposed() {
   m_framed = true;
   const TwipRect here = CalculatorRect();
   m_lastCalcLeft = here.left;
   m_lastCalcTop = here.top;
-  if (Choices().showTape && !m_tape->isVisible() && !isMinimized())
+  if (Choices().showTape && !Showing(m_tape) && !isMinimized())
     ShowTape();
   else
     RedockTape();
@@ -383,18 +399,18 @@ void Calculator::Form_Activate() {
 
 void Calculator::Form_Resize() {
   if (windowState().testFlag(Qt::WindowMinimized)) {
-    m_tape->hide();
+    if (m_tape) m_tape->hide();
     m_memory->HideContainer();
-    m_converter->hide();
+    if (m_converter) m_converter->hide();
   } else if (!windowState().testFlag(Qt::WindowMaximized)) {
     // The window manager may have iconified the companions along with the
     // calculator; shown while still marked minimized they would map iconic
     // and take the calculator down with them again.
-    for (QWidget* companion : {static_cast<QWidget*>(m_memory->Container()), static_cast<QWidget*>(m_converter),
-                               static_cast<QWidget*>(m_tape)})
-      companion->setWindowState(companion->windowState() & ~Qt::WindowMinimized);
+    for (QWidget* companion : {static_cast<QWidget*>(m_memory->ContainerIfMade()),
+                               static_cast<QWidget*>(m_converter), static_cast<QWidget*>(m_tape)})
+      if (companion) companion->setWindowState(companion->windowState() & ~Qt::WindowMinimized);
     m_memory->RestoreContainer();
-    if (Choices().converterShown) m_converter->show();
+    if (Choices().converterShown) ConverterWindow()->show();
     if (Choices().showTape && m_framed) ShowTape();
   }
 }
@@ -451,7 +467,7 @@ bool Calculator::Form_KeyPress(QKeyEvent* event) {
     case KeyAction::Kind::TapeLeft:
     case KeyAction::Kind::TapeRight:
       // The arrow keys reach the tape from the keypad too.
-      if (m_tape && m_tape->isVisible()) return m_tape->Grid1_KeyDown(event->key());
+      if (Showing(m_tape)) return m_tape->Grid1_KeyDown(event->key());
       return false;
   }
   return false;

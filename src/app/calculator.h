@@ -29,6 +29,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/calculator_dialogs.h"
@@ -87,12 +88,15 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   void RaiseTapeAndCalculator() override;
   void TapeHiddenByUser() override;
 
-  TapeWindow* Tape() const { return m_tape; }
+  /// The companion windows are made the first time they are needed: the
+  /// tape window when it is first shown (or asked for), the converter too.
+  TapeWindow* Tape();
   MemoryController& Memory() const { return *m_memory; }
-  Converter* ConverterWindow() const { return m_converter; }
+  Converter* ConverterWindow();
   ShellCommands& Commands() const { return *m_commands; }
   /// The modal questions; tests replace them.
   CalculatorDialogs& Dialogs() { return m_dialogs; }
+  /// Replaces the printer, which is otherwise made at the first print.
   void SetPrinter(std::unique_ptr<TapePrinter> printer);
   /// Where beeps go instead of the system beep (tests count them); none
   /// restores the system beep.
@@ -180,6 +184,9 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   /// The window manager has shown the window in its frame.
   void Form_Exposed();
   void BuildCompanions();
+  TapePrinter& Printer();
+  /// A companion window that has been made and shows.
+  static bool Showing(const QWidget* window);
   void ApplySettings(const Settings& settings);
   /// True unless the user keeps the cells that opening a file would erase.
   bool ConfirmOpenErasesCells();
@@ -226,6 +233,8 @@ class Calculator : public QMainWindow, public EngineHost, public TapeDockHost {
   TapeWindow* m_tape = nullptr;
   std::unique_ptr<MemoryController> m_memory;
   Converter* m_converter = nullptr;
+  /// The converter's place (twips) as the settings gave it, for when it is made.
+  std::optional<QPoint> m_converterPlace;
   std::unique_ptr<TapePrinter> m_printer;
   std::unique_ptr<ShellCommands> m_commands;
   CalculatorDialogs m_dialogs;

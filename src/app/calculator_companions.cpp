@@ -2,7 +2,10 @@
 // container, the converter, the tape printer, help and About, the memory
 // files, the settings read at start and written at the end, and the colour
 // menu. Each companion does its own work; this file only decides when, from
-// which menu item, and with which of the calculator's settings.
+// which menu item, and with which of the calculator's settings. A companion
+// that does not show at start (the converter, the memory container, the
+// printer) is made when it is first needed, so that starting costs only what
+// the start shows.
 
 #include <QApplication>
 #include <QDir>
@@ -44,7 +47,9 @@ void Calculator::BuildCompanions() {
 
   m_memory = std::make_unique<MemoryController>(m_engine, m_session.Tapes());
   m_memory->SetDialogParent(this);
-  m_memory->SetTapeArrowsHandler([this](bool visible) { m_tape->SetScrollButtonsVisible(visible); });
+  m_memory->SetTapeArrowsHandler([this](bool visible) {
+    if (m_tape) m_tape->SetScrollButtonsVisible(visible);
+  });
   m_memory->SetFocusCalculatorHandler([this] { FocusEqual(); });
   m_memory->SetKeepCalculatorOnTopHandler([this](bool onTop) { KeepOnTop(this, onTop); });
   m_memory->SetContainerStateHandler([this](Qt::WindowStates state) { RestackAroundContainer(state); });
@@ -53,24 +58,30 @@ void Calculator::BuildCompanions() {
   readout->SetDragImageRule([this](int x) { return m_memory->Transfers().ReadoutDragImage(x, 0, m_readout->width()); });
   connect(readout, &ValueLabel::valueDropped, this, [this](const QMimeData* mime, int x) { Readout_DragDrop(mime, x); });
 
-  m_converter = new Converter(this);
-  m_converter->setObjectName(QStringLiteral("Converter"));
-  m_converter->SetAccuracy(m_engine.Accuracy());
-  m_converter->SetBeeper([this] { Beep(); });
-  connect(m_converter, &Converter::closedByUser, this, [this] { m_menus->SetConverterShown(false); });
-
-  m_printer = std::make_unique<TapePrinter>(m_session.Tapes(), this);
-  // The tape window's pop-up menu prints through whichever printer is set now;
-  // its "Print Tape" prints the tape shown, the File menu's the current one.
-  m_tape->SetPrintCommands([this](int tape) { m_printer->PrintTape(tape); }, [this] { m_printer->PrintAllTapes(); });
-  m_tape->SetPreviewCommand([this](int tape) { m_printer->PreviewTape(tape); });
-
   m_commands = std::make_unique<ShellCommands>(this);
   m_commands->liftTopmost = [this] { LiftTopmost(); };
   m_commands->restoreTopmost = [this] { RestoreTopmost(); };
 }
 
 void Calculator::SetPrinter(std::unique_ptr<TapePrinter> printer) { m_printer = std::move(printer); }
+
+TapePrinter& Calculator::Printer() {
+  if (!m_printer) m_printer = std::make_unique<TapePrinter>(m_session.Tapes(), this);
+  return *m_printer;
+}
+
+Converter* Calculator::ConverterWindow() {
+  if (!m_converter) {
+    m_converter = new Converter(this);
+    m_converter->SetAccuracy(m_engine.Accuracy());
+    m_converter->SetBeeper([this] { Beep(); });
+    if (m_converterPlace) m_converter->MoveTwips(m_converterPlace->x(), m_converterPlace->y());
+    connect(m_converter, &Converter::closedByUser, this, [this] { m_menus->SetConverterShown(false); });
+    // Every target wears its colour again, the converter's three among them.
+    for (int i = 0; i < kColourCount; ++i) WearColour(i);
+  }
+  return m_converter;
+}
 
 // ---- Settings -------------------------------------------------------------
 
@@ -83,8 +94,8 @@ SettingsContext Calculator::CurrentSettingsContext() const {
   }
   context.calcWidth = static_cast<int32_t>(m_windowWidth);
   context.calcHeight = static_cast<int32_t>(m_windowHeight);
-  context.convWidth = m_converter->WidthTwips();
-  context.convHeight = m_converter->HeightTwips();
+  context.convWidth = m_converter ? m_converter->WidthTwips() : Converter::StartWidthTwips();
+  context.convHeight = m_converter ? m_converter->HeightTwips() : Converter::StartHeightTwips();
   const TwipRect container = m_memory->ContainerGeometry();
   context.mdiWidth = WholeTwips(container.width);
   context.mdiHeight = WholeTwips(container.height);
@@ -122,7 +133,9 @@ void Calculator::ApplySettings(const Settings& settings) {
   KeepOnTop(this, true);
   if (chosen.showTape && !Choices().showTape) mnuTape_Click();
   m_session.Tapes().SetCurrentTape(0);
-  m_converter->MoveTwips(settings.convLeft, settings.convTop);
+  // The converter goes to its place now if it was shown, else when it is made.
+  m_converterPlace = QPoint(settings.convLeft, settings.convTop);
+  if (m_converter) m_converter->MoveTwips(settings.convLeft, settings.convTop);
   FocusEqual();
 }
 
@@ -132,8 +145,11 @@ Settings Calculator::CurrentSettings() const {
   const QPoint here = ClientPlaceTwips(*this);
   s.calcTop = here.y();
   s.calcLeft = here.x();
-  s.convTop = m_converter->TopTwips();
-  s.convLeft = m_converter->LeftTwips();
+  // A converter never made is where the settings put it; never placed, at 0, 0.
+  const QPoint converter = m_converter ? QPoint(m_converter->LeftTwips(), m_converter->TopTwips())
+                                       : m_converterPlace.value_or(QPoint());
+  s.convTop = converter.y();
+  s.convLeft = converter.x();
   const TwipRect container = m_memory->ContainerGeometry();
   s.mdiTop = WholeTwips(container.top);
   s.mdiLeft = WholeTwips(container.left);
@@ -147,8 +163,8 @@ void Calculator::Form_Unload() {
   QString settingsError;
   if (SettingsStore* store = m_session.Settings()) settingsError = store->Save(CurrentSettings());
   m_memory->EraseAll();
-  m_converter->hide();
-  m_tape->hide();
+  if (m_converter) m_converter->hide();
+  if (m_tape) m_tape->hide();
   if (HelpWindow* help = m_commands->Help()) help->close();
   // Told once, after the topmost companions are gone so that none covers it.
   if (!settingsError.isEmpty()) m_dialogs.inform(settingsError);
@@ -164,9 +180,12 @@ const Calculator::ColourTarget Calculator::kColourTargets[kColourCount] = {
     {&Settings::readoutBackground, [](Calculator& c, ColourNumber n) { SetBackground(c.m_readout, n); }},
     {&Settings::memoryBackground, [](Calculator& c, ColourNumber n) { c.m_memory->SetMemoryBackground(n); }},
     {&Settings::memoryReadout, [](Calculator& c, ColourNumber n) { c.m_memory->SetMemoryReadout(n); }},
-    {&Settings::converterColor, [](Calculator& c, ColourNumber n) { c.m_converter->SetConverterColor(n); }},
-    {&Settings::convReadout, [](Calculator& c, ColourNumber n) { c.m_converter->SetConvReadoutColor(n); }},
-    {&Settings::convResult, [](Calculator& c, ColourNumber n) { c.m_converter->SetConvResultColor(n); }},
+    {&Settings::converterColor,
+     [](Calculator& c, ColourNumber n) { if (c.m_converter) c.m_converter->SetConverterColor(n); }},
+    {&Settings::convReadout,
+     [](Calculator& c, ColourNumber n) { if (c.m_converter) c.m_converter->SetConvReadoutColor(n); }},
+    {&Settings::convResult,
+     [](Calculator& c, ColourNumber n) { if (c.m_converter) c.m_converter->SetConvResultColor(n); }},
 };
 
 void Calculator::WearColours(const Settings& settings) {
@@ -205,8 +224,8 @@ void Calculator::RestackAroundContainer(Qt::WindowStates state) {
   // A maximized container would cover the calculator: it steps down while
   // the calculator and its visible companions stay above it.
   KeepOnTop(m_memory->Container(), !state.testFlag(Qt::WindowMaximized));
-  if (m_converter->isVisible()) KeepOnTop(m_converter, true);
-  if (m_tape->isVisible()) KeepOnTop(m_tape, true);
+  if (Showing(m_converter)) KeepOnTop(m_converter, true);
+  if (Showing(m_tape)) KeepOnTop(m_tape, true);
   KeepOnTop(this, true);
   FocusEqual();
 }
@@ -333,8 +352,8 @@ void Calculator::SaveMemoryFile() {
 // ---- Converter --------------------------------------------------------------
 
 void Calculator::mnuConverter_Click() {
-  if (m_converter->isHidden()) {
-    m_converter->ShowBeside(this);
+  if (!m_converter || m_converter->isHidden()) {
+    ConverterWindow()->ShowBeside(this);
     m_menus->SetConverterShown(true);
     KeepOnTop(m_converter, true);
   } else {
@@ -346,25 +365,25 @@ void Calculator::mnuConverter_Click() {
 
 // ---- Printing, help, About, Exit ---------------------------------------------
 
-void Calculator::mnuPrint_Click() { m_printer->PrintCurrentTape(); }
-void Calculator::mnuPrintAll_Click() { m_printer->PrintAllTapes(); }
+void Calculator::mnuPrint_Click() { Printer().PrintCurrentTape(); }
+void Calculator::mnuPrintAll_Click() { Printer().PrintAllTapes(); }
 
 void Calculator::Exit_Click() { m_commands->Exit_Click(); }
 void Calculator::mnuHelpContents_Click() { m_commands->mnuHelpContents_Click(); }
 void Calculator::mnuAbout_Click() { m_commands->mnuAbout_Click(); }
 
 void Calculator::LiftTopmost() {
-  if (m_tape->isVisible()) KeepOnTop(m_tape, false);
-  if (m_converter->isVisible()) KeepOnTop(m_converter, false);
-  if (m_memory->Container()->isVisible()) KeepOnTop(m_memory->Container(), false);
+  if (Showing(m_tape)) KeepOnTop(m_tape, false);
+  if (Showing(m_converter)) KeepOnTop(m_converter, false);
+  if (Showing(m_memory->ContainerIfMade())) KeepOnTop(m_memory->ContainerIfMade(), false);
   KeepOnTop(this, false);
 }
 
 void Calculator::RestoreTopmost() {
-  if (m_tape->isVisible()) KeepOnTop(m_tape, true);
+  if (Showing(m_tape)) KeepOnTop(m_tape, true);
   KeepOnTop(this, true);
-  if (m_converter->isVisible()) KeepOnTop(m_converter, true);
-  if (m_memory->Container()->isVisible()) KeepOnTop(m_memory->Container(), true);
+  if (Showing(m_converter)) KeepOnTop(m_converter, true);
+  if (Showing(m_memory->ContainerIfMade())) KeepOnTop(m_memory->ContainerIfMade(), true);
   FocusEqual();
 }
 

@@ -3,6 +3,7 @@
 // then left to the event loop until the calculator window closes.
 
 #include <QApplication>
+#include <QTimer>
 #include <memory>
 
 #include "app/calculator.h"
@@ -28,7 +29,6 @@ int main(int argc, char* argv[]) {
 
   QApplication app(argc, argv);
   QApplication::setFont(mezura::DesignFont(8.25));
-  QApplication::setWindowIcon(mezura::ProgramIcon());
   // Lets the desktop match the windows to the installed launcher.
   QGuiApplication::setDesktopFileName(QStringLiteral(MEZURA_APP_ID));
 
@@ -36,6 +36,9 @@ int main(int argc, char* argv[]) {
   mezura::Session session(std::make_unique<mezura::SettingsStore>());
   mezura::Calculator calculator(session);
   calculator.StartUp();
+  // The icon is drawn in eight sizes, and the window system takes each: that
+  // waits until the calculator is on its way to the screen.
+  QTimer::singleShot(0, &calculator, [] { QApplication::setWindowIcon(mezura::ProgramIcon()); });
   if (!command.memoryFile.isEmpty()) {
     // Once the window is up, so that a message about the file stands over it.
     QMetaObject::invokeMethod(

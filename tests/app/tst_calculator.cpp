@@ -22,6 +22,8 @@
 #include "app/calculator.h"
 #include "app/keep_on_top.h"
 #include "app/session.h"
+#include "converter/ui/converter.h"
+#include "memory/ui/memory_controller.h"
 #include "tape/ui/tape_window.h"
 
 namespace mezura {
@@ -393,6 +395,9 @@ void TestCalculator::startUpCentresAndShowsTheTape() {
   QVERIFY(calc.findChild<QAction*>(QStringLiteral("mnuPopup1ShowTape"))->isChecked());
   QVERIFY(calc.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   QCOMPARE(calc.focusWidget(), calc.findChild<QPushButton*>(QStringLiteral("Equal")));
+  // Hidden companions cost the start nothing: they are made at first use.
+  QVERIFY(!calc.findChild<Converter*>());
+  QVERIFY(!calc.Memory().ContainerIfMade());
 }
 
 void TestCalculator::longEntriesShrinkToFit() {

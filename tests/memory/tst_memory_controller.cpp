@@ -66,6 +66,7 @@ class TstMemoryController : public QObject {
   void hundredsOfCellsDoNotOverlap();
   void closingCellsAndErasing();
   void containerCloseErasesAll();
+  void theContainerIsMadeWhereItWasPlaced();
   void colourRule_data();
   void colourRule();
   void dropsOntoACell_data();
@@ -313,6 +314,19 @@ void TstMemoryController::containerCloseErasesAll() {
   QCOMPARE(m_memory->Model().TapeCount(), 1);
   QCOMPARE(m_memory->Model().NextMemoryNumber(), 1);
   QCOMPARE(m_memory->ContainerGeometry().width, static_cast<double>(PixelsToTwips(TwipsToPixels(2055))));
+}
+
+void TstMemoryController::theContainerIsMadeWhereItWasPlaced() {
+  // The settings place it at start; it is made only for its first cell.
+  m_memory->MoveContainer(1590, 1650);
+  QVERIFY(!m_memory->ContainerIfMade());
+  QCOMPARE(m_memory->ContainerGeometry(), (TwipRect{1590, 1650, 1935, 630}));
+  m_memory->EraseAll();
+  QVERIFY(!m_memory->ContainerIfMade());
+  m_memory->NewMemory();
+  QVERIFY(m_memory->ContainerIfMade() && m_memory->ContainerIfMade()->isVisible());
+  QCOMPARE(m_memory->ContainerGeometry().left, 1590.0);
+  QCOMPARE(m_memory->ContainerGeometry().top, 1650.0);
 }
 
 void TstMemoryController::colourRule_data() {

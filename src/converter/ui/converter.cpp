@@ -77,7 +77,7 @@ Converter::Converter(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowSta
   SetConvReadoutColor(m_convReadoutColor);
   SetConvResultColor(m_convResultColor);
 
-  resize(Pixels(kDesignWidthTwips) - 2 * kBorderPixels, ClientHeightFor(m_model.HeightTwips()));
+  resize(Pixels(StartWidthTwips()) - 2 * kBorderPixels, Pixels(StartHeightTwips()) - kCaptionPixels - 2 * kBorderPixels);
   ShowModel();
   Form_Resize();
 }
@@ -104,6 +104,8 @@ int32_t Converter::LeftTwips() const { return Twips(geometry().left()); }
 int32_t Converter::TopTwips() const { return Twips(geometry().top()); }
 int32_t Converter::WidthTwips() const { return Twips(width() + 2 * kBorderPixels); }
 int32_t Converter::HeightTwips() const { return Twips(height() + kCaptionPixels + 2 * kBorderPixels); }
+int32_t Converter::StartWidthTwips() { return Twips(Pixels(kDesignWidthTwips)); }
+int32_t Converter::StartHeightTwips() { return Twips(Pixels(ConverterModel().HeightTwips())); }
 
 void Converter::MoveTwips(int32_t left, int32_t top) {
   setGeometry(QRect(QPoint(Pixels(left), Pixels(top)), size()));

@@ -55,6 +55,9 @@ class Converter : public QWidget {
   int32_t TopTwips() const;
   int32_t WidthTwips() const;
   int32_t HeightTwips() const;
+  /// The outer size a new converter window has, before it is made.
+  static int32_t StartWidthTwips();
+  static int32_t StartHeightTwips();
   /// Moves the window's client area to `left`, `top` (as LeftTwips/TopTwips read it).
   void MoveTwips(int32_t left, int32_t top);
   /// Puts the window beside `calculator` (on the side away from the screen

@@ -29,8 +29,8 @@ MDIForm1::MDIForm1(MemoryController& controller, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(m_area);
-  resize(TwipsToPixels(1935), TwipsToPixels(630));
-  move(TwipsToPixels(1635), TwipsToPixels(1980));
+  resize(TwipsToPixels(kStartTwips.width), TwipsToPixels(kStartTwips.height));
+  move(TwipsToPixels(kStartTwips.left), TwipsToPixels(kStartTwips.top));
 }
 
 ContainerMetrics MDIForm1::Metrics() const {

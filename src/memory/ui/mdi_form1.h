@@ -16,6 +16,9 @@ class MDIForm1 : public QWidget {
   Q_OBJECT
 
  public:
+  /// Where the window is made and its size then (the client area), twips.
+  static constexpr TwipRect kStartTwips{1635, 1980, 1935, 630};
+
   explicit MDIForm1(MemoryController& controller, QWidget* parent = nullptr);
 
   QMdiArea* Area() const { return m_area; }

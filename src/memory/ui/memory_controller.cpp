@@ -25,12 +25,8 @@ MemoryController::MemoryController(CalculatorEngine& engine, TapeStore& tapes, Q
       m_engine(engine),
       m_tapes(tapes),
       m_model(tapes),
-      m_transfers(engine, m_model),
-      m_container(std::make_unique<MDIForm1>(*this)) {
+      m_transfers(engine, m_model) {
   m_model.AddListener(this);
-  connect(m_container->Area(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
-    if (auto* form = qobject_cast<MemoryForm*>(window)) SelectCellTape(form->CellNumber());  // Form_Activate
-  });
 }
 
 MemoryController::~MemoryController() {
@@ -48,6 +44,17 @@ MemoryForm* MemoryController::Form(int number) const {
 }
 
 int MemoryController::CellHeight() const { return MemoryForm::NeededHeightTwips(); }
+
+MDIForm1* MemoryController::Container() {
+  if (!m_container) {
+    m_container = std::make_unique<MDIForm1>(*this);
+    MoveContainer(static_cast<int>(m_unmadeContainer.left), static_cast<int>(m_unmadeContainer.top));
+    connect(m_container->Area(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+      if (auto* form = qobject_cast<MemoryForm*>(window)) SelectCellTape(form->CellNumber());  // Form_Activate
+    });
+  }
+  return m_container.get();
+}
 
 // ---- Memory menu -------------------------------------------------------------
 
@@ -102,18 +109,28 @@ void MemoryController::Relayout() {
 
 // ---- Container -----------------------------------------------------------------
 
-void MemoryController::HideContainer() { m_container->hide(); }
+void MemoryController::HideContainer() {
+  if (m_container) m_container->hide();
+}
 
 void MemoryController::RestoreContainer() {
-  if (m_model.TapeCount() > 1) m_container->show();
+  if (m_model.TapeCount() > 1) Container()->show();
 }
 
 void MemoryController::MoveContainer(int leftTwips, int topTwips) {
+  if (!m_container) {
+    m_unmadeContainer.left = leftTwips;
+    m_unmadeContainer.top = topTwips;
+    return;
+  }
   const QScopedValueRollback arranging(m_arranging, true);
   m_container->MoveFrameTwips(leftTwips, topTwips);
 }
 
-TwipRect MemoryController::ContainerGeometry() const { return m_container->FrameTwips(); }
+TwipRect MemoryController::ContainerGeometry() const {
+  // Read back through pixels, as from the window it will be.
+  return m_container ? m_container->FrameTwips() : ToTwips(ToPixels(m_unmadeContainer));
+}
 
 void MemoryController::MDIForm_Resize() {
   if (m_containerState && !m_inContainerPass) m_containerState(m_container->windowState());
@@ -137,10 +154,12 @@ void MemoryController::MDIForm_Resize() {
 
 void MemoryController::MDIForm_Unload() {
   const QScopedValueRollback arranging(m_arranging, true);
-  m_container->setWindowState(Qt::WindowNoState);
-  m_container->ResizeFrameTwips(kClosedContainerWidth, m_container->FrameTwips().height);
-  m_container->setWindowTitle(tr("Memory"));
-  m_container->hide();
+  if (m_container) {
+    m_container->setWindowState(Qt::WindowNoState);
+    m_container->ResizeFrameTwips(kClosedContainerWidth, m_container->FrameTwips().height);
+    m_container->setWindowTitle(tr("Memory"));
+    m_container->hide();
+  }
   m_model.EraseAll();
 }
 
@@ -184,9 +203,10 @@ void MemoryController::LoadCells(const std::vector<LoadedCell>& cells, int memor
   {
     const QScopedValueRollback arranging(m_arranging, true);
     m_model.SetMemoryWidth(memoryWidth);
-    m_container->setWindowTitle(caption);
-    m_container->MoveFrameTwips(container.left, container.top);
-    m_container->ResizeFrameTwips(container.width, container.height);
+    MDIForm1* window = Container();
+    window->setWindowTitle(caption);
+    window->MoveFrameTwips(container.left, container.top);
+    window->ResizeFrameTwips(container.width, container.height);
     for (const LoadedCell& cell : cells) {
       if (m_model.LoadCell(cell.name, cell.value) == 0) {
         m_engine.Host().Beep();
@@ -207,7 +227,7 @@ void MemoryController::CellCreated(const MemoryCell& cell) {
   form->SetValue(QString::fromStdString(cell.value));
   if (MemoryModel::UsesConfiguredColours(m_background, m_readout)) form->SetColours(m_background, m_readout);
   m_cellResize = CellResize::FirstPlacement;
-  m_container->Area()->addSubWindow(form, form->windowFlags());
+  Container()->Area()->addSubWindow(form, form->windowFlags());
   const int width = m_model.MemoryWidth();
   form->setGeometry(ToPixels(TwipRect{0, 0, static_cast<double>(width), static_cast<double>(CellHeight())}));
   m_container->show();
@@ -305,7 +325,7 @@ void MemoryController::Label1_DragDrop(int number, const QMimeData* mime, int x)
   }
   const DropOutcome outcome = m_transfers.DropOnCell(number, drag->text, drag->source, x, 0, form->Label1()->width());
   if (outcome == DropOutcome::Done) {
-    m_container->Area()->setActiveSubWindow(form);
+    Container()->Area()->setActiveSubWindow(form);
     form->setFocus();
   }
 }

@@ -3,8 +3,9 @@
 //
 // The start-up creates one controller over the program's engine and tape
 // store; it owns the cells' model (MemoryModel), the transfers
-// (MemoryTransfers), the container window (MDIForm1, hidden until its first
-// cell) and one MemoryForm per open cell. Wiring from the calculator window:
+// (MemoryTransfers), the container window (MDIForm1, made when it is first
+// needed, which is mostly for the first cell) and one MemoryForm per open
+// cell. Wiring from the calculator window:
 //
 //   NewMemory_Click (menu bar and pop-up)             -> NewMemory()
 //   NamedMemory_Click (menu bar and pop-up)           -> NamedMemory()
@@ -49,6 +50,7 @@
 #include "memory/memory_layout.h"
 #include "memory/memory_model.h"
 #include "memory/memory_transfers.h"
+#include "memory/ui/mdi_form1.h"
 
 class QMimeData;
 class QWidget;
@@ -67,7 +69,10 @@ class MemoryController : public QObject, private MemoryModelListener {
 
   MemoryModel& Model() { return m_model; }
   MemoryTransfers& Transfers() { return m_transfers; }
-  MDIForm1* Container() const { return m_container.get(); }
+  /// The container window, made the first time it is needed.
+  MDIForm1* Container();
+  /// The container window if it has been made, else null.
+  MDIForm1* ContainerIfMade() const { return m_container.get(); }
   /// The window of open cell n, or null.
   MemoryForm* Form(int number) const;
 
@@ -157,6 +162,8 @@ class MemoryController : public QObject, private MemoryModelListener {
   MemoryModel m_model;
   MemoryTransfers m_transfers;
   std::unique_ptr<MDIForm1> m_container;
+  /// Where the container will be made, and its size then, until it is.
+  TwipRect m_unmadeContainer = MDIForm1::kStartTwips;
   std::map<int, QPointer<MemoryForm>> m_forms;
   ColourNumber m_background = kDefaultBackgroundColour;
   ColourNumber m_readout = kDefaultReadoutColour;
