@@ -36,7 +36,7 @@
 #include "app/calculator_menus.h"
 #include "engine/calculator_engine.h"
 #include "storage/settings_model.h"
-#include "tape/twips.h"
+#include "measure/twips.h"
 #include "tape/ui/tape_dock_host.h"
 
 class QAction;

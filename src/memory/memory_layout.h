@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "tape/twips.h"
+#include "measure/twips.h"
 
 namespace mezura {
 

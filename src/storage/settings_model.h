@@ -20,7 +20,7 @@
 
 #include "measure/colour_number.h"
 #include "measure/measurement.h"
-#include "tape/twips.h"
+#include "measure/twips.h"
 
 namespace mezura {
 

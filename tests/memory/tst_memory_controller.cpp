@@ -12,7 +12,7 @@
 #include "memory/ui/mdi_form1.h"
 #include "memory/ui/memory_controller.h"
 #include "memory/ui/memory_form.h"
-#include "tape/twips.h"
+#include "measure/twips.h"
 #include "memory/ui/value_drag.h"
 #include "memory/ui/value_label.h"
 

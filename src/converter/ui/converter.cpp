@@ -14,7 +14,7 @@
 #include <optional>
 
 #include "memory/ui/value_drag.h"
-#include "tape/twips.h"
+#include "measure/twips.h"
 #include "tape/ui/design_metrics.h"
 
 namespace mezura {

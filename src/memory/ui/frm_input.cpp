@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "tape/twips.h"
+#include "measure/twips.h"
 
 namespace mezura {
 namespace {

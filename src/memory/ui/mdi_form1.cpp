@@ -7,7 +7,7 @@
 #include <QWindow>
 
 #include "memory/ui/memory_controller.h"
-#include "tape/twips.h"
+#include "measure/twips.h"
 #include "tape/ui/design_metrics.h"
 
 namespace mezura {

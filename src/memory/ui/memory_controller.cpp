@@ -10,7 +10,7 @@
 #include "memory/ui/memory_form.h"
 #include "memory/ui/value_drag.h"
 #include "memory/ui/value_label.h"
-#include "tape/twips.h"
+#include "measure/twips.h"
 #include "tape/ui/design_metrics.h"
 
 namespace mezura {

@@ -11,7 +11,7 @@
 #include "memory/memory_layout.h"
 #include "memory/ui/memory_controller.h"
 #include "memory/ui/value_label.h"
-#include "tape/twips.h"
+#include "measure/twips.h"
 #include "tape/ui/design_metrics.h"
 
 namespace mezura {

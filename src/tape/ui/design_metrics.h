@@ -1,6 +1,6 @@
 #pragma once
 // Qt-side helpers shared by the windows: twip rectangles as pixel rectangles
-// (through the one conversion in tape/twips.h), colour numbers as Qt's
+// (through the one conversion in measure/twips.h), colour numbers as Qt's
 // colours, and the design's fonts. The fonts the windows were drawn for do not
 // exist here, so every window asks for Liberation Sans, falling back to
 // DejaVu Sans, at the same point sizes.
@@ -17,7 +17,7 @@
 #include <cstdint>
 
 #include "measure/colour_number.h"
-#include "tape/twips.h"
+#include "measure/twips.h"
 
 namespace mezura {
 
