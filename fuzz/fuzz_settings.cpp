@@ -68,8 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     *field = in.ConsumeIntegralInRange<int32_t>(-100000, 100000);
   const int screens = in.ConsumeIntegralInRange(0, 3);
   for (int i = 0; i < screens; ++i) {
-    TwipsRect screen;
-    for (int32_t* field : {&screen.left, &screen.top, &screen.width, &screen.height})
+    TwipRect screen;  // whole twips, as screens are
+    for (double* field : {&screen.left, &screen.top, &screen.width, &screen.height})
       *field = in.ConsumeBool() ? in.ConsumeIntegral<int32_t>() : in.ConsumeIntegralInRange<int32_t>(-50000, 50000);
     context.screens.push_back(screen);
   }

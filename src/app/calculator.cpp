@@ -31,9 +31,6 @@ namespace mezura {
 
 namespace {
 
-const QColor kCalculatorColor(0, 128, 128);
-const QColor kReadoutColor(255, 255, 128);
-
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
@@ -57,12 +54,11 @@ Calculator::Calculator(Session& session, QWidget* parent)
   windowHandle()->installEventFilter(this);
   QApplication::instance()->installEventFilter(new KeepDialogsOnTop(this));
   BuildControls();
-  BuildMenus();
+  m_menus = std::make_unique<CalculatorMenus>(*this);
   ApplyWindowSize();
   CaptionsChanged();
-  // The tape window exists from the start, hidden; the start-up shows it.
-  m_tape = new TapeWindow(m_session.Tapes(), *this, this);
   BuildCompanions();
+  WearColours(Settings());
   FocusEqual();
 }
 
@@ -81,9 +77,6 @@ void Calculator::BuildControls() {
   // windows of their own and keep the desktop's font, as the dialogs do.
   setFont(DesignFont(8.25));
   m_face = new CalculatorFace(this);
-  QPalette palette = m_face->palette();
-  palette.setColor(QPalette::Window, kCalculatorColor);
-  m_face->setPalette(palette);
   setCentralWidget(m_face);
 
   m_label1 = new QLabel(m_face);
@@ -106,7 +99,6 @@ void Calculator::BuildControls() {
   m_readout->setAutoFillBackground(true);
   m_readout->setContentsMargins(0, 0, 2, 0);  // the text keeps clear of the sunken edge
   QPalette readoutPalette = m_readout->palette();
-  readoutPalette.setColor(QPalette::Window, kReadoutColor);
   readoutPalette.setColor(QPalette::WindowText, Qt::black);
   m_readout->setPalette(readoutPalette);
   m_controls.push_back({m_readout, kReadoutDesign, kReadoutDesign});
@@ -143,7 +135,9 @@ void Calculator::BuildControls() {
     // The keyboard belongs to "=": a click (a right click for the pop-up
     // menu too) must not move the focus to the key that was clicked.
     if (key.name != "Equal") button->setFocusPolicy(Qt::TabFocus);
-    button->setVisible(key.visible);
+    // Only the hidden keys are told: showing a child before its window is
+    // shown would size it to its caption first, measuring every key for nothing.
+    if (!key.visible) button->hide();
     button->installEventFilter(this);
     connect(button, &QPushButton::clicked, this, [this, &key] { Press(key); });
     if (key.name == "Equal") m_equal = button;
@@ -242,7 +236,7 @@ void Calculator::FocusEqual() {
   if (m_equal) m_equal->setFocus(Qt::OtherFocusReason);
   // What the user types now is written on the calculator's tape, so that is
   // the tape in view, whichever one a memory cell or the arrows showed last.
-  if (m_tape) ShowCalculatorTape();
+  ShowCalculatorTape();
 }
 
 void Calculator::ShowCalculatorTape() {
@@ -280,22 +274,17 @@ TwipRect Calculator::CalculatorRect() const {
   // the window manager moves the window. The native window's frame is read:
   // the widget's own copy of it can lag behind.
   const QWindow* handle = windowHandle();
-  const QRect frame = m_framed && handle ? handle->frameGeometry() : geometry();
-  return {static_cast<double>(PixelsToTwips(frame.x())), static_cast<double>(PixelsToTwips(frame.y())),
-          static_cast<double>(PixelsToTwips(frame.width())), static_cast<double>(PixelsToTwips(frame.height()))};
+  return ToTwips(m_framed && handle ? handle->frameGeometry() : geometry());
 }
 
 bool Calculator::CalculatorMinimized() const { return windowState().testFlag(Qt::WindowMinimized); }
 
 void Calculator::RaiseTapeAndCalculator() {
-  if (m_tape && m_tape->isVisible()) KeepOnTop(m_tape, true);
+  if (Showing(m_tape)) KeepOnTop(m_tape, true);
   KeepOnTop(this, true);
 }
 
-void Calculator::TapeHiddenByUser() {
-  SetChecked("mnuTape", false);
-  SetChecked("mnuPopup1ShowTape", false);
-}
+void Calculator::TapeHiddenByUser() { m_menus->SetShowTape(false); }
 
 // ---- Zoom and key display -----------------------------------------------
 
@@ -309,12 +298,9 @@ void Calculator::ZoomSmall_Click() {
       control.current.left = kZoom75.readoutLeft;
       control.current.width = kZoom75.readoutWidth;
     }
-    SetChecked("ZoomSmall", true);
-    SetChecked("mnuPopup1Zoom75", true);
-    SetChecked("ZoomLarge", false);
-    SetChecked("mnuPopup1Zoom100", false);
+    m_menus->SetZoomSmall(true);
     m_windowWidth = kZoom75.windowWidth;
-    m_windowHeight = IsChecked("ShowKeys") ? kZoom75.heightWithKeys : kZoom75.heightWithoutKeys;
+    m_windowHeight = Choices().showKeys ? kZoom75.heightWithKeys : kZoom75.heightWithoutKeys;
     PlaceControls();
     FitReadoutFont();
     ApplyWindowSize();
@@ -325,12 +311,9 @@ void Calculator::ZoomSmall_Click() {
 void Calculator::ZoomLarge_Click() {
   if (ZoomedSmall()) {
     for (Control& control : m_controls) control.current = control.design;
-    SetChecked("ZoomLarge", true);
-    SetChecked("mnuPopup1Zoom100", true);
-    SetChecked("ZoomSmall", false);
-    SetChecked("mnuPopup1Zoom75", false);
+    m_menus->SetZoomSmall(false);
     m_windowWidth = kZoom100.windowWidth;
-    m_windowHeight = IsChecked("ShowKeys") ? kZoom100.heightWithKeys : kZoom100.heightWithoutKeys;
+    m_windowHeight = Choices().showKeys ? kZoom100.heightWithKeys : kZoom100.heightWithoutKeys;
     PlaceControls();
     FitReadoutFont();
     ApplyWindowSize();
@@ -339,20 +322,19 @@ void Calculator::ZoomLarge_Click() {
 }
 
 void Calculator::RedockTape() {
-  if (m_tape && m_tape->isVisible()) m_tape->Form_Resize();
+  if (Showing(m_tape)) m_tape->Form_Resize();
 }
 
 void Calculator::ShowKeys_Click() {
   bool show = false;
   if (ZoomedSmall()) {
-    show = !IsChecked("ShowKeys");
+    show = !Choices().showKeys;
     m_windowHeight = show ? kZoom75.heightWithKeys : kZoom75.heightWithoutKeys;
   } else {
     show = m_windowHeight == kZoom100.heightWithoutKeys;
     m_windowHeight = show ? kZoom100.heightWithKeys : kZoom100.heightWithoutKeys;
   }
-  SetChecked("ShowKeys", show);
-  SetChecked("mnuPopup1ShowKeys", show);
+  m_menus->SetShowKeys(show);
   // The keys stay where they are; the shorter window just does not reach them.
   ApplyWindowSize();
 }
@@ -360,13 +342,11 @@ void Calculator::ShowKeys_Click() {
 // ---- Tape window --------------------------------------------------------
 
 void Calculator::mnuTape_Click() {
-  if (IsChecked("mnuTape")) {
-    m_tape->hide();
-    SetChecked("mnuTape", false);
-    SetChecked("mnuPopup1ShowTape", false);
+  if (Choices().showTape) {
+    if (m_tape) m_tape->hide();
+    m_menus->SetShowTape(false);
   } else {
-    SetChecked("mnuTape", true);
-    SetChecked("mnuPopup1ShowTape", true);
+    m_menus->SetShowTape(true);
     // The tape docks on the calculator's frame, which exists only once the
     // window manager has mapped the calculator: until then it waits.
     if (m_framed) ShowTape();
@@ -374,18 +354,34 @@ void Calculator::mnuTape_Click() {
 }
 
 void Calculator::ShowTape() {
-  m_tape->show();
-  m_tape->Form_Resize();
-  KeepOnTop(m_tape, true);
+  TapeWindow* tape = Tape();
+  tape->show();
+  tape->Form_Resize();
+  KeepOnTop(tape, true);
   KeepOnTop(this, true);
 }
+
+TapeWindow* Calculator::Tape() {
+  if (!m_tape) {
+    m_tape = new TapeWindow(m_session.Tapes(), *this, this);
+    m_tape->SetScrollButtonsVisible(m_memory->Model().TapeCount() >= 2);
+    // The tape window's pop-up menu prints through whichever printer is set
+    // then; its "Print Tape" prints the tape shown, the File menu's the
+    // current one.
+    m_tape->SetPrintCommands([this](int tape) { Printer().PrintTape(tape); }, [this] { Printer().PrintAllTapes(); });
+    m_tape->SetPreviewCommand([this](int tape) { Printer().PreviewTape(tape); });
+  }
+  return m_tape;
+}
+
+bool Calculator::Showing(const QWidget* window) { return window && window->isVisible(); }
 
 void Calculator::Form_Exposed() {
   m_framed = true;
   const TwipRect here = CalculatorRect();
   m_lastCalcLeft = here.left;
   m_lastCalcTop = here.top;
-  if (IsChecked("mnuTape") && !m_tape->isVisible() && !isMinimized())
+  if (Choices().showTape && !Showing(m_tape) && !isMinimized())
     ShowTape();
   else
     RedockTape();
@@ -398,37 +394,22 @@ void Calculator::CircArea_Click() { Apply(m_engine.CircArea_Click()); }
 void Calculator::CylVolume_Click() { Apply(m_engine.CylVolume_Click()); }
 void Calculator::mnuDiagonal_Click() { Apply(m_engine.mnuDiagonal_Click()); }
 
-void Calculator::Sixteen_Click() {
-  m_accuracyToSave.reset();  // a choice from the menus is kept
-  m_engine.SetAccuracy(kAccuracy16);
-  if (m_converter) m_converter->SetAccuracy(kAccuracy16);
-  SetChecked("Sixteen", true);
-  SetChecked("mnuPopup1Accuracy16", true);
-  SetChecked("thirtysecond", false);
-  SetChecked("mnuPopup1Accuracy32", false);
-}
+void Calculator::Sixteen_Click() { ChooseAccuracy(kAccuracy16); }
+void Calculator::thirtysecond_Click() { ChooseAccuracy(kAccuracy32); }
 
-void Calculator::thirtysecond_Click() {
-  m_accuracyToSave.reset();
-  m_engine.SetAccuracy(kAccuracy32);
-  if (m_converter) m_converter->SetAccuracy(kAccuracy32);
-  SetChecked("thirtysecond", true);
-  SetChecked("mnuPopup1Accuracy32", true);
-  SetChecked("Sixteen", false);
-  SetChecked("mnuPopup1Accuracy16", false);
+void Calculator::ChooseAccuracy(int accuracy) {
+  m_accuracyToSave.reset();  // a choice from the menus is kept
+  // The display keeps its text: the next result is written in the new accuracy.
+  m_engine.SetAccuracy(accuracy);
+  if (m_converter) m_converter->SetAccuracy(accuracy);
+  m_menus->SetAccuracy(accuracy);
 }
 
 void Calculator::SetAccuracyForThisRun(int accuracy) {
+  if (!IsAccuracy(accuracy)) return;
   const int saved = m_engine.Accuracy();
-  // Each accuracy through its menu item, so that the menus show it.
-  using Handler = void (Calculator::*)();
-  const std::pair<int, Handler> items[] = {{kAccuracy16, &Calculator::Sixteen_Click},
-                                           {kAccuracy32, &Calculator::thirtysecond_Click}};
-  for (const auto& [offered, handler] : items) {
-    if (offered != accuracy) continue;
-    (this->*handler)();
-    m_accuracyToSave = saved;
-  }
+  ChooseAccuracy(accuracy);
+  m_accuracyToSave = saved;
 }
 
 void Calculator::mnuPopup1Cancel_Click() {}
@@ -443,26 +424,26 @@ void Calculator::Form_Activate() {
 
 void Calculator::Form_Resize() {
   if (windowState().testFlag(Qt::WindowMinimized)) {
-    m_tape->hide();
+    if (m_tape) m_tape->hide();
     m_memory->HideContainer();
-    m_converter->hide();
+    if (m_converter) m_converter->hide();
   } else if (!windowState().testFlag(Qt::WindowMaximized)) {
     // The window manager may have iconified the companions along with the
     // calculator; shown while still marked minimized they would map iconic
     // and take the calculator down with them again.
-    for (QWidget* companion : {static_cast<QWidget*>(m_memory->Container()), static_cast<QWidget*>(m_converter),
-                               static_cast<QWidget*>(m_tape)})
-      companion->setWindowState(companion->windowState() & ~Qt::WindowMinimized);
+    for (QWidget* companion : {static_cast<QWidget*>(m_memory->ContainerIfMade()),
+                               static_cast<QWidget*>(m_converter), static_cast<QWidget*>(m_tape)})
+      if (companion) companion->setWindowState(companion->windowState() & ~Qt::WindowMinimized);
     m_memory->RestoreContainer();
-    if (IsChecked("mnuConverter")) m_converter->show();
-    if (IsChecked("mnuTape") && m_framed) ShowTape();
+    if (Choices().converterShown) ConverterWindow()->show();
+    if (Choices().showTape && m_framed) ShowTape();
   }
 }
 
 void Calculator::Form_DblClick() { ShowKeys_Click(); }
 
 void Calculator::Form_MouseDown(Qt::MouseButton button, QPoint globalPos) {
-  if (button == Qt::RightButton) m_popup->popup(globalPos);
+  if (button == Qt::RightButton) Popup()->popup(globalPos);
 }
 
 void Calculator::FollowMove() {
@@ -511,7 +492,7 @@ bool Calculator::Form_KeyPress(QKeyEvent* event) {
     case KeyAction::Kind::TapeLeft:
     case KeyAction::Kind::TapeRight:
       // The arrow keys reach the tape from the keypad too.
-      if (m_tape && m_tape->isVisible()) return m_tape->Grid1_KeyDown(event->key());
+      if (Showing(m_tape)) return m_tape->Grid1_KeyDown(event->key());
       return false;
   }
   return false;

@@ -1,30 +1,43 @@
 #pragma once
-// The calculator window ("Brellin Calculator"): display, prompt strip,
-// operation marker and keypad at their design places, the menu bar and the
-// pop-up menu, the two zoom levels, the key display, the sunken display edge,
-// and the docked tape window that follows the window when it moves.
+// The calculator window ("Brellin Calculator") and the start-up it runs.
 //
-// Who does what: the Session owns the tape store and the engine; every key and
-// keyboard key is handed to the CalculatorEngine, which changes the captions
-// and writes the tape and answers with an EngineOutcome (beeps, a message,
-// captions changed, focus to "="), which Apply carries out. The TapeWindow shows the store and lays itself
-// out; this window tells it where to go (TapeDockHost). The pure layout rules
-// (keypad table, zoom arithmetic, docking) live in calculator_layout and
-// tape_layout. The companion windows are their own classes: the memory cells
-// (MemoryController), the converter, the tape printer and the help/About
-// commands; this window owns them, calls them from its menus
-// (calculator_companions.cpp) and persists their settings at start and end.
+// Which class does what:
+//   Session           owns the tape store, the engine and the settings store;
+//                     main() makes one, tests as many as they like.
+//   CalculatorEngine  what every key means: display, pending operation, tape
+//                     lines (engine/). This window hands it the keys and
+//                     carries out the EngineOutcome each key answers with
+//                     (beeps, a message, captions changed, focus to "=").
+//   Calculator        this window: its controls at their design places
+//                     (calculator_layout), the two zooms and the key display,
+//                     the keyboard, the docked tape following the window, the
+//                     settings read at start and written at the end, the
+//                     seven colours (kColourTargets), the memory files, and
+//                     the handler of every menu item, which hands the work to
+//                     its owner below (calculator_companions.cpp).
+//   CalculatorMenus   the menu bar, the pop-up menu and the DisplayChoices
+//                     their check marks show.
+//   CalculatorFace    the client area: background, sunken display edge,
+//                     the mouse presses the controls let through.
+//   TapeWindow        shows the tapes and lays itself out above this window,
+//                     which answers its TapeDockHost questions.
+//   MemoryController  the memory cells, their container, drops on the display.
+//   Converter         the unit converter window.
+//   TapePrinter, ShellCommands (Exit, help, About), CalculatorDialogs (the
+//                     modal questions, which tests answer).
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "app/calculator_dialogs.h"
+#include "app/calculator_menus.h"
 #include "engine/calculator_engine.h"
 #include "storage/settings_model.h"
-#include "tape/twips.h"
+#include "measure/twips.h"
 #include "tape/ui/tape_dock_host.h"
 
 class QAction;
@@ -48,6 +61,9 @@ class Calculator : public QMainWindow, public TapeDockHost {
   Q_OBJECT
 
  public:
+  /// The colour menu's items, mnuColor(0) to mnuColor(6).
+  static constexpr int kColourCount = 7;
+
   explicit Calculator(Session& session, QWidget* parent = nullptr);
   ~Calculator() override;
 
@@ -77,12 +93,15 @@ class Calculator : public QMainWindow, public TapeDockHost {
   void RaiseTapeAndCalculator() override;
   void TapeHiddenByUser() override;
 
-  TapeWindow* Tape() const { return m_tape; }
+  /// The companion windows are made the first time they are needed: the
+  /// tape window when it is first shown (or asked for), the converter too.
+  TapeWindow* Tape();
   MemoryController& Memory() const { return *m_memory; }
-  Converter* ConverterWindow() const { return m_converter; }
+  Converter* ConverterWindow();
   ShellCommands& Commands() const { return *m_commands; }
   /// The modal questions; tests replace them.
   CalculatorDialogs& Dialogs() { return m_dialogs; }
+  /// Replaces the printer, which is otherwise made at the first print.
   void SetPrinter(std::unique_ptr<TapePrinter> printer);
   /// Where beeps go instead of the system beep (tests count them); none
   /// restores the system beep.
@@ -97,7 +116,9 @@ class Calculator : public QMainWindow, public TapeDockHost {
   Settings CurrentSettings() const;
   /// Screen and window sizes the settings' defaults and checks depend on.
   SettingsContext CurrentSettingsContext() const;
-  QMenu* Popup() const { return m_popup; }
+  QMenu* Popup() const { return m_menus->Popup(); }
+  /// What the menus' check marks show.
+  const DisplayChoices& Choices() const { return m_menus->Choices(); }
   QLabel* Readout() const { return m_readout; }
   /// The window's outer design size in twips (3615 x 3590 at 100% with keys).
   double WindowWidth() const { return m_windowWidth; }
@@ -129,6 +150,8 @@ class Calculator : public QMainWindow, public TapeDockHost {
   // Display
   void Sixteen_Click();
   void thirtysecond_Click();
+  /// The accuracy of the results from now on, as its menu items choose it.
+  void ChooseAccuracy(int accuracy);
   void ShowKeys_Click();
   void mnuConverter_Click();
   void mnuTape_Click();
@@ -155,10 +178,6 @@ class Calculator : public QMainWindow, public TapeDockHost {
   };
 
   void BuildControls();
-  void BuildMenus();
-  QAction* Action(const char* name) const;
-  void SetChecked(const char* name, bool checked);
-  bool IsChecked(const char* name) const;
   void Press(const KeyDefinition& key);
   void PlaceControls();
   void ApplyWindowSize();
@@ -170,6 +189,9 @@ class Calculator : public QMainWindow, public TapeDockHost {
   /// The window manager has shown the window in its frame.
   void Form_Exposed();
   void BuildCompanions();
+  TapePrinter& Printer();
+  /// A companion window that has been made and shows.
+  static bool Showing(const QWidget* window);
   void ApplySettings(const Settings& settings);
   /// True unless the user keeps the cells that opening a file would erase.
   bool ConfirmOpenErasesCells();
@@ -183,8 +205,9 @@ class Calculator : public QMainWindow, public TapeDockHost {
   void LiftTopmost();
   void RestoreTopmost();
   void RestackAroundContainer(Qt::WindowStates state);
-  void SetCalcBackground(const QColor& colour);
-  void SetReadoutBackground(const QColor& colour);
+  /// Every colour target wears the colour `settings` give it.
+  void WearColours(const Settings& settings);
+  void WearColour(int index);
   void ShowMessage(std::string_view text, std::string_view title);
   void CaptionsChanged();
   void ShowCaptions(std::string_view readout, std::string_view actionLabel, std::string_view label1);
@@ -205,10 +228,21 @@ class Calculator : public QMainWindow, public TapeDockHost {
   QLabel* m_label1 = nullptr;
   QPushButton* m_equal = nullptr;
   std::vector<Control> m_controls;
-  QMenu* m_popup = nullptr;
+  /// One item of the colour menu: the setting its colour is kept in, and
+  /// who wears it.
+  struct ColourTarget {
+    ColourNumber Settings::*setting;
+    void (*wear)(Calculator& calculator, ColourNumber colour);
+  };
+  static const ColourTarget kColourTargets[kColourCount];
+  /// The colours worn now, in the colour menu's order.
+  std::array<ColourNumber, kColourCount> m_colours{};
+  std::unique_ptr<CalculatorMenus> m_menus;
   TapeWindow* m_tape = nullptr;
   std::unique_ptr<MemoryController> m_memory;
   Converter* m_converter = nullptr;
+  /// The converter's place (twips) as the settings gave it, for when it is made.
+  std::optional<QPoint> m_converterPlace;
   std::unique_ptr<TapePrinter> m_printer;
   std::unique_ptr<ShellCommands> m_commands;
   CalculatorDialogs m_dialogs;

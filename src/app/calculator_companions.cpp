@@ -2,7 +2,10 @@
 // container, the converter, the tape printer, help and About, the memory
 // files, the settings read at start and written at the end, and the colour
 // menu. Each companion does its own work; this file only decides when, from
-// which menu item, and with which of the calculator's settings.
+// which menu item, and with which of the calculator's settings. A companion
+// that does not show at start (the converter, the memory container, the
+// printer) is made when it is first needed, so that starting costs only what
+// the start shows.
 
 #include <QApplication>
 #include <QDir>
@@ -37,20 +40,6 @@ namespace {
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
-QColor Background(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
-
-void SetBackground(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, colour);
-  widget->setPalette(palette);
-  widget->update();
-}
-
-// Window positions are only ever whole twips; a screen's rectangle in twips.
-TwipsRect ScreenTwips(const QRect& r) {
-  return {PixelsToTwips(r.left()), PixelsToTwips(r.top()), PixelsToTwips(r.width()), PixelsToTwips(r.height())};
-}
-
 }  // namespace
 
 void Calculator::BuildCompanions() {
@@ -58,7 +47,9 @@ void Calculator::BuildCompanions() {
 
   m_memory = std::make_unique<MemoryController>(m_engine, m_session.Tapes());
   m_memory->SetDialogParent(this);
-  m_memory->SetTapeArrowsHandler([this](bool visible) { m_tape->SetScrollButtonsVisible(visible); });
+  m_memory->SetTapeArrowsHandler([this](bool visible) {
+    if (m_tape) m_tape->SetScrollButtonsVisible(visible);
+  });
   m_memory->SetFeedbackHandler([this](const EngineOutcome& outcome) { Apply(outcome); });
   m_memory->SetKeepCalculatorOnTopHandler([this](bool onTop) { KeepOnTop(this, onTop); });
   m_memory->SetContainerStateHandler([this](Qt::WindowStates state) { RestackAroundContainer(state); });
@@ -67,18 +58,6 @@ void Calculator::BuildCompanions() {
   readout->SetDragImageRule([this](int x) { return m_memory->Transfers().ReadoutDragImage(x, 0, m_readout->width()); });
   connect(readout, &ValueLabel::valueDropped, this, [this](const QMimeData* mime, int x) { Readout_DragDrop(mime, x); });
 
-  m_converter = new Converter(this);
-  m_converter->setObjectName(QStringLiteral("Converter"));
-  m_converter->SetAccuracy(m_engine.Accuracy());
-  m_converter->SetBeeper([this] { Beep(); });
-  connect(m_converter, &Converter::closedByUser, this, [this] { SetChecked("mnuConverter", false); });
-
-  m_printer = std::make_unique<TapePrinter>(m_session.Tapes(), this);
-  // The tape window's pop-up menu prints through whichever printer is set now;
-  // its "Print Tape" prints the tape shown, the File menu's the current one.
-  m_tape->SetPrintCommands([this](int tape) { m_printer->PrintTape(tape); }, [this] { m_printer->PrintAllTapes(); });
-  m_tape->SetPreviewCommand([this](int tape) { m_printer->PreviewTape(tape); });
-
   m_commands = std::make_unique<ShellCommands>(this);
   m_commands->liftTopmost = [this] { LiftTopmost(); };
   m_commands->restoreTopmost = [this] { RestoreTopmost(); };
@@ -86,24 +65,42 @@ void Calculator::BuildCompanions() {
 
 void Calculator::SetPrinter(std::unique_ptr<TapePrinter> printer) { m_printer = std::move(printer); }
 
+TapePrinter& Calculator::Printer() {
+  if (!m_printer) m_printer = std::make_unique<TapePrinter>(m_session.Tapes(), this);
+  return *m_printer;
+}
+
+Converter* Calculator::ConverterWindow() {
+  if (!m_converter) {
+    m_converter = new Converter(this);
+    m_converter->SetAccuracy(m_engine.Accuracy());
+    m_converter->SetBeeper([this] { Beep(); });
+    if (m_converterPlace) m_converter->MoveTwips(m_converterPlace->x(), m_converterPlace->y());
+    connect(m_converter, &Converter::closedByUser, this, [this] { m_menus->SetConverterShown(false); });
+    // Every target wears its colour again, the converter's three among them.
+    for (int i = 0; i < kColourCount; ++i) WearColour(i);
+  }
+  return m_converter;
+}
+
 // ---- Settings -------------------------------------------------------------
 
 SettingsContext Calculator::CurrentSettingsContext() const {
   SettingsContext context;
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const TwipsRect area = ScreenTwips(screen->availableGeometry());
-    context.screenWidth = area.width;
-    context.screenHeight = area.height;
+    const QRect area = screen->availableGeometry();
+    context.screenWidth = PixelsToTwips(area.width());
+    context.screenHeight = PixelsToTwips(area.height());
   }
   context.calcWidth = static_cast<int32_t>(m_windowWidth);
   context.calcHeight = static_cast<int32_t>(m_windowHeight);
-  context.convWidth = m_converter->WidthTwips();
-  context.convHeight = m_converter->HeightTwips();
-  const QRect container = m_memory->ContainerGeometry();
-  context.mdiWidth = container.width();
-  context.mdiHeight = container.height();
+  context.convWidth = m_converter ? m_converter->WidthTwips() : Converter::StartWidthTwips();
+  context.convHeight = m_converter ? m_converter->HeightTwips() : Converter::StartHeightTwips();
+  const TwipRect container = m_memory->ContainerGeometry();
+  context.mdiWidth = WholeTwips(container.width);
+  context.mdiHeight = WholeTwips(container.height);
   for (const QScreen* screen : QGuiApplication::screens())
-    context.screens.push_back(ScreenTwips(screen->availableGeometry()));
+    context.screens.push_back(ToTwips(screen->availableGeometry()));
   return context;
 }
 
@@ -120,13 +117,7 @@ void Calculator::Form_Load() {
 void Calculator::ApplySettings(const Settings& settings) {
   m_memory->MoveContainer(settings.mdiLeft, settings.mdiTop);
 
-  SetCalcBackground(ColourFromNumber(settings.calcBackground));
-  SetReadoutBackground(ColourFromNumber(settings.readoutBackground));
-  m_memory->SetMemoryBackground(static_cast<std::uint32_t>(settings.memoryBackground));
-  m_memory->SetMemoryReadout(static_cast<std::uint32_t>(settings.memoryReadout));
-  m_converter->SetConverterColor(settings.converterColor);
-  m_converter->SetConvReadoutColor(settings.convReadout);
-  m_converter->SetConvResultColor(settings.convResult);
+  WearColours(settings);
 
   PlaceClientAt(*this, settings.calcLeft, settings.calcTop);
   // A window restored to its saved place does not count as moved.
@@ -134,39 +125,37 @@ void Calculator::ApplySettings(const Settings& settings) {
   m_lastCalcLeft = here.left;
   m_lastCalcTop = here.top;
 
-  if (settings.zoom) ZoomSmall_Click();
-  if (settings.accuracy32) thirtysecond_Click();
-  if (settings.converter && !IsChecked("mnuConverter")) mnuConverter_Click();
-  if (!settings.showKeys) ShowKeys_Click();
+  const DisplayChoices& chosen = settings.choices;
+  if (chosen.zoomSmall) ZoomSmall_Click();
+  ChooseAccuracy(chosen.accuracy);
+  if (chosen.converterShown && !Choices().converterShown) mnuConverter_Click();
+  if (!chosen.showKeys) ShowKeys_Click();
   KeepOnTop(this, true);
-  if (settings.showTape && !IsChecked("mnuTape")) mnuTape_Click();
+  if (chosen.showTape && !Choices().showTape) mnuTape_Click();
   m_session.Tapes().SetCurrentTape(0);
-  m_converter->MoveTwips(settings.convLeft, settings.convTop);
+  // The converter goes to its place now if it was shown, else when it is made.
+  m_converterPlace = QPoint(settings.convLeft, settings.convTop);
+  if (m_converter) m_converter->MoveTwips(settings.convLeft, settings.convTop);
   FocusEqual();
 }
 
 Settings Calculator::CurrentSettings() const {
   Settings s;
-  s.zoom = IsChecked("ZoomSmall");
-  s.accuracy32 = m_accuracyToSave ? *m_accuracyToSave == kAccuracy32 : !IsChecked("Sixteen");
-  s.converter = IsChecked("mnuConverter");
-  s.showKeys = IsChecked("ShowKeys");
-  s.showTape = IsChecked("mnuTape");
+  s.choices = Choices();
+  // An accuracy given for this run only is not the user's setting.
+  if (m_accuracyToSave) s.choices.accuracy = *m_accuracyToSave;
   const QPoint here = ClientPlaceTwips(*this);
   s.calcTop = here.y();
   s.calcLeft = here.x();
-  s.convTop = m_converter->TopTwips();
-  s.convLeft = m_converter->LeftTwips();
-  const QRect container = m_memory->ContainerGeometry();
-  s.mdiTop = container.top();
-  s.mdiLeft = container.left();
-  s.calcBackground = ColourNumber(Background(m_face));
-  s.readoutBackground = ColourNumber(Background(m_readout));
-  s.memoryBackground = static_cast<int32_t>(m_memory->MemoryBackground());
-  s.memoryReadout = static_cast<int32_t>(m_memory->MemoryReadout());
-  s.converterColor = m_converter->ConverterColor();
-  s.convReadout = m_converter->ConvReadoutColor();
-  s.convResult = m_converter->ConvResultColor();
+  // A converter never made is where the settings put it; never placed, at 0, 0.
+  const QPoint converter = m_converter ? QPoint(m_converter->LeftTwips(), m_converter->TopTwips())
+                                       : m_converterPlace.value_or(QPoint());
+  s.convTop = converter.y();
+  s.convLeft = converter.x();
+  const TwipRect container = m_memory->ContainerGeometry();
+  s.mdiTop = WholeTwips(container.top);
+  s.mdiLeft = WholeTwips(container.left);
+  for (int i = 0; i < kColourCount; ++i) s.*kColourTargets[i].setting = m_colours[i];
   return s;
 }
 
@@ -176,8 +165,8 @@ void Calculator::Form_Unload() {
   QString settingsError;
   if (SettingsStore* store = m_session.Settings()) settingsError = store->Save(CurrentSettings());
   m_memory->EraseAll();
-  m_converter->hide();
-  m_tape->hide();
+  if (m_converter) m_converter->hide();
+  if (m_tape) m_tape->hide();
   if (HelpWindow* help = m_commands->Help()) help->close();
   // Told once, after the topmost companions are gone so that none covers it.
   if (!settingsError.isEmpty()) m_dialogs.inform(settingsError);
@@ -185,23 +174,37 @@ void Calculator::Form_Unload() {
 
 // ---- Colours --------------------------------------------------------------
 
-void Calculator::SetCalcBackground(const QColor& colour) { SetBackground(m_face, colour); }
-void Calculator::SetReadoutBackground(const QColor& colour) { SetBackground(m_readout, colour); }
+// In the order of the colour menu. The calculator's window is redrawn with
+// its new background, sunken edge included; memory cells opened later take
+// their colours from the memory controller.
+const Calculator::ColourTarget Calculator::kColourTargets[kColourCount] = {
+    {&Settings::calcBackground, [](Calculator& c, ColourNumber n) { SetBackground(c.m_face, n); }},
+    {&Settings::readoutBackground, [](Calculator& c, ColourNumber n) { SetBackground(c.m_readout, n); }},
+    {&Settings::memoryBackground, [](Calculator& c, ColourNumber n) { c.m_memory->SetMemoryBackground(n); }},
+    {&Settings::memoryReadout, [](Calculator& c, ColourNumber n) { c.m_memory->SetMemoryReadout(n); }},
+    {&Settings::converterColor,
+     [](Calculator& c, ColourNumber n) { if (c.m_converter) c.m_converter->SetConverterColor(n); }},
+    {&Settings::convReadout,
+     [](Calculator& c, ColourNumber n) { if (c.m_converter) c.m_converter->SetConvReadoutColor(n); }},
+    {&Settings::convResult,
+     [](Calculator& c, ColourNumber n) { if (c.m_converter) c.m_converter->SetConvResultColor(n); }},
+};
+
+void Calculator::WearColours(const Settings& settings) {
+  for (int i = 0; i < kColourCount; ++i) {
+    m_colours[i] = settings.*kColourTargets[i].setting;
+    WearColour(i);
+  }
+}
+
+void Calculator::WearColour(int index) { kColourTargets[index].wear(*this, m_colours[index]); }
 
 void Calculator::mnuColor_Click(int index) {
+  if (index < 0 || index >= kColourCount) return;
   const std::optional<QColor> chosen = m_dialogs.chooseColour();
   if (!chosen) return;
-  const int32_t c = ColourNumber(*chosen);
-  switch (index) {
-    case 0: SetCalcBackground(*chosen); break;
-    case 1: SetReadoutBackground(*chosen); break;
-    case 2: m_memory->SetMemoryBackground(static_cast<std::uint32_t>(c)); break;
-    case 3: m_memory->SetMemoryReadout(static_cast<std::uint32_t>(c)); break;
-    case 4: m_converter->SetConverterColor(c); break;
-    case 5: m_converter->SetConvReadoutColor(c); break;
-    case 6: m_converter->SetConvResultColor(c); break;
-    default: break;
-  }
+  m_colours[index] = ToColourNumber(*chosen);
+  WearColour(index);
   FocusEqual();
 }
 
@@ -223,8 +226,8 @@ void Calculator::RestackAroundContainer(Qt::WindowStates state) {
   // A maximized container would cover the calculator: it steps down while
   // the calculator and its visible companions stay above it.
   KeepOnTop(m_memory->Container(), !state.testFlag(Qt::WindowMaximized));
-  if (m_converter->isVisible()) KeepOnTop(m_converter, true);
-  if (m_tape->isVisible()) KeepOnTop(m_tape, true);
+  if (Showing(m_converter)) KeepOnTop(m_converter, true);
+  if (Showing(m_tape)) KeepOnTop(m_tape, true);
   KeepOnTop(this, true);
   FocusEqual();
 }
@@ -297,10 +300,15 @@ bool Calculator::LoadMemoryFile() {
   QMargins frame = FrameMargins(*m_memory->Container());
   if (frame.isNull()) frame = FrameMargins(*this);
   const int frameLeft = PixelsToTwips(frame.left()), frameTop = PixelsToTwips(frame.top());
-  const TwipsRect outer = FitOnScreens(
-      {result.data.left - frameLeft, result.data.top - frameTop, result.data.width, result.data.height},
-      kDefaultMdiLeft - frameLeft, kDefaultMdiTop - frameTop, CurrentSettingsContext());
-  const QRect container(outer.left + frameLeft, outer.top + frameTop, outer.width, outer.height);
+  TwipRect inFile;
+  inFile.left = result.data.left - frameLeft;
+  inFile.top = result.data.top - frameTop;
+  inFile.width = result.data.width;
+  inFile.height = result.data.height;
+  TwipRect container = FitOnScreens(inFile, kDefaultMdiLeft - frameLeft, kDefaultMdiTop - frameTop,
+                                    CurrentSettingsContext());
+  container.left += frameLeft;
+  container.top += frameTop;
   m_memory->LoadCells(result.data.cells, result.data.memoryWidth, container,
                       QString::fromStdString(MemoryFileCaption(m_memoryFileName.toStdString())));
   FocusEqual();
@@ -328,11 +336,11 @@ void Calculator::mnuSaveAs_Click() {
 
 void Calculator::SaveMemoryFile() {
   MemoryFileData file;
-  const QRect container = m_memory->ContainerGeometry();
-  file.left = container.left();
-  file.top = container.top();
-  file.width = container.width();
-  file.height = container.height();
+  const TwipRect container = m_memory->ContainerGeometry();
+  file.left = WholeTwips(container.left);
+  file.top = WholeTwips(container.top);
+  file.width = WholeTwips(container.width);
+  file.height = WholeTwips(container.height);
   file.memoryWidth = static_cast<int16_t>(m_memory->Model().MemoryWidth());
   file.cells = m_memory->Model().Cells();
   const QString error = MemoryFileIo::Save(m_memoryFileName, file);
@@ -343,38 +351,38 @@ void Calculator::SaveMemoryFile() {
 // ---- Converter --------------------------------------------------------------
 
 void Calculator::mnuConverter_Click() {
-  if (m_converter->isHidden()) {
-    m_converter->ShowBeside(this);
-    SetChecked("mnuConverter", true);
+  if (!m_converter || m_converter->isHidden()) {
+    ConverterWindow()->ShowBeside(this);
+    m_menus->SetConverterShown(true);
     KeepOnTop(m_converter, true);
   } else {
     m_converter->hide();
-    SetChecked("mnuConverter", false);
+    m_menus->SetConverterShown(false);
   }
   FocusEqual();
 }
 
 // ---- Printing, help, About, Exit ---------------------------------------------
 
-void Calculator::mnuPrint_Click() { m_printer->PrintCurrentTape(); }
-void Calculator::mnuPrintAll_Click() { m_printer->PrintAllTapes(); }
+void Calculator::mnuPrint_Click() { Printer().PrintCurrentTape(); }
+void Calculator::mnuPrintAll_Click() { Printer().PrintAllTapes(); }
 
 void Calculator::Exit_Click() { m_commands->Exit_Click(); }
 void Calculator::mnuHelpContents_Click() { m_commands->mnuHelpContents_Click(); }
 void Calculator::mnuAbout_Click() { m_commands->mnuAbout_Click(); }
 
 void Calculator::LiftTopmost() {
-  if (m_tape->isVisible()) KeepOnTop(m_tape, false);
-  if (m_converter->isVisible()) KeepOnTop(m_converter, false);
-  if (m_memory->Container()->isVisible()) KeepOnTop(m_memory->Container(), false);
+  if (Showing(m_tape)) KeepOnTop(m_tape, false);
+  if (Showing(m_converter)) KeepOnTop(m_converter, false);
+  if (Showing(m_memory->ContainerIfMade())) KeepOnTop(m_memory->ContainerIfMade(), false);
   KeepOnTop(this, false);
 }
 
 void Calculator::RestoreTopmost() {
-  if (m_tape->isVisible()) KeepOnTop(m_tape, true);
+  if (Showing(m_tape)) KeepOnTop(m_tape, true);
   KeepOnTop(this, true);
-  if (m_converter->isVisible()) KeepOnTop(m_converter, true);
-  if (m_memory->Container()->isVisible()) KeepOnTop(m_memory->Container(), true);
+  if (Showing(m_converter)) KeepOnTop(m_converter, true);
+  if (Showing(m_memory->ContainerIfMade())) KeepOnTop(m_memory->ContainerIfMade(), true);
   FocusEqual();
 }
 

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "engine/calculator_engine.h"
-#include "tape/twips.h"
+#include "measure/twips.h"
 
 namespace mezura {
 

@@ -1,7 +1,4 @@
-// The calculator window's menu bar and pop-up menu, built from one table each:
-// control name (the action's objectName), caption, check mark at start and
-// handler. Items with a check mark own it through their handlers, which set
-// the menu-bar item and its pop-up twin together.
+#include "app/calculator_menus.h"
 
 #include <QAction>
 #include <QMenu>
@@ -13,21 +10,51 @@ namespace mezura {
 
 namespace {
 
-enum class Kind { Menu, Item, Separator, End };
-
-struct MenuEntry {
-  Kind kind;
-  const char* name;
-  const char* caption = "";
-  void (Calculator::*handler)() = nullptr;
-  bool checkable = false;
-  bool checked = false;
+enum class Kind {
+  Menu,        ///< opens a submenu that runs to its End row
+  End,
+  Item,
+  Separator,
+  Accuracies,  ///< the accuracy items, from kAccuracies
+  Colours,     ///< the control array mnuColor, from kColourCaptions
 };
 
 using C = Calculator;
 
-// A Menu entry opens a submenu that runs to its End entry.
-const MenuEntry kMenuBar[] = {
+// The accuracies offered: each is an item of the Accuracy submenu and its
+// twin in the pop-up menu, checked while it is in force. An accuracy without
+// a handler of its own is simply chosen by its items.
+struct AccuracyItem {
+  int accuracy;
+  const char* barName;
+  const char* barCaption;
+  const char* popupName;
+  const char* popupCaption;
+  void (Calculator::*handler)() = nullptr;
+};
+
+const AccuracyItem kAccuracies[] = {
+    {kAccuracy16, "Sixteen", "1/16\"", "mnuPopup1Accuracy16", "1/16\" Accuracy", &C::Sixteen_Click},
+    {kAccuracy32, "thirtysecond", "1/32\"", "mnuPopup1Accuracy32", "1/32\" Accuracy", &C::thirtysecond_Click},
+};
+
+// mnuColor(0) to mnuColor(6), in the order of the calculator's colour targets.
+const char* const kColourCaptions[] = {"Calculator",     "Calculator readout ", "Memory",
+                                       "Memory readout", "Converter",           "Converter readout",
+                                       "Converter result readouts"};
+static_assert(std::size(kColourCaptions) == Calculator::kColourCount);
+
+}  // namespace
+
+struct CalculatorMenus::Row {
+  Kind kind;
+  const char* name = "";
+  const char* caption = "";
+  void (Calculator::*handler)() = nullptr;
+  Mark mark = Mark::None;
+};
+
+const CalculatorMenus::Row CalculatorMenus::kMenuBar[] = {
     {Kind::Menu, "File", "&File"},
     {Kind::Item, "mnuOpen", "&Open...", &C::mnuOpen_Click},
     {Kind::Item, "mnuSave", "&Save", &C::mnuSave_Click},
@@ -41,52 +68,48 @@ const MenuEntry kMenuBar[] = {
     {Kind::Item, "CircArea", "Area of circle...", &C::CircArea_Click},
     {Kind::Item, "CylVolume", "Volume of cylinder...", &C::CylVolume_Click},
     {Kind::Item, "mnuDiagonal", "Diagonal...", &C::mnuDiagonal_Click},
-    {Kind::End, ""},
+    {Kind::End},
     {Kind::Item, "Exit", "E&xit", &C::Exit_Click},
-    {Kind::End, ""},
+    {Kind::End},
     {Kind::Menu, "Memory", "&Memory"},
     {Kind::Item, "NewMemory", "New &Memory", &C::NewMemory_Click},
     {Kind::Item, "NamedMemory", "&Named Memory...", &C::NamedMemory_Click},
     {Kind::Item, "mnuArrangeMemory", "&Arrange", &C::mnuArrangeMemory_Click},
     {Kind::Item, "ClearMemory", "&Clear All", &C::ClearMemory_Click},
     {Kind::Item, "EraseMemory", "&Erase All", &C::EraseMemory_Click},
-    {Kind::End, ""},
+    {Kind::End},
     {Kind::Menu, "DisplayMenu", "&Display"},
     {Kind::Menu, "Accuracy", "&Accuracy"},
-    {Kind::Item, "Sixteen", "1/16\"", &C::Sixteen_Click, true, true},
-    {Kind::Item, "thirtysecond", "1/32\"", &C::thirtysecond_Click, true},
-    {Kind::End, ""},
-    {Kind::Item, "ShowKeys", "Show &Keys", &C::ShowKeys_Click, true, true},
-    {Kind::Item, "mnuConverter", "&Converter", &C::mnuConverter_Click, true},
-    {Kind::Item, "mnuTape", "&Tape", &C::mnuTape_Click, true},
+    {Kind::Accuracies},
+    {Kind::End},
+    {Kind::Item, "ShowKeys", "Show &Keys", &C::ShowKeys_Click, Mark::ShowKeys},
+    {Kind::Item, "mnuConverter", "&Converter", &C::mnuConverter_Click, Mark::Converter},
+    {Kind::Item, "mnuTape", "&Tape", &C::mnuTape_Click, Mark::ShowTape},
     {Kind::Menu, "Zoom", "&Zoom"},
-    {Kind::Item, "ZoomSmall", "75%", &C::ZoomSmall_Click, true},
-    {Kind::Item, "ZoomLarge", "100%", &C::ZoomLarge_Click, true, true},
-    {Kind::End, ""},
-    {Kind::Menu, "mnuColors", "Colors"},  // its items are the mnuColor array, added below
-    {Kind::End, ""},
-    {Kind::End, ""},
+    {Kind::Item, "ZoomSmall", "75%", &C::ZoomSmall_Click, Mark::ZoomSmall},
+    {Kind::Item, "ZoomLarge", "100%", &C::ZoomLarge_Click, Mark::ZoomLarge},
+    {Kind::End},
+    {Kind::Menu, "mnuColors", "Colors"},
+    {Kind::Colours},
+    {Kind::End},
+    {Kind::End},
     {Kind::Menu, "HelpMenu", "&Help"},
     {Kind::Item, "mnuHelpContents", "&Contents", &C::mnuHelpContents_Click},
     {Kind::Item, "mnuAbout", "&About", &C::mnuAbout_Click},
-    {Kind::End, ""},
+    {Kind::End},
 };
 
-const char* const kColorCaptions[] = {"Calculator",      "Calculator readout ", "Memory",
-                                      "Memory readout",  "Converter",           "Converter readout",
-                                      "Converter result readouts"};
-
-const MenuEntry kPopup[] = {
+// Each item runs the handler of its menu-bar twin.
+const CalculatorMenus::Row CalculatorMenus::kPopup[] = {
     {Kind::Item, "mnuPopup1NewMemory", "New Memory", &C::NewMemory_Click},
     {Kind::Item, "mnuPopup1NamedMemory", "Named Memory", &C::NamedMemory_Click},
     {Kind::Separator, "mnuPopup1Separator1"},
-    {Kind::Item, "mnuPopup1Accuracy16", "1/16\" Accuracy", &C::Sixteen_Click, true, true},
-    {Kind::Item, "mnuPopup1Accuracy32", "1/32\" Accuracy", &C::thirtysecond_Click, true},
+    {Kind::Accuracies},
     {Kind::Separator, "mnuPopup1Separator2"},
-    {Kind::Item, "mnuPopup1Zoom75", "Zoom 75%", &C::ZoomSmall_Click, true},
-    {Kind::Item, "mnuPopup1Zoom100", "Zoom 100%", &C::ZoomLarge_Click, true, true},
-    {Kind::Item, "mnuPopup1ShowKeys", "Show Keys", &C::ShowKeys_Click, true, true},
-    {Kind::Item, "mnuPopup1ShowTape", "ShowTape", &C::mnuTape_Click, true},
+    {Kind::Item, "mnuPopup1Zoom75", "Zoom 75%", &C::ZoomSmall_Click, Mark::ZoomSmall},
+    {Kind::Item, "mnuPopup1Zoom100", "Zoom 100%", &C::ZoomLarge_Click, Mark::ZoomLarge},
+    {Kind::Item, "mnuPopup1ShowKeys", "Show Keys", &C::ShowKeys_Click, Mark::ShowKeys},
+    {Kind::Item, "mnuPopup1ShowTape", "ShowTape", &C::mnuTape_Click, Mark::ShowTape},
     {Kind::Separator, "mnuPopup1Separator3"},
     {Kind::Item, "mnuPopUp1Circumference", "Circumference...", &C::Circumference_Click},
     {Kind::Item, "mnuPopUp1AreaofCircle", "Area of Circle...", &C::CircArea_Click},
@@ -96,73 +119,118 @@ const MenuEntry kPopup[] = {
     {Kind::Item, "mnuPopup1Cancel", "Cancel", &C::mnuPopup1Cancel_Click},
 };
 
-}  // namespace
+CalculatorMenus::CalculatorMenus(Calculator& window) : m_window(window), m_accuracies(std::size(kAccuracies)) {
+  Fill(nullptr, kMenuBar);
+  m_popup = new QMenu(QStringLiteral("Popup1"), &window);
+  m_popup->setObjectName(QStringLiteral("mnuPopup1"));
+  m_popup->menuAction()->setObjectName(QStringLiteral("mnuPopup1"));
+  Fill(m_popup, kPopup);
+  ShowChoices();
+}
 
-void Calculator::BuildMenus() {
-  auto addItem = [this](QMenu* menu, const MenuEntry& entry) {
-    QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
-    action->setObjectName(QString::fromUtf8(entry.name));
-    action->setCheckable(entry.checkable);
-    action->setChecked(entry.checked);
-    const auto handler = entry.handler;
-    connect(action, &QAction::triggered, this, [this, action, handler] {
-      // Qt flips a checkable item before this runs; the handlers decide the
-      // check marks themselves from the state the user saw, so undo the flip.
-      if (action->isCheckable()) action->setChecked(!action->isChecked());
-      (this->*handler)();
-    });
-  };
-
+void CalculatorMenus::Fill(QMenu* root, std::span<const Row> rows) {
   std::vector<QMenu*> open;  // the submenu chain being filled
-  for (const MenuEntry& entry : kMenuBar) {
-    switch (entry.kind) {
+  if (root) open.push_back(root);
+  for (const Row& row : rows) {
+    switch (row.kind) {
       case Kind::Menu: {
-        const QString caption = QString::fromUtf8(entry.caption);
-        QMenu* menu = open.empty() ? menuBar()->addMenu(caption) : open.back()->addMenu(caption);
-        menu->setObjectName(QString::fromUtf8(entry.name));
-        menu->menuAction()->setObjectName(QString::fromUtf8(entry.name));
+        const QString caption = QString::fromUtf8(row.caption);
+        QMenu* menu = open.empty() ? m_window.menuBar()->addMenu(caption) : open.back()->addMenu(caption);
+        menu->setObjectName(QString::fromUtf8(row.name));
+        menu->menuAction()->setObjectName(QString::fromUtf8(row.name));
         open.push_back(menu);
         break;
       }
-      case Kind::Item:
-        addItem(open.back(), entry);
+      case Kind::End:
+        open.pop_back();
         break;
       case Kind::Separator:
-        open.back()->addSeparator()->setObjectName(QString::fromUtf8(entry.name));
+        open.back()->addSeparator()->setObjectName(QString::fromUtf8(row.name));
         break;
-      case Kind::End:
-        if (open.back()->objectName() == QLatin1String("mnuColors")) {
-          for (int i = 0; i < 7; ++i) {
-            QAction* action = open.back()->addAction(QString::fromUtf8(kColorCaptions[i]));
-            action->setObjectName(QStringLiteral("mnuColor(%1)").arg(i));
-            connect(action, &QAction::triggered, this, [this, i] { mnuColor_Click(i); });
-          }
+      case Kind::Item: {
+        QAction* action =
+            AddItem(open.back(), QString::fromUtf8(row.name), row.caption, [this, h = row.handler] { (m_window.*h)(); });
+        if (row.mark != Mark::None) Keep(root, action, Marked(row.mark));
+        break;
+      }
+      case Kind::Accuracies:
+        for (std::size_t i = 0; i < std::size(kAccuracies); ++i) {
+          const AccuracyItem& item = kAccuracies[i];
+          const auto choose = [this, &item] {
+            if (item.handler)
+              (m_window.*item.handler)();
+            else
+              m_window.ChooseAccuracy(item.accuracy);
+          };
+          QAction* action = root ? AddItem(open.back(), QString::fromUtf8(item.popupName), item.popupCaption, choose)
+                                 : AddItem(open.back(), QString::fromUtf8(item.barName), item.barCaption, choose);
+          Keep(root, action, m_accuracies[i]);
         }
-        open.pop_back();
+        break;
+      case Kind::Colours:
+        for (int i = 0; i < Calculator::kColourCount; ++i) {
+          AddItem(open.back(), QStringLiteral("mnuColor(%1)").arg(i), kColourCaptions[i],
+                  [this, i] { m_window.mnuColor_Click(i); });
+        }
         break;
     }
   }
-
-  m_popup = new QMenu(QStringLiteral("Popup1"), this);
-  m_popup->setObjectName(QStringLiteral("mnuPopup1"));
-  m_popup->menuAction()->setObjectName(QStringLiteral("mnuPopup1"));
-  for (const MenuEntry& entry : kPopup) {
-    if (entry.kind == Kind::Separator)
-      m_popup->addSeparator()->setObjectName(QString::fromUtf8(entry.name));
-    else
-      addItem(m_popup, entry);
-  }
 }
 
-QAction* Calculator::Action(const char* name) const { return findChild<QAction*>(QString::fromUtf8(name)); }
-
-void Calculator::SetChecked(const char* name, bool checked) {
-  if (QAction* action = Action(name)) action->setChecked(checked);
+QAction* CalculatorMenus::AddItem(QMenu* menu, const QString& name, const char* caption, std::function<void()> run) {
+  QAction* action = menu->addAction(QString::fromUtf8(caption));
+  action->setObjectName(name);
+  QObject::connect(action, &QAction::triggered, menu, [this, action, run = std::move(run)] {
+    run();
+    // Qt has flipped the item's mark already; the choices decide it.
+    if (action->isCheckable()) ShowChoices();
+  });
+  return action;
 }
 
-bool Calculator::IsChecked(const char* name) const {
-  const QAction* action = Action(name);
-  return action && action->isChecked();
+void CalculatorMenus::Keep(QMenu* root, QAction* action, Twins& twins) {
+  action->setCheckable(true);
+  (root ? twins.popup : twins.bar) = action;
+}
+
+void CalculatorMenus::Twins::SetChecked(bool checked) const {
+  if (bar) bar->setChecked(checked);
+  if (popup) popup->setChecked(checked);
+}
+
+void CalculatorMenus::ShowChoices() {
+  for (std::size_t i = 0; i < m_accuracies.size(); ++i)
+    m_accuracies[i].SetChecked(kAccuracies[i].accuracy == m_choices.accuracy);
+  Marked(Mark::ZoomSmall).SetChecked(m_choices.zoomSmall);
+  Marked(Mark::ZoomLarge).SetChecked(!m_choices.zoomSmall);
+  Marked(Mark::ShowKeys).SetChecked(m_choices.showKeys);
+  Marked(Mark::ShowTape).SetChecked(m_choices.showTape);
+  Marked(Mark::Converter).SetChecked(m_choices.converterShown);
+}
+
+void CalculatorMenus::SetAccuracy(int accuracy) {
+  m_choices.accuracy = accuracy;
+  ShowChoices();
+}
+
+void CalculatorMenus::SetZoomSmall(bool small) {
+  m_choices.zoomSmall = small;
+  ShowChoices();
+}
+
+void CalculatorMenus::SetShowKeys(bool shown) {
+  m_choices.showKeys = shown;
+  ShowChoices();
+}
+
+void CalculatorMenus::SetShowTape(bool shown) {
+  m_choices.showTape = shown;
+  ShowChoices();
+}
+
+void CalculatorMenus::SetConverterShown(bool shown) {
+  m_choices.converterShown = shown;
+  ShowChoices();
 }
 
 }  // namespace mezura

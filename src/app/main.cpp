@@ -3,6 +3,7 @@
 // then left to the event loop until the calculator window closes.
 
 #include <QApplication>
+#include <QTimer>
 #include <memory>
 #include <vector>
 
@@ -40,7 +41,6 @@ int main(int argc, char* argv[]) {
   // No application font: the program's own windows set the design's fonts,
   // so that dialogs, menus and the help keep the desktop's.
   QApplication app(qtArgumentCount, qtArguments.data());
-  QApplication::setWindowIcon(mezura::ProgramIcon());
   // Lets the desktop match the windows to the installed launcher.
   QGuiApplication::setDesktopFileName(QStringLiteral(MEZURA_APP_ID));
 
@@ -49,6 +49,9 @@ int main(int argc, char* argv[]) {
   mezura::Calculator calculator(session);
   calculator.StartUp();
   if (command.accuracy) calculator.SetAccuracyForThisRun(*command.accuracy);
+  // The icon is drawn in eight sizes, and the window system takes each: that
+  // waits until the calculator is on its way to the screen.
+  QTimer::singleShot(0, &calculator, [] { QApplication::setWindowIcon(mezura::ProgramIcon()); });
   if (!command.memoryFile.isEmpty()) {
     // Once the window is up, so that a message about the file stands over it.
     QMetaObject::invokeMethod(

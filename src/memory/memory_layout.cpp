@@ -20,9 +20,9 @@ int FitCount(int inner, int step) {
 
 // The largest width wins and every cell takes it. (Doing it in one pass in
 // window order would leave cells before the widest one narrower.)
-int EqualizeWidths(std::vector<TwipsRect>& cells, int memoryWidth) {
-  for (const TwipsRect& cell : cells) memoryWidth = std::max(memoryWidth, cell.width);
-  for (TwipsRect& cell : cells) cell.width = memoryWidth;
+int EqualizeWidths(std::vector<TwipRect>& cells, int memoryWidth) {
+  for (const TwipRect& cell : cells) memoryWidth = std::max(memoryWidth, WholeTwips(cell.width));
+  for (TwipRect& cell : cells) cell.width = memoryWidth;
   return memoryWidth;
 }
 
@@ -46,7 +46,7 @@ void GrowToFit(int& columns, int& rows, int count, int memoryWidth, int rowCheck
 }
 
 // Column by column: cells 1..rows fill column 1, and so on.
-void Place(std::vector<TwipsRect>& cells, int columns, int rows, int memoryWidth, int rowHeight) {
+void Place(std::vector<TwipRect>& cells, int columns, int rows, int memoryWidth, int rowHeight) {
   const std::int64_t count = static_cast<std::int64_t>(cells.size());
   for (int c = 0; c < columns; ++c) {
     for (int r = 0; r < rows; ++r) {
@@ -67,7 +67,7 @@ void FitContainer(MemoryLayout& layout, const ContainerMetrics& container, int r
   layout.containerHeight = Clamp(static_cast<std::int64_t>(layout.rows) * rowHeight + frameHeight);
 }
 
-MemoryLayout GridLayout(const ContainerMetrics& container, std::vector<TwipsRect> cells, int memoryWidth,
+MemoryLayout GridLayout(const ContainerMetrics& container, std::vector<TwipRect> cells, int memoryWidth,
                         int rowHeight, int rowCheckHeight) {
   MemoryLayout layout;
   layout.memoryWidth = memoryWidth;
@@ -86,12 +86,12 @@ MemoryLayout GridLayout(const ContainerMetrics& container, std::vector<TwipsRect
 
 int LabelWidthFor(int cellWidth) { return std::max(0, cellWidth - kCellLabelMargin); }
 
-MemoryLayout ArrangeLayout(const ContainerMetrics& container, const std::vector<TwipsRect>& cells,
+MemoryLayout ArrangeLayout(const ContainerMetrics& container, const std::vector<TwipRect>& cells,
                            int memoryWidth, int nextMemoryNumber, int cellHeight) {
   MemoryLayout layout;
   layout.memoryWidth = memoryWidth;
   if (cells.empty()) return layout;
-  std::vector<TwipsRect> sized = cells;
+  std::vector<TwipRect> sized = cells;
   memoryWidth = EqualizeWidths(sized, memoryWidth);
   if (nextMemoryNumber == 2) {
     layout.memoryWidth = memoryWidth;
@@ -101,7 +101,7 @@ MemoryLayout ArrangeLayout(const ContainerMetrics& container, const std::vector<
     const int frameWidth = container.width - container.innerWidth;
     const int frameHeight = container.height - container.innerHeight;
     const int innerHeight =
-        std::max({kSingleCellContainerHeight - kContainerDesignFrameHeight, sized.front().height, cellHeight});
+        std::max({kSingleCellContainerHeight - kContainerDesignFrameHeight, WholeTwips(sized.front().height), cellHeight});
     layout.containerWidth =
         Clamp(static_cast<std::int64_t>(memoryWidth) + kSingleCellExtraWidth - kContainerDesignFrameWidth + frameWidth);
     layout.containerHeight = Clamp(static_cast<std::int64_t>(innerHeight) + frameHeight);
@@ -110,11 +110,11 @@ MemoryLayout ArrangeLayout(const ContainerMetrics& container, const std::vector<
     return layout;
   }
   // Rows are measured in the real height of the cells (the last one stands for all).
-  const int rowHeight = sized.back().height > 0 ? sized.back().height : cellHeight;
+  const int rowHeight = sized.back().height > 0 ? WholeTwips(sized.back().height) : cellHeight;
   return GridLayout(container, std::move(sized), memoryWidth, rowHeight, cellHeight + kRowCheckExtra);
 }
 
-MemoryLayout RelayoutAfterCellChange(const ContainerMetrics& container, const std::vector<TwipsRect>& cells,
+MemoryLayout RelayoutAfterCellChange(const ContainerMetrics& container, const std::vector<TwipRect>& cells,
                                      int memoryWidth, int cellHeight) {
   if (cells.empty()) {
     MemoryLayout layout;
@@ -124,12 +124,12 @@ MemoryLayout RelayoutAfterCellChange(const ContainerMetrics& container, const st
   return GridLayout(container, cells, memoryWidth, cellHeight, cellHeight);
 }
 
-MemoryLayout ContainerResizeLayout(const ContainerMetrics& container, const std::vector<TwipsRect>& cells,
+MemoryLayout ContainerResizeLayout(const ContainerMetrics& container, const std::vector<TwipRect>& cells,
                                    int memoryWidth, int cellHeight) {
   MemoryLayout layout;
   layout.memoryWidth = memoryWidth;
   if (cells.empty()) return layout;
-  std::vector<TwipsRect> sized = cells;
+  std::vector<TwipRect> sized = cells;
   layout.memoryWidth = memoryWidth = EqualizeWidths(sized, memoryWidth);
   layout.columns = FitCount(container.innerWidth, memoryWidth);
   layout.rows = FitCount(container.innerHeight, cellHeight);
@@ -148,15 +148,15 @@ MemoryLayout ContainerResizeLayout(const ContainerMetrics& container, const std:
   return layout;
 }
 
-CellSizeResult ApplyCellSizeRule(const std::vector<TwipsRect>& cells, int resizedIndex, int memoryWidth,
+CellSizeResult ApplyCellSizeRule(const std::vector<TwipRect>& cells, int resizedIndex, int memoryWidth,
                                  int cellHeight) {
   CellSizeResult result;
   if (cells.size() >= 2 && resizedIndex >= 0 && resizedIndex < static_cast<int>(cells.size()))
-    memoryWidth = cells[resizedIndex].width;
+    memoryWidth = WholeTwips(cells[resizedIndex].width);
   result.memoryWidth = std::clamp(memoryWidth, 1, kMaxLayoutTwips);
   result.labelWidth = LabelWidthFor(result.memoryWidth);
   result.cells = cells;
-  for (TwipsRect& cell : result.cells) {
+  for (TwipRect& cell : result.cells) {
     cell.width = result.memoryWidth;
     cell.height = cellHeight;
   }

@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "tape/twips.h"
+#include "measure/twips.h"
 
 namespace mezura {
 
@@ -47,33 +47,33 @@ struct MemoryLayout {
   int containerHeight = 0;
   int columns = 0;
   int rows = 0;
-  std::vector<TwipsRect> cells;
+  std::vector<TwipRect> cells;
 };
 
 /// The Arrange command. With exactly one cell created since the last erase
 /// (nextMemoryNumber 2) the container is sized to the cell (its inner area
 /// at least the cell's size) and the cell stays.
-MemoryLayout ArrangeLayout(const ContainerMetrics& container, const std::vector<TwipsRect>& cells,
+MemoryLayout ArrangeLayout(const ContainerMetrics& container, const std::vector<TwipRect>& cells,
                            int memoryWidth, int nextMemoryNumber, int cellHeight = kCellHeight);
 
 /// The re-layout after a cell was resized or widened: widths are left alone.
-MemoryLayout RelayoutAfterCellChange(const ContainerMetrics& container, const std::vector<TwipsRect>& cells,
+MemoryLayout RelayoutAfterCellChange(const ContainerMetrics& container, const std::vector<TwipRect>& cells,
                                      int memoryWidth, int cellHeight = kCellHeight);
 
 /// The pass after the user resized the container: the grid follows the new
 /// inner size and the container is fitted to it.
-MemoryLayout ContainerResizeLayout(const ContainerMetrics& container, const std::vector<TwipsRect>& cells,
+MemoryLayout ContainerResizeLayout(const ContainerMetrics& container, const std::vector<TwipRect>& cells,
                                    int memoryWidth, int cellHeight = kCellHeight);
 
 struct CellSizeResult {
   int memoryWidth = 0;
   int labelWidth = 0;
-  std::vector<TwipsRect> cells;
+  std::vector<TwipRect> cells;
 };
 
 /// A cell was resized: with two or more cells its width becomes everyone's,
 /// with one it snaps back. Every cell gets the common width and `cellHeight`.
-CellSizeResult ApplyCellSizeRule(const std::vector<TwipsRect>& cells, int resizedIndex, int memoryWidth,
+CellSizeResult ApplyCellSizeRule(const std::vector<TwipRect>& cells, int resizedIndex, int memoryWidth,
                                  int cellHeight = kCellHeight);
 
 /// The window width that shows the longest value text, or nothing when the

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "measure/colour_number.h"
 #include "memory/memory_cell.h"
 #include "tape/tape_store.h"
 
@@ -78,7 +79,7 @@ class MemoryModel {
   void SetMemoryWidth(int twips);
 
   /// A new cell takes the configured colours only when their bitwise AND is non-zero.
-  static bool UsesConfiguredColours(std::uint32_t memoryBackground, std::uint32_t memoryReadout) {
+  static bool UsesConfiguredColours(ColourNumber memoryBackground, ColourNumber memoryReadout) {
     return (memoryBackground & memoryReadout) != 0;
   }
 

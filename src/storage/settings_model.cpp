@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <system_error>
+#include <variant>
 
 #include "measure/measurement.h"
 
@@ -51,36 +52,127 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   });
 }
 
-int64_t Overlap(int64_t start1, int64_t length1, int64_t start2, int64_t length2) {
+// Places and sizes here are whole twips of 32 bits, so their sums are exact.
+double Overlap(double start1, double length1, double start2, double length2) {
   return std::min(start1 + length1, start2 + length2) - std::max(start1, start2);
 }
 
-bool IsOnSomeScreen(int32_t left, int32_t top, int32_t width, int32_t height,
-                    const std::vector<TwipsRect>& screens) {
+bool IsOnSomeScreen(double left, double top, double width, double height, const std::vector<TwipRect>& screens) {
   if (screens.empty()) return true;
-  const int64_t needX = std::clamp<int64_t>(width, 1, kMinimumVisibleTwips);
-  const int64_t needY = std::clamp<int64_t>(height, 1, kMinimumVisibleTwips);
-  const int64_t w = std::max<int64_t>(width, 1), h = std::max<int64_t>(height, 1);
-  return std::ranges::any_of(screens, [&](const TwipsRect& screen) {
+  const double needX = std::clamp<double>(width, 1, kMinimumVisibleTwips);
+  const double needY = std::clamp<double>(height, 1, kMinimumVisibleTwips);
+  const double w = std::max(width, 1.0), h = std::max(height, 1.0);
+  return std::ranges::any_of(screens, [&](const TwipRect& screen) {
     return Overlap(left, w, screen.left, screen.width) >= needX &&
            Overlap(top, h, screen.top, screen.height) >= needY;
   });
 }
 
-// One window's stored top and left: each unusable text gives its default, and
-// a pair that would leave the window on no screen gives both defaults.
-void ReadPosition(const SettingsLookup& lookup, std::string_view topKey, std::string_view leftKey,
-                  int32_t width, int32_t height, const SettingsContext& context,
-                  int32_t& top, int32_t& left) {
-  const int32_t defaultTop = top, defaultLeft = left;
-  if (auto text = lookup(kSettingsSection, topKey))
-    top = ParseInteger32(*text).value_or(defaultTop);
-  if (auto text = lookup(kSettingsSection, leftKey))
-    left = ParseInteger32(*text).value_or(defaultLeft);
-  if (!IsOnSomeScreen(left, top, width, height, context.screens)) {
-    top = defaultTop;
-    left = defaultLeft;
+// How a value is written and read back.
+enum class Form {
+  Truth,     // "True" or "False"
+  Finer,     // the accuracy: "True" when finer than sixteenths (the 1/16 items' mark negated)
+  Position,  // whole twips: "1440"
+  Colour,    // a colour number after a sign place: " 8421376"
+};
+
+// Where a value is kept.
+using Field = std::variant<bool DisplayChoices::*, int DisplayChoices::*, int32_t Settings::*>;
+
+// No fixed default: the window is placed on the screen (DefaultSettings).
+constexpr std::optional<int32_t> kPlacedOnScreen;
+
+struct SettingKey {
+  std::string_view section;
+  std::string_view key;            // the name written
+  std::string_view readKey;        // the name read; the store matches names without regard to case
+  std::optional<int32_t> absent;   // the value when the key is absent or its text unusable
+  Form form;
+  Field field;
+};
+
+constexpr std::string_view kS = kSettingsSection, kC = kColorsSection;
+
+// Every persisted setting, in the order they are written.
+const SettingKey kKeys[] = {
+    {kC, "CalcBackground", "CalcBackGround", kDefaultBackgroundColour, Form::Colour, &Settings::calcBackground},
+    {kC, "ReadoutBackground", "ReadoutBackGround", kDefaultReadoutColour, Form::Colour, &Settings::readoutBackground},
+    {kC, "MemoryBackground", "MemoryBackground", kDefaultBackgroundColour, Form::Colour, &Settings::memoryBackground},
+    {kC, "MemoryReadout", "MemoryReadout", kDefaultReadoutColour, Form::Colour, &Settings::memoryReadout},
+    {kC, "Converter", "Converter", kDefaultBackgroundColour, Form::Colour, &Settings::converterColor},
+    {kC, "ConvReadout", "ConvReadout", kDefaultReadoutColour, Form::Colour, &Settings::convReadout},
+    {kC, "ConvResult", "ConvResult", kDefaultReadoutColour, Form::Colour, &Settings::convResult},
+    {kS, "CalcTop", "CalcTop", kPlacedOnScreen, Form::Position, &Settings::calcTop},
+    {kS, "CalcLeft", "CalcLeft", kPlacedOnScreen, Form::Position, &Settings::calcLeft},
+    {kS, "ConvTop", "ConvTop", kPlacedOnScreen, Form::Position, &Settings::convTop},
+    {kS, "ConvLeft", "ConvLeft", kPlacedOnScreen, Form::Position, &Settings::convLeft},
+    {kS, "MDITop", "MDITop", kDefaultMdiTop, Form::Position, &Settings::mdiTop},
+    {kS, "MDILeft", "MDILeft", kDefaultMdiLeft, Form::Position, &Settings::mdiLeft},
+    {kS, "Zoom", "Zoom", false, Form::Truth, &DisplayChoices::zoomSmall},
+    {kS, "Accuracy", "Accuracy", kAccuracy16, Form::Finer, &DisplayChoices::accuracy},
+    {kS, "Converter", "Converter", false, Form::Truth, &DisplayChoices::converterShown},
+    {kS, "ShowKeys", "ShowKeys", true, Form::Truth, &DisplayChoices::showKeys},
+    {kS, "ShowTape", "ShowTape", true, Form::Truth, &DisplayChoices::showTape},
+};
+
+// The windows whose places are kept: a place that would leave its window on
+// no screen gives way to the default place.
+struct WindowPlace {
+  int32_t Settings::*top;
+  int32_t Settings::*left;
+  int32_t SettingsContext::*width;
+  int32_t SettingsContext::*height;
+};
+
+const WindowPlace kPlaces[] = {
+    {&Settings::calcTop, &Settings::calcLeft, &SettingsContext::calcWidth, &SettingsContext::calcHeight},
+    {&Settings::convTop, &Settings::convLeft, &SettingsContext::convWidth, &SettingsContext::convHeight},
+    {&Settings::mdiTop, &Settings::mdiLeft, &SettingsContext::mdiWidth, &SettingsContext::mdiHeight},
+};
+
+template <class... F>
+struct Overloaded : F... {
+  using F::operator()...;
+};
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
+
+int32_t Get(const Settings& s, const Field& field) {
+  return std::visit(Overloaded{[&](bool DisplayChoices::*m) -> int32_t { return s.choices.*m; },
+                               [&](int DisplayChoices::*m) -> int32_t { return s.choices.*m; },
+                               [&](int32_t Settings::*m) -> int32_t { return s.*m; }},
+                    field);
+}
+
+void Set(Settings& s, const Field& field, int32_t value) {
+  std::visit(Overloaded{[&](bool DisplayChoices::*m) { s.choices.*m = value != 0; },
+                        [&](int DisplayChoices::*m) { s.choices.*m = value; },
+                        [&](int32_t Settings::*m) { s.*m = value; }},
+             field);
+}
+
+std::string Text(Form form, int32_t value) {
+  switch (form) {
+    case Form::Truth: return TruthText(value != 0);
+    case Form::Finer: return TruthText(value != kAccuracy16);
+    case Form::Position: return PositionText(value);
+    case Form::Colour: return ColourText(value);
   }
+  return {};
+}
+
+std::optional<int32_t> Parse(Form form, std::string_view text) {
+  switch (form) {
+    case Form::Truth:
+      if (const auto truth = ParseTruthText(text)) return *truth ? 1 : 0;
+      return std::nullopt;
+    case Form::Finer:
+      if (const auto truth = ParseTruthText(text)) return *truth ? kAccuracy32 : kAccuracy16;
+      return std::nullopt;
+    case Form::Position: return ParseInteger32(text);
+    case Form::Colour: return ParseColourText(text);
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -89,7 +181,7 @@ std::string TruthText(bool value) { return value ? "True" : "False"; }
 
 std::string PositionText(int32_t twips) { return std::to_string(twips); }
 
-std::string ColourText(int32_t colour) { return ShortNumber(colour); }
+std::string ColourText(ColourNumber colour) { return ShortNumber(colour); }
 
 std::optional<bool> ParseTruthText(std::string_view text) {
   const std::string_view trimmed = TrimSpace(text);
@@ -107,10 +199,15 @@ std::optional<int32_t> ParseInteger32(std::string_view text) {
   return static_cast<int32_t>(rounded);
 }
 
-std::optional<int32_t> ParseColourText(std::string_view text) {
+std::optional<ColourNumber> ParseColourText(std::string_view text) {
   const auto number = ParseInteger32(text);
   if (!number || *number < 0 || *number > kMaxColour) return std::nullopt;
   return number;
+}
+
+Settings::Settings() {
+  for (const SettingKey& key : kKeys)
+    if (key.absent) Set(*this, key.field, *key.absent);
 }
 
 Settings DefaultSettings(const SettingsContext& c) {
@@ -124,87 +221,54 @@ Settings DefaultSettings(const SettingsContext& c) {
 }
 
 Settings ReadSettings(const SettingsLookup& lookup, const SettingsContext& context) {
-  Settings s = DefaultSettings(context);
-
-  const auto readTruth = [&](std::string_view key, bool& value) {
-    if (auto text = lookup(kSettingsSection, key)) value = ParseTruthText(*text).value_or(value);
-  };
-  readTruth("Zoom", s.zoom);
-  readTruth("Accuracy", s.accuracy32);
-  readTruth("Converter", s.converter);
-  readTruth("ShowKeys", s.showKeys);
-  readTruth("ShowTape", s.showTape);
-
-  ReadPosition(lookup, "CalcTop", "CalcLeft", context.calcWidth, context.calcHeight, context,
-               s.calcTop, s.calcLeft);
-  ReadPosition(lookup, "ConvTop", "ConvLeft", context.convWidth, context.convHeight, context,
-               s.convTop, s.convLeft);
-  ReadPosition(lookup, "MDITop", "MDILeft", context.mdiWidth, context.mdiHeight, context,
-               s.mdiTop, s.mdiLeft);
-
-  const auto readColour = [&](std::string_view key, int32_t& value) {
-    if (auto text = lookup(kColorsSection, key)) value = ParseColourText(*text).value_or(value);
-  };
-  // Two keys are read with a capital G where they were written with a small
-  // one; the store matches keys without regard to case.
-  readColour("CalcBackGround", s.calcBackground);
-  readColour("ReadoutBackGround", s.readoutBackground);
-  readColour("MemoryBackground", s.memoryBackground);
-  readColour("MemoryReadout", s.memoryReadout);
-  readColour("Converter", s.converterColor);
-  readColour("ConvReadout", s.convReadout);
-  readColour("ConvResult", s.convResult);
+  const Settings defaults = DefaultSettings(context);
+  Settings s = defaults;
+  for (const SettingKey& key : kKeys) {
+    if (const auto text = lookup(key.section, key.readKey))
+      if (const auto value = Parse(key.form, *text)) Set(s, key.field, *value);
+  }
+  for (const WindowPlace& place : kPlaces) {
+    if (!IsOnSomeScreen(s.*place.left, s.*place.top, context.*place.width, context.*place.height, context.screens)) {
+      s.*place.top = defaults.*place.top;
+      s.*place.left = defaults.*place.left;
+    }
+  }
   return s;
 }
 
-TwipsRect FitOnScreens(TwipsRect window, int32_t fallbackLeft, int32_t fallbackTop, const SettingsContext& context) {
-  window.width = std::max(window.width, 1);
-  window.height = std::max(window.height, 1);
+TwipRect FitOnScreens(TwipRect window, int32_t fallbackLeft, int32_t fallbackTop, const SettingsContext& context) {
+  window.width = std::max(window.width, 1.0);
+  window.height = std::max(window.height, 1.0);
   if (!IsOnSomeScreen(window.left, window.top, window.width, window.height, context.screens)) {
     window.left = fallbackLeft;
     window.top = fallbackTop;
   }
   // Then wholly on the screen it is most on, and no larger than that screen.
-  const TwipsRect* best = nullptr;
+  const TwipRect* best = nullptr;
   int64_t bestArea = -1;
-  for (const TwipsRect& screen : context.screens) {
-    const int64_t area = std::max<int64_t>(0, Overlap(window.left, window.width, screen.left, screen.width)) *
-                         std::max<int64_t>(0, Overlap(window.top, window.height, screen.top, screen.height));
+  for (const TwipRect& screen : context.screens) {
+    // Whole twips multiplied in 64 bits: a double could not tell two large areas apart.
+    const int64_t area =
+        std::max<int64_t>(0, static_cast<int64_t>(Overlap(window.left, window.width, screen.left, screen.width))) *
+        std::max<int64_t>(0, static_cast<int64_t>(Overlap(window.top, window.height, screen.top, screen.height)));
     if (area > bestArea) {
       bestArea = area;
       best = &screen;
     }
   }
   if (!best) return window;
-  window.width = std::min(window.width, std::max(best->width, 1));
-  window.height = std::min(window.height, std::max(best->height, 1));
+  window.width = std::min(window.width, std::max(best->width, 1.0));
+  window.height = std::min(window.height, std::max(best->height, 1.0));
   window.left = std::clamp(window.left, best->left, best->left + best->width - window.width);
   window.top = std::clamp(window.top, best->top, best->top + best->height - window.height);
   return window;
 }
 
 std::vector<SettingsEntry> SettingsEntries(const Settings& s) {
-  const std::string colors(kColorsSection), settings(kSettingsSection);
-  return {
-      {colors, "CalcBackground", ColourText(s.calcBackground)},
-      {colors, "ReadoutBackground", ColourText(s.readoutBackground)},
-      {colors, "MemoryBackground", ColourText(s.memoryBackground)},
-      {colors, "MemoryReadout", ColourText(s.memoryReadout)},
-      {colors, "Converter", ColourText(s.converterColor)},
-      {colors, "ConvReadout", ColourText(s.convReadout)},
-      {colors, "ConvResult", ColourText(s.convResult)},
-      {settings, "CalcTop", PositionText(s.calcTop)},
-      {settings, "CalcLeft", PositionText(s.calcLeft)},
-      {settings, "ConvTop", PositionText(s.convTop)},
-      {settings, "ConvLeft", PositionText(s.convLeft)},
-      {settings, "MDITop", PositionText(s.mdiTop)},
-      {settings, "MDILeft", PositionText(s.mdiLeft)},
-      {settings, "Zoom", TruthText(s.zoom)},
-      {settings, "Accuracy", TruthText(s.accuracy32)},
-      {settings, "Converter", TruthText(s.converter)},
-      {settings, "ShowKeys", TruthText(s.showKeys)},
-      {settings, "ShowTape", TruthText(s.showTape)},
-  };
+  std::vector<SettingsEntry> entries;
+  for (const SettingKey& key : kKeys)
+    entries.push_back({std::string(key.section), std::string(key.key), Text(key.form, Get(s, key.field))});
+  return entries;
 }
 
 }  // namespace mezura

@@ -2,7 +2,8 @@
 // The persisted settings and colours: which keys there are, their defaults,
 // the texts they are stored as, and how a stored text becomes a value again,
 // with every unusable text (not a number, out of range, a window position
-// off every screen) falling back to that key's default. The settings store
+// off every screen) falling back to that key's default. Each key is declared
+// once, in one table that reading and writing both go through. The settings store
 // (storage/io/settings_store.h) moves the texts to and from the INI file;
 // the windows apply the values.
 //
@@ -17,16 +18,15 @@
 #include <string_view>
 #include <vector>
 
-#include "tape/twips.h"
+#include "measure/colour_number.h"
+#include "measure/measurement.h"
+#include "measure/twips.h"
 
 namespace mezura {
 
 inline constexpr std::string_view kSettingsSection = "Settings";
 inline constexpr std::string_view kColorsSection = "Colors";
 
-/// Colour numbers are red + 256 * green + 65536 * blue.
-inline constexpr int32_t kDefaultBackgroundColour = 8421376;  // red 0, green 128, blue 128
-inline constexpr int32_t kDefaultReadoutColour = 8454143;     // red 255, green 255, blue 128
 inline constexpr int32_t kDefaultMdiTop = 1635;
 inline constexpr int32_t kDefaultMdiLeft = 1575;
 
@@ -43,31 +43,44 @@ struct SettingsContext {
   int32_t mdiHeight = 0;
   /// The screens' available rectangles; a stored window position that leaves
   /// its window on none of them is replaced by the default. Empty: no check.
-  std::vector<TwipsRect> screens;
+  std::vector<TwipRect> screens;
+};
+
+/// What the calculator's menus show with check marks: the display choices
+/// the user made. The initial values are the marks a new window starts with;
+/// the settings then put in what the user left.
+struct DisplayChoices {
+  int accuracy = kAccuracy16;   ///< denominator of the finest fraction of a linear result: 16 or 32
+  bool zoomSmall = false;       ///< the calculator window at 75 %
+  bool showKeys = true;         ///< the keypad shown
+  bool showTape = false;        ///< the tape window shown
+  bool converterShown = false;  ///< the converter window shown
+  bool operator==(const DisplayChoices&) const = default;
 };
 
 /// Every persisted value. Positions in twips, colours as colour numbers.
+/// Which key holds which value, with its text form and its default, is one
+/// table in settings_model.cpp.
 struct Settings {
+  /// The defaults of the keys that have a fixed one; the positions that
+  /// depend on the screen are 0 until DefaultSettings() places them.
+  Settings();
   // Section "Settings"
-  bool zoom = false;        ///< "Zoom": calculator at 75 %
-  bool accuracy32 = false;  ///< "Accuracy": fractions in thirty-seconds
-  bool converter = false;   ///< "Converter": converter window shown
-  bool showKeys = true;     ///< "ShowKeys": keypad shown
-  bool showTape = true;     ///< "ShowTape": tape window shown
-  int32_t calcTop = 0;      ///< "CalcTop"
-  int32_t calcLeft = 0;     ///< "CalcLeft"
-  int32_t convTop = 0;      ///< "ConvTop"
-  int32_t convLeft = 0;     ///< "ConvLeft"
-  int32_t mdiTop = kDefaultMdiTop;    ///< "MDITop"
-  int32_t mdiLeft = kDefaultMdiLeft;  ///< "MDILeft"
+  DisplayChoices choices;  ///< "Zoom", "Accuracy", "Converter", "ShowKeys", "ShowTape"
+  int32_t calcTop = 0;     ///< "CalcTop"
+  int32_t calcLeft = 0;    ///< "CalcLeft"
+  int32_t convTop = 0;     ///< "ConvTop"
+  int32_t convLeft = 0;    ///< "ConvLeft"
+  int32_t mdiTop = 0;      ///< "MDITop"
+  int32_t mdiLeft = 0;     ///< "MDILeft"
   // Section "Colors"
-  int32_t calcBackground = kDefaultBackgroundColour;    ///< "CalcBackground"
-  int32_t readoutBackground = kDefaultReadoutColour;    ///< "ReadoutBackground"
-  int32_t memoryBackground = kDefaultBackgroundColour;  ///< "MemoryBackground"
-  int32_t memoryReadout = kDefaultReadoutColour;        ///< "MemoryReadout"
-  int32_t converterColor = kDefaultBackgroundColour;    ///< "Converter"
-  int32_t convReadout = kDefaultReadoutColour;          ///< "ConvReadout"
-  int32_t convResult = kDefaultReadoutColour;           ///< "ConvResult"
+  ColourNumber calcBackground = 0;     ///< "CalcBackground"
+  ColourNumber readoutBackground = 0;  ///< "ReadoutBackground"
+  ColourNumber memoryBackground = 0;   ///< "MemoryBackground"
+  ColourNumber memoryReadout = 0;      ///< "MemoryReadout"
+  ColourNumber converterColor = 0;     ///< "Converter"
+  ColourNumber convReadout = 0;        ///< "ConvReadout"
+  ColourNumber convResult = 0;         ///< "ConvResult"
   bool operator==(const Settings&) const = default;
 };
 
@@ -87,7 +100,7 @@ Settings ReadSettings(const SettingsLookup& lookup, const SettingsContext& conte
 /// usable: at (`fallbackLeft`, `fallbackTop`) when it would show on no screen
 /// (the rule the settings follow), then moved wholly onto the screen it is
 /// most on and made no larger than that screen.
-TwipsRect FitOnScreens(TwipsRect window, int32_t fallbackLeft, int32_t fallbackTop, const SettingsContext& context);
+TwipRect FitOnScreens(TwipRect window, int32_t fallbackLeft, int32_t fallbackTop, const SettingsContext& context);
 
 struct SettingsEntry {
   std::string section;
@@ -97,19 +110,20 @@ struct SettingsEntry {
 };
 
 /// What to write on exit, in order: the seven colours, then the eleven settings.
+/// Reading uses the same keys (ReadSettings).
 std::vector<SettingsEntry> SettingsEntries(const Settings& settings);
 
 /// Text forms: "True"/"False"; a position as its digits ("1440"); a colour
 /// with a sign place (" 8421376").
 std::string TruthText(bool value);
 std::string PositionText(int32_t twips);
-std::string ColourText(int32_t colour);
+std::string ColourText(ColourNumber colour);
 
 /// "True", "False" (any case) or a number (0 false, anything else true).
 std::optional<bool> ParseTruthText(std::string_view text);
 /// A decimal number, blanks around it allowed, rounded halves to even into 32 bits.
 std::optional<int32_t> ParseInteger32(std::string_view text);
 /// A colour number 0 to 0xFFFFFF.
-std::optional<int32_t> ParseColourText(std::string_view text);
+std::optional<ColourNumber> ParseColourText(std::string_view text);
 
 }  // namespace mezura

@@ -5,7 +5,7 @@
 // which the arrow keys walk through the tapes. Pure functions over twips; the
 // window applies them.
 
-#include "tape/twips.h"
+#include "measure/twips.h"
 
 namespace mezura {
 

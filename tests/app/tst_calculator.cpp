@@ -429,6 +429,9 @@ void TestCalculator::startUpCentresAndShowsTheTape() {
   QVERIFY(calc.findChild<QAction*>(QStringLiteral("mnuPopup1ShowTape"))->isChecked());
   QVERIFY(calc.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   QCOMPARE(calc.focusWidget(), calc.findChild<QPushButton*>(QStringLiteral("Equal")));
+  // Hidden companions cost the start nothing: they are made at first use.
+  QVERIFY(!calc.findChild<Converter*>());
+  QVERIFY(!calc.Memory().ContainerIfMade());
 }
 
 void TestCalculator::longEntriesShrinkToFit() {

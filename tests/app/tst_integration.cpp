@@ -458,8 +458,8 @@ void TestIntegration::everyItemReachesItsHandler() {
     switch (index) {
       case 0: QCOMPARE(m_calc->centralWidget()->palette().color(QPalette::Window), chosen); break;
       case 1: QCOMPARE(m_calc->Readout()->palette().color(QPalette::Window), chosen); break;
-      case 2: QCOMPARE(m_calc->Memory().MemoryBackground(), std::uint32_t(colour)); break;
-      case 3: QCOMPARE(m_calc->Memory().MemoryReadout(), std::uint32_t(colour)); break;
+      case 2: QCOMPARE(m_calc->Memory().MemoryBackground(), ColourNumber(colour)); break;
+      case 3: QCOMPARE(m_calc->Memory().MemoryReadout(), ColourNumber(colour)); break;
       case 4: QCOMPARE(m_calc->ConverterWindow()->ConverterColor(), colour); break;
       case 5: QCOMPARE(m_calc->ConverterWindow()->ConvReadoutColor(), colour); break;
       case 6: QCOMPARE(m_calc->ConverterWindow()->ConvResultColor(), colour); break;
@@ -694,11 +694,11 @@ void TestIntegration::memoryFileSaveAsWritesAndOpenRestores() {
   QList<QByteArray> lines;
   for (const QByteArray& line : bytes.chopped(2).split('\n')) lines << (line.endsWith('\r') ? line.chopped(1) : line);
   QCOMPARE(lines.size(), 10);
-  const QRect container = m_calc->Memory().ContainerGeometry();
-  QCOMPARE(lines[0].trimmed().toInt(), container.left());
-  QCOMPARE(lines[1].trimmed().toInt(), container.top());
-  QCOMPARE(lines[2].trimmed().toInt(), container.width());
-  QCOMPARE(lines[3].trimmed().toInt(), container.height());
+  const TwipRect container = m_calc->Memory().ContainerGeometry();
+  QCOMPARE(lines[0].trimmed().toInt(), WholeTwips(container.left));
+  QCOMPARE(lines[1].trimmed().toInt(), WholeTwips(container.top));
+  QCOMPARE(lines[2].trimmed().toInt(), WholeTwips(container.width));
+  QCOMPARE(lines[3].trimmed().toInt(), WholeTwips(container.height));
   QCOMPARE(lines[4], QByteArray(" 2"));
   QCOMPARE(lines[5], " " + QByteArray::number(m_calc->Memory().Model().MemoryWidth()));
   QCOMPARE(lines[6], QByteArray("Memory 1"));
@@ -874,6 +874,7 @@ void TestIntegration::settingsSurviveARestart() {
   const QColor readoutColour(10, 20, 30);
   QSize size;
   QPoint place, converterPlace, container;
+  const auto topLeft = [](const TwipRect& r) { return QPoint(WholeTwips(r.left), WholeTwips(r.top)); };
   Settings colours;
   {
     Run first;
@@ -891,7 +892,7 @@ void TestIntegration::settingsSurviveARestart() {
       ItemOf(calc, QStringLiteral("mnuColor(%1)").arg(i))->trigger();
     }
     calc->Memory().MoveContainer(1200, 900);
-    container = calc->Memory().ContainerGeometry().topLeft();
+    container = topLeft(calc->Memory().ContainerGeometry());
     colours = calc->CurrentSettings();
     calc->move(40, 60);
     QTRY_COMPARE(calc->pos(), QPoint(40, 60));
@@ -930,7 +931,7 @@ void TestIntegration::settingsSurviveARestart() {
   QCOMPARE(now.converterColor, colours.converterColor);
   QCOMPARE(now.convReadout, colours.convReadout);
   QCOMPARE(now.convResult, colours.convResult);
-  QCOMPARE(calc->Memory().ContainerGeometry().topLeft(), container);
+  QCOMPARE(topLeft(calc->Memory().ContainerGeometry()), container);
   // A cell made now wears the memory colours that were saved.
   ItemOf(calc, QStringLiteral("NewMemory"))->trigger();
   QCOMPARE(calc->Memory().Form(1)->Client()->palette().color(QPalette::Window), QColor(2 * 30, 7, 198));

@@ -57,6 +57,9 @@ class TestConverter : public QObject {
     QCOMPARE(Results(c), QStringList(5, QString()));
     QCOMPARE(c.HeightTwips(), 765);  // 770 twips to the whole pixel
     QCOMPARE(c.WidthTwips(), 1815);
+    // The settings' default place is worked out from these before any converter is made.
+    QCOMPARE(Converter::StartHeightTwips(), c.HeightTwips());
+    QCOMPARE(Converter::StartWidthTwips(), c.WidthTwips());
   }
 
   void aDropOfOurValueShowsItsConversionAndExpands_data() {

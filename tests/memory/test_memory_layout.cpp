@@ -22,8 +22,8 @@ ContainerMetrics Container(int innerWidth, int innerHeight, bool normal = true) 
   return c;
 }
 
-std::vector<TwipsRect> Cells(int count, int width = 1935) {
-  return std::vector<TwipsRect>(count, TwipsRect{0, 0, width, kCellHeight});
+std::vector<TwipRect> Cells(int count, int width = 1935) {
+  return std::vector<TwipRect>(count, TwipRect{0, 0, static_cast<double>(width), kCellHeight});
 }
 
 void ExpectNoOverlapInside(const MemoryLayout& layout) {
@@ -46,7 +46,7 @@ void ExpectNoOverlapInside(const MemoryLayout& layout) {
 }
 
 TEST(MemoryLayoutTest, SingleCellSizesTheContainerAndStays) {
-  std::vector<TwipsRect> cells{{300, 200, 1935, kCellHeight}};
+  std::vector<TwipRect> cells{{300, 200, 1935, kCellHeight}};
   const MemoryLayout layout = ArrangeLayout(Container(5000, 5000), cells, 1935, 2);
   EXPECT_TRUE(layout.resizeContainer);
   EXPECT_EQ(layout.containerWidth, 1935 + 120);
@@ -67,7 +67,7 @@ TEST(MemoryLayoutTest, FiveCellsInATwoByTwoContainerGrowARow) {
   const MemoryLayout layout = ArrangeLayout(Container(2 * 1935, 2 * kCellHeight), Cells(5), 1935, 6);
   EXPECT_EQ(layout.columns, 2);
   EXPECT_EQ(layout.rows, 3);
-  const std::vector<TwipsRect> expected{{0, 0, 1935, 585},    {0, 585, 1935, 585}, {0, 1170, 1935, 585},
+  const std::vector<TwipRect> expected{{0, 0, 1935, 585},    {0, 585, 1935, 585}, {0, 1170, 1935, 585},
                                         {1935, 0, 1935, 585}, {1935, 585, 1935, 585}};
   EXPECT_EQ(layout.cells, expected);
   EXPECT_EQ(layout.containerWidth, 2 * 1935 + kFrameWidth);
@@ -84,18 +84,18 @@ TEST(MemoryLayoutTest, GridGrowsRowsWhileTheScreenHasRoomThenColumns) {
 }
 
 TEST(MemoryLayoutTest, ArrangeGivesEveryCellTheWidestWidth) {
-  std::vector<TwipsRect> cells = Cells(3);
+  std::vector<TwipRect> cells = Cells(3);
   cells[2].width = 2500;
   const MemoryLayout layout = ArrangeLayout(Container(8000, 2000), cells, 1935, 4);
   EXPECT_EQ(layout.memoryWidth, 2500);
-  for (const TwipsRect& cell : layout.cells) EXPECT_EQ(cell.width, 2500);
+  for (const TwipRect& cell : layout.cells) EXPECT_EQ(cell.width, 2500);
   ExpectNoOverlapInside(layout);
 }
 
 TEST(MemoryLayoutTest, MaximizedContainerKeepsItsSizeButPlacesCells) {
   const MemoryLayout layout = ArrangeLayout(Container(3870, 1170, false), Cells(4), 1935, 5);
   EXPECT_FALSE(layout.resizeContainer);
-  EXPECT_EQ(layout.cells[3], (TwipsRect{1935, 585, 1935, 585}));
+  EXPECT_EQ(layout.cells[3], (TwipRect{1935, 585, 1935, 585}));
 }
 
 TEST(MemoryLayoutTest, RelayoutAndContainerResizeFitTheInnerArea) {
@@ -128,22 +128,22 @@ TEST(MemoryLayoutTest, HugeProductsAreClampedNotWrapped) {
   EXPECT_GT(layout.containerWidth, 0);
   EXPECT_LE(layout.containerWidth, kMaxLayoutTwips);
   EXPECT_GT(layout.containerHeight, 0);
-  for (const TwipsRect& cell : layout.cells) {
+  for (const TwipRect& cell : layout.cells) {
     EXPECT_GE(cell.left, 0);
     EXPECT_LE(cell.left, kMaxLayoutTwips);
   }
 }
 
 TEST(MemoryLayoutTest, CellSizeRuleSharesTheResizedWidthOnlyWithTwoOrMoreCells) {
-  std::vector<TwipsRect> two{{0, 0, 1935, 585}, {1935, 0, 2400, 700}};
+  std::vector<TwipRect> two{{0, 0, 1935, 585}, {1935, 0, 2400, 700}};
   CellSizeResult shared = ApplyCellSizeRule(two, 1, 1935);
   EXPECT_EQ(shared.memoryWidth, 2400);
   EXPECT_EQ(shared.labelWidth, 2400 - 375);
-  for (const TwipsRect& cell : shared.cells) {
+  for (const TwipRect& cell : shared.cells) {
     EXPECT_EQ(cell.width, 2400);
     EXPECT_EQ(cell.height, 585);
   }
-  std::vector<TwipsRect> one{{0, 0, 2400, 585}};
+  std::vector<TwipRect> one{{0, 0, 2400, 585}};
   CellSizeResult snapped = ApplyCellSizeRule(one, 0, 1935);
   EXPECT_EQ(snapped.memoryWidth, 1935);
   EXPECT_EQ(snapped.cells[0].width, 1935);

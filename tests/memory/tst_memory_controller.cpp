@@ -12,7 +12,7 @@
 #include "memory/ui/mdi_form1.h"
 #include "memory/ui/memory_controller.h"
 #include "memory/ui/memory_form.h"
-#include "tape/twips.h"
+#include "measure/twips.h"
 #include "memory/ui/value_drag.h"
 #include "memory/ui/value_label.h"
 
@@ -63,6 +63,7 @@ class TstMemoryController : public QObject {
   void hundredsOfCellsDoNotOverlap();
   void closingCellsAndErasing();
   void containerCloseErasesAll();
+  void theContainerIsMadeWhereItWasPlaced();
   void colourRule_data();
   void colourRule();
   void dropsOntoACell_data();
@@ -308,7 +309,20 @@ void TstMemoryController::containerCloseErasesAll() {
   QVERIFY(!m_memory->Container()->isVisible());
   QCOMPARE(m_memory->Model().TapeCount(), 1);
   QCOMPARE(m_memory->Model().NextMemoryNumber(), 1);
-  QCOMPARE(m_memory->ContainerGeometry().width(), PixelsToTwips(TwipsToPixels(2055)));
+  QCOMPARE(m_memory->ContainerGeometry().width, static_cast<double>(PixelsToTwips(TwipsToPixels(2055))));
+}
+
+void TstMemoryController::theContainerIsMadeWhereItWasPlaced() {
+  // The settings place it at start; it is made only for its first cell.
+  m_memory->MoveContainer(1590, 1650);
+  QVERIFY(!m_memory->ContainerIfMade());
+  QCOMPARE(m_memory->ContainerGeometry(), (TwipRect{1590, 1650, 1935, 630}));
+  m_memory->EraseAll();
+  QVERIFY(!m_memory->ContainerIfMade());
+  m_memory->NewMemory();
+  QVERIFY(m_memory->ContainerIfMade() && m_memory->ContainerIfMade()->isVisible());
+  QCOMPARE(m_memory->ContainerGeometry().left, 1590.0);
+  QCOMPARE(m_memory->ContainerGeometry().top, 1650.0);
 }
 
 void TstMemoryController::colourRule_data() {
@@ -559,7 +573,7 @@ void TstMemoryController::aSecondDragWaitsForTheFirstToEnd() {
 
 void TstMemoryController::loadAndClearCells() {
   m_memory->NewMemory();
-  m_memory->LoadCells({{"Memory 1", "0."}, {"Deck", " 12'- 6\" "}}, 2400, QRect(1500, 1600, 5000, 1200),
+  m_memory->LoadCells({{"Memory 1", "0."}, {"Deck", " 12'- 6\" "}}, 2400, TwipRect{1500, 1600, 5000, 1200},
                       QStringLiteral("house"));
   QCOMPARE(m_memory->Model().CellCount(), 2);
   QCOMPARE(m_memory->Model().NextMemoryNumber(), 3);

@@ -39,11 +39,11 @@ class FakeStore {
 TEST(SettingsModel, FirstRunDefaults) {
   const Settings s = ReadSettings(FakeStore().Lookup(), Context());
   EXPECT_EQ(s, DefaultSettings(Context()));
-  EXPECT_FALSE(s.zoom);
-  EXPECT_FALSE(s.accuracy32);
-  EXPECT_FALSE(s.converter);
-  EXPECT_TRUE(s.showKeys);
-  EXPECT_TRUE(s.showTape);
+  EXPECT_FALSE(s.choices.zoomSmall);
+  EXPECT_EQ(s.choices.accuracy, kAccuracy16);
+  EXPECT_FALSE(s.choices.converterShown);
+  EXPECT_TRUE(s.choices.showKeys);
+  EXPECT_TRUE(s.choices.showTape);
   EXPECT_EQ(s.calcTop, (16200 - 5000) / 2);
   EXPECT_EQ(s.calcLeft, (28800 - 3600) / 2);
   EXPECT_EQ(s.convTop, 6945);
@@ -71,7 +71,7 @@ TEST(SettingsModel, DefaultPositionsRoundHalvesToEven) {
 
 TEST(SettingsModel, EntriesUseTheStoredTextForms) {
   Settings s = DefaultSettings(Context());
-  s.accuracy32 = true;
+  s.choices.accuracy = kAccuracy32;
   s.calcLeft = 1440;
   s.convTop = -300;
   s.memoryReadout = 65280;
@@ -91,11 +91,11 @@ TEST(SettingsModel, EntriesUseTheStoredTextForms) {
 
 TEST(SettingsModel, EveryKeyRoundTrips) {
   Settings s;
-  s.zoom = true;
-  s.accuracy32 = true;
-  s.converter = true;
-  s.showKeys = false;
-  s.showTape = false;
+  s.choices.zoomSmall = true;
+  s.choices.accuracy = kAccuracy32;
+  s.choices.converterShown = true;
+  s.choices.showKeys = false;
+  s.choices.showTape = false;
   s.calcTop = 100;
   s.calcLeft = 200;
   s.convTop = 300;
@@ -155,9 +155,9 @@ TEST(SettingsModel, GarbageFallsBackToThatKeysDefault) {
   store.Set("Colors", "ConvResult", "blue");
   store.Set("Colors", "Converter", " 255");
   const Settings s = ReadSettings(store.Lookup(), Context());
-  EXPECT_EQ(s.zoom, defaults.zoom);
-  EXPECT_EQ(s.showKeys, defaults.showKeys);
-  EXPECT_TRUE(s.accuracy32);
+  EXPECT_EQ(s.choices.zoomSmall, defaults.choices.zoomSmall);
+  EXPECT_EQ(s.choices.showKeys, defaults.choices.showKeys);
+  EXPECT_EQ(s.choices.accuracy, kAccuracy32);
   EXPECT_EQ(s.calcTop, defaults.calcTop);
   EXPECT_EQ(s.calcLeft, 1000);
   EXPECT_EQ(s.mdiTop, defaults.mdiTop);
@@ -197,7 +197,7 @@ TEST(SettingsModel, APositionOffEveryScreenFallsBackToBothDefaults) {
 TEST(SettingsModel, AContainerFromAFileStartsOnAScreenAndFitsIt) {
   const SettingsContext c = Context();
   const struct {
-    TwipsRect file, expected;
+    TwipRect file, expected;
   } cases[] = {
       {{1575, 1635, 4000, 3000}, {1575, 1635, 4000, 3000}},   // as it was saved
       {{-90000, -90000, 2055, 1040}, {9, 7, 2055, 1040}},     // off every screen: the fallback place

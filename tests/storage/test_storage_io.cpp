@@ -93,7 +93,7 @@ TEST_F(StorageIo, AnIniOverOneMebibyteIsMovedAsideUnread) {
     WriteFile(Path("Mezura.ini"), ini);
 
     SettingsStore store(Path("Mezura.ini"));
-    EXPECT_EQ(store.Load(Context()).zoom, !tooLarge);
+    EXPECT_EQ(store.Load(Context()).choices.zoomSmall, !tooLarge);
     const QStringList aside = QDir(m_dir.path()).entryList({"Mezura.ini.*"});
     const QString notice = store.TakeStartNotice();
     EXPECT_EQ(store.TakeStartNotice(), QString());  // told once
@@ -115,11 +115,11 @@ TEST_F(StorageIo, AnIniOverOneMebibyteIsMovedAsideUnread) {
 
 TEST_F(StorageIo, EveryKeyRoundTripsThroughANewSettingsObject) {
   Settings s;
-  s.zoom = true;
-  s.accuracy32 = true;
-  s.converter = true;
-  s.showKeys = false;
-  s.showTape = false;
+  s.choices.zoomSmall = true;
+  s.choices.accuracy = kAccuracy32;
+  s.choices.converterShown = true;
+  s.choices.showKeys = false;
+  s.choices.showTape = false;
   s.calcTop = 100;
   s.calcLeft = 200;
   s.convTop = 300;
@@ -156,7 +156,7 @@ TEST_F(StorageIo, KeysAndSectionsMatchWithoutRegardToCase) {
   const Settings s = store.Load(Context());
   EXPECT_EQ(s.calcBackground, 65280);
   EXPECT_EQ(s.readoutBackground, 255);
-  EXPECT_TRUE(s.accuracy32);
+  EXPECT_EQ(s.choices.accuracy, kAccuracy32);
   EXPECT_EQ(s.calcTop, 1440);
 }
 
@@ -179,8 +179,8 @@ TEST_F(StorageIo, GarbageInTheFileFallsBackToTheDefaults) {
             "ConvTop=999999999999\n[Colors]\nMemoryBackground=green\nConvReadout=\" 12\"\n");
   const Settings defaults = DefaultSettings(Context());
   const Settings s = SettingsStore(Path("Mezura.ini")).Load(Context());
-  EXPECT_EQ(s.zoom, defaults.zoom);
-  EXPECT_FALSE(s.showTape);
+  EXPECT_EQ(s.choices.zoomSmall, defaults.choices.zoomSmall);
+  EXPECT_FALSE(s.choices.showTape);
   EXPECT_EQ(s.calcTop, defaults.calcTop);
   EXPECT_EQ(s.calcLeft, defaults.calcLeft);
   EXPECT_EQ(s.convTop, defaults.convTop);

@@ -15,6 +15,7 @@
 
 #include "app/help/linux_system_registry.h"
 #include "app/help/program_icon.h"
+#include "measure/twips.h"
 #include "tape/ui/design_metrics.h"
 
 namespace mezura {

@@ -8,8 +8,8 @@
 //   ShellCommands commands(this);
 //   commands.liftTopmost = [..] { KeepOnTop(tape, false); ... };     // before the About box
 //   commands.restoreTopmost = [..] { KeepOnTop(this, true); ... };   // after it
-//   connect(exitAction, &QAction::triggered, ..., [&] { commands.Exit_Click(); });
-//   ... mnuHelpContents_Click(), mnuAbout_Click()
+//   commands.Exit_Click();    // from Calculator::Exit_Click, and so on for
+//                             // mnuHelpContents_Click and mnuAbout_Click
 
 #include <QPointer>
 #include <functional>

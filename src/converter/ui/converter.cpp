@@ -14,7 +14,7 @@
 #include <optional>
 
 #include "memory/ui/value_drag.h"
-#include "tape/twips.h"
+#include "measure/twips.h"
 #include "tape/ui/design_metrics.h"
 
 namespace mezura {
@@ -37,13 +37,6 @@ int32_t Twips(int pixels) { return static_cast<int32_t>(PixelsToTwips(pixels)); 
 
 int ClientHeightFor(int32_t outerHeightTwips) {
   return Pixels(outerHeightTwips) - kCaptionPixels - 2 * kBorderPixels;
-}
-
-void SetBackground(QWidget* widget, int32_t colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, ColourFromNumber(colour));
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
 }
 
 }  // namespace
@@ -79,26 +72,26 @@ Converter::Converter(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowSta
   }
   for (QLabel* label : findChildren<QLabel*>()) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-  SetConverterColor(8421376);
-  SetConvReadoutColor(8454143);
-  SetConvResultColor(8454143);
+  SetConverterColor(m_converterColor);
+  SetConvReadoutColor(m_convReadoutColor);
+  SetConvResultColor(m_convResultColor);
 
-  resize(Pixels(kDesignWidthTwips) - 2 * kBorderPixels, ClientHeightFor(m_model.HeightTwips()));
+  resize(Pixels(StartWidthTwips()) - 2 * kBorderPixels, Pixels(StartHeightTwips()) - kCaptionPixels - 2 * kBorderPixels);
   ShowModel();
   Form_Resize();
 }
 
-void Converter::SetConverterColor(int32_t colour) {
+void Converter::SetConverterColor(ColourNumber colour) {
   m_converterColor = colour;
   SetBackground(this, colour);
 }
 
-void Converter::SetConvReadoutColor(int32_t colour) {
+void Converter::SetConvReadoutColor(ColourNumber colour) {
   m_convReadoutColor = colour;
   SetBackground(m_label1, colour);
 }
 
-void Converter::SetConvResultColor(int32_t colour) {
+void Converter::SetConvResultColor(ColourNumber colour) {
   m_convResultColor = colour;
   for (QLabel* label : m_results) SetBackground(label, colour);
 }
@@ -110,6 +103,8 @@ int32_t Converter::LeftTwips() const { return Twips(geometry().left()); }
 int32_t Converter::TopTwips() const { return Twips(geometry().top()); }
 int32_t Converter::WidthTwips() const { return Twips(width() + 2 * kBorderPixels); }
 int32_t Converter::HeightTwips() const { return Twips(height() + kCaptionPixels + 2 * kBorderPixels); }
+int32_t Converter::StartWidthTwips() { return Twips(Pixels(kDesignWidthTwips)); }
+int32_t Converter::StartHeightTwips() { return Twips(Pixels(ConverterModel().HeightTwips())); }
 
 void Converter::MoveTwips(int32_t left, int32_t top) {
   setGeometry(QRect(QPoint(Pixels(left), Pixels(top)), size()));

@@ -22,6 +22,7 @@
 #include <functional>
 
 #include "converter/converter_model.h"
+#include "measure/colour_number.h"
 
 class QLabel;
 
@@ -39,13 +40,12 @@ class Converter : public QWidget {
 
   /// The denominator of linear results, 16 or 32.
   void SetAccuracy(int accuracy) { m_accuracy = accuracy; }
-  /// Colours are colour numbers (red + 256 * green + 65536 * blue).
-  void SetConverterColor(int32_t colour);   ///< the window
-  void SetConvReadoutColor(int32_t colour); ///< the drop label
-  void SetConvResultColor(int32_t colour);  ///< every result label
-  int32_t ConverterColor() const { return m_converterColor; }
-  int32_t ConvReadoutColor() const { return m_convReadoutColor; }
-  int32_t ConvResultColor() const { return m_convResultColor; }
+  void SetConverterColor(ColourNumber colour);   ///< the window
+  void SetConvReadoutColor(ColourNumber colour); ///< the drop label
+  void SetConvResultColor(ColourNumber colour);  ///< every result label
+  ColourNumber ConverterColor() const { return m_converterColor; }
+  ColourNumber ConvReadoutColor() const { return m_convReadoutColor; }
+  ColourNumber ConvResultColor() const { return m_convResultColor; }
 
   const ConverterModel& Model() const { return m_model; }
 
@@ -55,6 +55,9 @@ class Converter : public QWidget {
   int32_t TopTwips() const;
   int32_t WidthTwips() const;
   int32_t HeightTwips() const;
+  /// The outer size a new converter window has, before it is made.
+  static int32_t StartWidthTwips();
+  static int32_t StartHeightTwips();
   /// Moves the window's client area to `left`, `top` (as LeftTwips/TopTwips read it).
   void MoveTwips(int32_t left, int32_t top);
   /// Puts the window beside `calculator` (on the side away from the screen
@@ -90,9 +93,9 @@ class Converter : public QWidget {
   ConverterModel m_model;
   std::function<void()> m_beep;
   int m_accuracy = kAccuracy16;
-  int32_t m_converterColor = 0;
-  int32_t m_convReadoutColor = 0;
-  int32_t m_convResultColor = 0;
+  ColourNumber m_converterColor = kDefaultBackgroundColour;
+  ColourNumber m_convReadoutColor = kDefaultReadoutColour;
+  ColourNumber m_convResultColor = kDefaultReadoutColour;
   QLabel* m_label1 = nullptr;
   std::array<QLabel*, kResultLabelCount> m_results{};
 };

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "measure/twips.h"
 #include "tape/ui/design_metrics.h"
 
 namespace mezura {

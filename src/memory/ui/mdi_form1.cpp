@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include "memory/ui/memory_controller.h"
+#include "measure/twips.h"
 #include "tape/ui/design_metrics.h"
 
 namespace mezura {
@@ -30,8 +31,8 @@ MDIForm1::MDIForm1(MemoryController& controller, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(m_area);
-  resize(TwipsToPixels(1935), TwipsToPixels(630));
-  move(TwipsToPixels(1635), TwipsToPixels(1980));
+  resize(TwipsToPixels(kStartTwips.width), TwipsToPixels(kStartTwips.height));
+  move(TwipsToPixels(kStartTwips.left), TwipsToPixels(kStartTwips.top));
 }
 
 ContainerMetrics MDIForm1::Metrics() const {
@@ -54,17 +55,15 @@ ContainerMetrics MDIForm1::Metrics() const {
   return m;
 }
 
-QRect MDIForm1::FrameTwips() const {
+TwipRect MDIForm1::FrameTwips() const {
   // The place is the client area's top-left: the frame's is not known until
   // the window manager has framed the window, so a place read and restored
   // through the frame would drift by the title bar each time. The size is
   // the outer size, as the layout arithmetic expects.
-  const QRect frame = frameGeometry();
-  return QRect(PixelsToTwips(geometry().x()), PixelsToTwips(geometry().y()), PixelsToTwips(frame.width()),
-               PixelsToTwips(frame.height()));
+  return ToTwips(QRect(geometry().topLeft(), frameGeometry().size()));
 }
 
-void MDIForm1::ResizeFrameTwips(int widthTwips, int heightTwips) {
+void MDIForm1::ResizeFrameTwips(double widthTwips, double heightTwips) {
   // resize() sets the client size; the frame's share stays what it is.
   const int extraWidth = frameGeometry().width() - width();
   const int extraHeight = frameGeometry().height() - height();
@@ -76,7 +75,7 @@ void MDIForm1::ResizeFrameTwips(int widthTwips, int heightTwips) {
   if (layout()) layout()->setGeometry(rect());
 }
 
-void MDIForm1::MoveFrameTwips(int leftTwips, int topTwips) {
+void MDIForm1::MoveFrameTwips(double leftTwips, double topTwips) {
   setGeometry(QRect(QPoint(TwipsToPixels(leftTwips), TwipsToPixels(topTwips)), size()));
 }
 

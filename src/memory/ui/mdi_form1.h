@@ -16,17 +16,20 @@ class MDIForm1 : public QWidget {
   Q_OBJECT
 
  public:
+  /// Where the window is made and its size then (the client area), twips.
+  static constexpr TwipRect kStartTwips{1635, 1980, 1935, 630};
+
   explicit MDIForm1(MemoryController& controller, QWidget* parent = nullptr);
 
   QMdiArea* Area() const { return m_area; }
 
   /// Sizes in twips, for the layout.
   ContainerMetrics Metrics() const;
-  /// Left, top, width and height of the frame, twips.
-  QRect FrameTwips() const;
+  /// The place (the client area's top-left) and the frame's outer size.
+  TwipRect FrameTwips() const;
   /// Keeps the frame's Left and Top and gives the frame this outer size.
-  void ResizeFrameTwips(int widthTwips, int heightTwips);
-  void MoveFrameTwips(int leftTwips, int topTwips);
+  void ResizeFrameTwips(double widthTwips, double heightTwips);
+  void MoveFrameTwips(double leftTwips, double topTwips);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -3,27 +3,20 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QScopedValueRollback>
 
 #include "memory/ui/frm_input.h"
 #include "memory/ui/mdi_form1.h"
 #include "memory/ui/memory_form.h"
-#include "tape/twips.h"
 #include "memory/ui/value_drag.h"
 #include "memory/ui/value_label.h"
+#include "measure/twips.h"
+#include "tape/ui/design_metrics.h"
 
 namespace mezura {
 namespace {
 
 constexpr int kClosedContainerWidth = 2055;
-
-TwipsRect RectOf(const MemoryForm* form) {
-  const QRect g = form->geometry();
-  return TwipsRect{PixelsToTwips(g.x()), PixelsToTwips(g.y()), PixelsToTwips(g.width()), PixelsToTwips(g.height())};
-}
-
-QRect Pixels(const TwipsRect& r) {
-  return QRect(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width), TwipsToPixels(r.height));
-}
 
 }  // namespace
 
@@ -31,18 +24,14 @@ MemoryController::MemoryController(CalculatorEngine& engine, TapeStore& tapes, Q
     : QObject(parent),
       m_tapes(tapes),
       m_model(tapes),
-      m_transfers(engine, m_model),
-      m_container(std::make_unique<MDIForm1>(*this)) {
+      m_transfers(engine, m_model) {
   m_model.AddListener(this);
-  connect(m_container->Area(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
-    if (auto* form = qobject_cast<MemoryForm*>(window)) SelectCellTape(form->CellNumber());  // Form_Activate
-  });
 }
 
 MemoryController::~MemoryController() {
   m_model.RemoveListener(this);
   // The forms call back into this controller when they close.
-  m_layoutBusy = true;
+  m_arranging = true;
   for (auto& [number, form] : m_forms)
     if (form) delete form.data();
   m_forms.clear();
@@ -54,6 +43,17 @@ MemoryForm* MemoryController::Form(int number) const {
 }
 
 int MemoryController::CellHeight() const { return MemoryForm::NeededHeightTwips(); }
+
+MDIForm1* MemoryController::Container() {
+  if (!m_container) {
+    m_container = std::make_unique<MDIForm1>(*this);
+    MoveContainer(static_cast<int>(m_unmadeContainer.left), static_cast<int>(m_unmadeContainer.top));
+    connect(m_container->Area(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+      if (auto* form = qobject_cast<MemoryForm*>(window)) SelectCellTape(form->CellNumber());  // Form_Activate
+    });
+  }
+  return m_container.get();
+}
 
 // ---- Memory menu -------------------------------------------------------------
 
@@ -104,62 +104,69 @@ void MemoryController::Relayout() {
 
 // ---- Container -----------------------------------------------------------------
 
-void MemoryController::HideContainer() { m_container->hide(); }
+void MemoryController::HideContainer() {
+  if (m_container) m_container->hide();
+}
 
 void MemoryController::RestoreContainer() {
-  if (m_model.TapeCount() > 1) m_container->show();
+  if (m_model.TapeCount() > 1) Container()->show();
 }
 
 void MemoryController::MoveContainer(int leftTwips, int topTwips) {
-  const bool busy = m_layoutBusy;
-  m_layoutBusy = true;
-  m_container->MoveFrameTwips(leftTwips, topTwips);
-  m_layoutBusy = busy;
-}
-
-QRect MemoryController::ContainerGeometry() const { return m_container->FrameTwips(); }
-
-void MemoryController::MDIForm_Resize() {
-  if (m_containerState && !m_inContainerResize) m_containerState(m_container->windowState());
-  if (m_containerResizeGuard && m_model.TapeCount() > 2) {
-    m_containerResizeGuard = false;
+  if (!m_container) {
+    m_unmadeContainer.left = leftTwips;
+    m_unmadeContainer.top = topTwips;
     return;
   }
-  if (m_inContainerResize) return;
-  if (m_layoutBusy || m_model.CellCount() == 0 || m_container->isMinimized()) return;
-  m_inContainerResize = true;
+  const QScopedValueRollback arranging(m_arranging, true);
+  m_container->MoveFrameTwips(leftTwips, topTwips);
+}
+
+TwipRect MemoryController::ContainerGeometry() const {
+  // Read back through pixels, as from the window it will be.
+  return m_container ? m_container->FrameTwips() : ToTwips(ToPixels(m_unmadeContainer));
+}
+
+void MemoryController::MDIForm_Resize() {
+  if (m_containerState && !m_inContainerPass) m_containerState(m_container->windowState());
+  if (m_containerResizePending && m_model.TapeCount() > 2) {
+    m_containerResizePending = false;
+    return;
+  }
+  if (m_inContainerPass || m_arranging || m_model.CellCount() == 0 || m_container->isMinimized()) return;
+  const QScopedValueRollback pass(m_inContainerPass, true);
   const MemoryLayout layout = ContainerResizeLayout(Metrics(), CellRects(), m_model.MemoryWidth(), CellHeight());
-  // The guard is there to swallow the resize our own move raises. Qt may
-  // deliver it at once (inside ApplyLayout) or later from the window system,
-  // so it is only armed when a move will really happen; a guard left armed
-  // would swallow the user's next resize instead.
-  const QRect frame = m_container->FrameTwips();
-  m_containerResizeGuard = m_model.TapeCount() > 2 && layout.resizeContainer &&
-                           (TwipsToPixels(layout.containerWidth) != TwipsToPixels(frame.width()) ||
-                            TwipsToPixels(layout.containerHeight) != TwipsToPixels(frame.height()));
+  // Qt may deliver the resize our own move raises at once (inside
+  // ApplyLayout) or later from the window system, so it is only expected when
+  // a move will really happen: an expectation left over would swallow the
+  // user's next resize instead.
+  const TwipRect frame = m_container->FrameTwips();
+  m_containerResizePending = m_model.TapeCount() > 2 && layout.resizeContainer &&
+                             (TwipsToPixels(layout.containerWidth) != TwipsToPixels(frame.width) ||
+                              TwipsToPixels(layout.containerHeight) != TwipsToPixels(frame.height));
   ApplyLayout(layout);
-  m_inContainerResize = false;
 }
 
 void MemoryController::MDIForm_Unload() {
-  m_layoutBusy = true;
-  m_container->setWindowState(Qt::WindowNoState);
-  m_container->ResizeFrameTwips(kClosedContainerWidth, m_container->FrameTwips().height());
-  m_container->setWindowTitle(tr("Memory"));
-  m_container->hide();
+  const QScopedValueRollback arranging(m_arranging, true);
+  if (m_container) {
+    m_container->setWindowState(Qt::WindowNoState);
+    m_container->ResizeFrameTwips(kClosedContainerWidth, m_container->FrameTwips().height);
+    m_container->setWindowTitle(tr("Memory"));
+    m_container->hide();
+  }
   m_model.EraseAll();
-  m_layoutBusy = false;
 }
 
 // ---- Colours -------------------------------------------------------------------
 
-void MemoryController::SetMemoryBackground(std::uint32_t colour) {
+void MemoryController::SetMemoryBackground(ColourNumber colour) {
   m_background = colour;
   for (const MemoryCell& cell : m_model.Cells())
     if (MemoryForm* form = Form(cell.number)) form->SetBackground(colour);
 }
 
-void MemoryController::SetMemoryReadout(std::uint32_t colour) {
+void MemoryController::SetMemoryReadout(ColourNumber colour) {
   m_readout = colour;
   for (const MemoryCell& cell : m_model.Cells())
     if (MemoryForm* form = Form(cell.number)) form->SetReadoutColour(colour);
@@ -181,20 +188,22 @@ ValueOutcome MemoryController::DropOnReadout(const QMimeData* mime, int x, int r
 // ---- Memory files ------------------------------------------------------------
 
 void MemoryController::LoadCells(const std::vector<MemoryCell>& cells, int memoryWidth,
-                                 const QRect& containerTwips, const QString& caption) {
+                                 const TwipRect& container, const QString& caption) {
   EraseAll();
-  m_layoutBusy = true;
-  m_model.SetMemoryWidth(memoryWidth);
-  m_container->setWindowTitle(caption);
-  m_container->MoveFrameTwips(containerTwips.x(), containerTwips.y());
-  m_container->ResizeFrameTwips(containerTwips.width(), containerTwips.height());
-  for (const MemoryCell& cell : cells) {
-    if (m_model.LoadCell(cell.name, cell.value) == 0) {
-      Beep();
-      break;
+  {
+    const QScopedValueRollback arranging(m_arranging, true);
+    m_model.SetMemoryWidth(memoryWidth);
+    MDIForm1* window = Container();
+    window->setWindowTitle(caption);
+    window->MoveFrameTwips(container.left, container.top);
+    window->ResizeFrameTwips(container.width, container.height);
+    for (const MemoryCell& cell : cells) {
+      if (m_model.LoadCell(cell.name, cell.value) == 0) {
+        Beep();
+        break;
+      }
     }
   }
-  m_layoutBusy = false;
   Arrange();
   FocusCalculator();
 }
@@ -207,15 +216,15 @@ void MemoryController::CellCreated(const MemoryCell& cell) {
   form->setWindowTitle(QString::fromStdString(cell.name));
   form->SetValue(QString::fromStdString(cell.value));
   if (MemoryModel::UsesConfiguredColours(m_background, m_readout)) form->SetColours(m_background, m_readout);
-  m_cellResizeGuard = 2;
-  m_container->Area()->addSubWindow(form, form->windowFlags());
+  m_cellResize = CellResize::FirstPlacement;
+  Container()->Area()->addSubWindow(form, form->windowFlags());
   const int width = m_model.MemoryWidth();
-  form->setGeometry(Pixels(TwipsRect{0, 0, width, CellHeight()}));
+  form->setGeometry(ToPixels(TwipRect{0, 0, static_cast<double>(width), static_cast<double>(CellHeight())}));
   m_container->show();
   form->show();
   // A window shown for the first time sends its first resize later on some
-  // platforms: the guard must not swallow a user's resize then.
-  m_cellResizeGuard = 0;
+  // platforms: a user's resize then must not be skipped in its place.
+  m_cellResize = CellResize::User;
   form->SetLabelWidthTwips(LabelWidthFor(width));
   if (m_tapeArrows) m_tapeArrows(true);
 }
@@ -248,16 +257,15 @@ void MemoryController::Form_Unload(int number) {
 }
 
 void MemoryController::Form_Resize(int number) {
-  if (m_cellResizeGuard == 1) return;
-  if (m_cellResizeGuard == 2) {
-    m_cellResizeGuard = 0;
+  if (m_cellResize == CellResize::Ours) return;
+  if (m_cellResize == CellResize::FirstPlacement) {
+    m_cellResize = CellResize::User;
     return;
   }
-  if (m_layoutBusy || !Form(number)) return;
-  m_cellResizeGuard = 1;
+  if (m_arranging || !Form(number)) return;
+  const QScopedValueRollback sizing(m_cellResize, CellResize::Ours);
   ApplyCellSizes(ApplyCellSizeRule(CellRects(), m_model.IndexOf(number), m_model.MemoryWidth(), CellHeight()));
   Relayout();
-  m_cellResizeGuard = 0;
 }
 
 void MemoryController::Form_Click(int number) {
@@ -269,9 +277,10 @@ void MemoryController::Form_Click(int number) {
   const std::optional<int> width =
       WidenToLongestValue(widths, PixelsToTwips(form->Label1()->width()));
   if (width) {
-    m_cellResizeGuard = 1;
-    form->resize(TwipsToPixels(*width), form->height());
-    m_cellResizeGuard = 0;
+    {
+      const QScopedValueRollback sizing(m_cellResize, CellResize::Ours);
+      form->resize(TwipsToPixels(*width), form->height());
+    }
     Form_Resize(number);
   }
   Relayout();
@@ -307,20 +316,20 @@ void MemoryController::Label1_DragDrop(int number, const QMimeData* mime, int x)
   const ValueOutcome outcome = m_transfers.DropOnCell(number, drag->text, drag->source, x, 0, form->Label1()->width());
   Report(outcome.feedback);
   if (outcome.result == ValueResult::Done) {
-    m_container->Area()->setActiveSubWindow(form);
+    Container()->Area()->setActiveSubWindow(form);
     form->setFocus();
   }
 }
 
 // ---- Layout helpers --------------------------------------------------------
 
-std::vector<TwipsRect> MemoryController::CellRects() const {
-  std::vector<TwipsRect> rects;
+std::vector<TwipRect> MemoryController::CellRects() const {
+  std::vector<TwipRect> rects;
   for (const MemoryCell& cell : m_model.Cells()) {
     if (const MemoryForm* form = Form(cell.number))
-      rects.push_back(RectOf(form));
+      rects.push_back(ToTwips(form->geometry()));
     else
-      rects.push_back(TwipsRect{0, 0, m_model.MemoryWidth(), CellHeight()});
+      rects.push_back(TwipRect{0, 0, static_cast<double>(m_model.MemoryWidth()), static_cast<double>(CellHeight())});
   }
   return rects;
 }
@@ -328,23 +337,19 @@ std::vector<TwipsRect> MemoryController::CellRects() const {
 ContainerMetrics MemoryController::Metrics() const { return m_container->Metrics(); }
 
 void MemoryController::ApplyLayout(const MemoryLayout& layout) {
-  const int guard = m_cellResizeGuard;
-  m_cellResizeGuard = 1;
+  const QScopedValueRollback sizing(m_cellResize, CellResize::Ours);
   m_model.SetMemoryWidth(layout.memoryWidth);
   if (layout.resizeContainer) {
-    const bool busy = m_layoutBusy;
-    m_layoutBusy = true;
+    const QScopedValueRollback arranging(m_arranging, true);
     m_container->ResizeFrameTwips(layout.containerWidth, layout.containerHeight);
-    m_layoutBusy = busy;
   }
   const auto& cells = m_model.Cells();
   for (std::size_t i = 0; i < cells.size() && i < layout.cells.size(); ++i) {
     if (MemoryForm* form = Form(cells[i].number)) {
-      form->setGeometry(Pixels(layout.cells[i]));
-      form->SetLabelWidthTwips(LabelWidthFor(layout.cells[i].width));
+      form->setGeometry(ToPixels(layout.cells[i]));
+      form->SetLabelWidthTwips(LabelWidthFor(WholeTwips(layout.cells[i].width)));
     }
   }
-  m_cellResizeGuard = guard;
 }
 
 void MemoryController::ApplyCellSizes(const CellSizeResult& sizes) {
@@ -352,7 +357,7 @@ void MemoryController::ApplyCellSizes(const CellSizeResult& sizes) {
   const auto& cells = m_model.Cells();
   for (std::size_t i = 0; i < cells.size() && i < sizes.cells.size(); ++i) {
     if (MemoryForm* form = Form(cells[i].number)) {
-      form->setGeometry(Pixels(sizes.cells[i]));
+      form->setGeometry(ToPixels(sizes.cells[i]));
       form->SetLabelWidthTwips(sizes.labelWidth);
     }
   }

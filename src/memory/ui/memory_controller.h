@@ -3,11 +3,12 @@
 //
 // The start-up creates one controller over the program's engine and tape
 // store; it owns the cells' model (MemoryModel), the transfers
-// (MemoryTransfers), the container window (MDIForm1, hidden until its first
-// cell) and one MemoryForm per open cell. Wiring from the calculator window:
+// (MemoryTransfers), the container window (MDIForm1, made when it is first
+// needed, which is mostly for the first cell) and one MemoryForm per open
+// cell. Wiring from the calculator window:
 //
-//   NewMemory_Click (menu and pop-up menu)            -> NewMemory()
-//   NamedMemory_Click (menu and pop-up menu)          -> NamedMemory()
+//   NewMemory_Click (menu bar and pop-up)             -> NewMemory()
+//   NamedMemory_Click (menu bar and pop-up)           -> NamedMemory()
 //   ClearMemory_Click                                 -> ClearAll()
 //   EraseMemory_Click (also on exit)                  -> EraseAll()
 //   mnuArrangeMemory_Click                            -> Arrange()
@@ -50,6 +51,7 @@
 #include "memory/memory_layout.h"
 #include "memory/memory_model.h"
 #include "memory/memory_transfers.h"
+#include "memory/ui/mdi_form1.h"
 
 class QMimeData;
 class QWidget;
@@ -58,9 +60,6 @@ namespace mezura {
 
 class MDIForm1;
 class MemoryForm;
-
-inline constexpr std::uint32_t kDefaultMemoryBackground = 8421376;
-inline constexpr std::uint32_t kDefaultMemoryReadout = 8454143;
 
 class MemoryController : public QObject, private MemoryModelListener {
   Q_OBJECT
@@ -71,7 +70,10 @@ class MemoryController : public QObject, private MemoryModelListener {
 
   MemoryModel& Model() { return m_model; }
   MemoryTransfers& Transfers() { return m_transfers; }
-  MDIForm1* Container() const { return m_container.get(); }
+  /// The container window, made the first time it is needed.
+  MDIForm1* Container();
+  /// The container window if it has been made, else null.
+  MDIForm1* ContainerIfMade() const { return m_container.get(); }
   /// The window of open cell n, or null.
   MemoryForm* Form(int number) const;
 
@@ -86,14 +88,15 @@ class MemoryController : public QObject, private MemoryModelListener {
   void HideContainer();
   void RestoreContainer();
   void MoveContainer(int leftTwips, int topTwips);
-  /// Left, top, width and height of the container's frame, twips.
-  QRect ContainerGeometry() const;
+  /// The container's place (its client area's top-left) and its frame's size.
+  TwipRect ContainerGeometry() const;
 
-  // Colours: 32-bit numbers red + 256 green + 65536 blue.
-  void SetMemoryBackground(std::uint32_t colour);
-  void SetMemoryReadout(std::uint32_t colour);
-  std::uint32_t MemoryBackground() const { return m_background; }
-  std::uint32_t MemoryReadout() const { return m_readout; }
+  // The colours of every cell window and of its value label; new cells take
+  // them when MemoryModel::UsesConfiguredColours says so.
+  void SetMemoryBackground(ColourNumber colour);
+  void SetMemoryReadout(ColourNumber colour);
+  ColourNumber MemoryBackground() const { return m_background; }
+  ColourNumber MemoryReadout() const { return m_readout; }
 
   // The calculator's display as a drop target: the caller acts on the feedback.
   ValueOutcome DropOnReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth);
@@ -101,7 +104,7 @@ class MemoryController : public QObject, private MemoryModelListener {
   /// A memory file's cells replace all cells: names and values in order (the
   /// model numbers them), the common width, the container's frame in twips
   /// and its caption.
-  void LoadCells(const std::vector<MemoryCell>& cells, int memoryWidth, const QRect& containerTwips,
+  void LoadCells(const std::vector<MemoryCell>& cells, int memoryWidth, const TwipRect& container,
                  const QString& caption);
 
   // Hooks.
@@ -141,7 +144,7 @@ class MemoryController : public QObject, private MemoryModelListener {
   void CellClosed(int number) override;
   void CellsErased() override;
 
-  std::vector<TwipsRect> CellRects() const;
+  std::vector<TwipRect> CellRects() const;
   ContainerMetrics Metrics() const;
   void ApplyLayout(const MemoryLayout& layout);
   void ApplyCellSizes(const CellSizeResult& sizes);
@@ -156,16 +159,28 @@ class MemoryController : public QObject, private MemoryModelListener {
   MemoryModel m_model;
   MemoryTransfers m_transfers;
   std::unique_ptr<MDIForm1> m_container;
+  /// Where the container will be made, and its size then, until it is.
+  TwipRect m_unmadeContainer = MDIForm1::kStartTwips;
   std::map<int, QPointer<MemoryForm>> m_forms;
-  std::uint32_t m_background = kDefaultMemoryBackground;
-  std::uint32_t m_readout = kDefaultMemoryReadout;
+  ColourNumber m_background = kDefaultBackgroundColour;
+  ColourNumber m_readout = kDefaultReadoutColour;
   QWidget* m_dialogParent = nullptr;
 
-  // Re-entry guards against the resize events our own moves raise.
-  bool m_layoutBusy = false;
-  int m_cellResizeGuard = 0;  // 0 idle, 1 size rule running, 2 a cell just loaded
-  bool m_containerResizeGuard = false;
-  bool m_inContainerResize = false;
+  // Our own moves raise resize events too; these tell them from the user's.
+  /// Our own code is moving or sizing windows (a layout, a load, an erase).
+  bool m_arranging = false;
+  /// What a cell window's resize event is.
+  enum class CellResize {
+    User,            ///< the user's: the size rule follows it
+    Ours,            ///< raised by our own sizing: ignored
+    FirstPlacement,  ///< the first one of a cell just added is its placement: skipped once
+  };
+  CellResize m_cellResize = CellResize::User;
+  /// The container's resize pass is running: the resizes it raises are ignored.
+  bool m_inContainerPass = false;
+  /// That pass resized the container: the resize this brings (at once or
+  /// later, from the window system) is skipped once.
+  bool m_containerResizePending = false;
 
   std::function<void(bool)> m_tapeArrows;
   std::function<void(const EngineOutcome&)> m_feedback;

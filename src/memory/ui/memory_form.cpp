@@ -10,35 +10,19 @@
 
 #include "memory/memory_layout.h"
 #include "memory/ui/memory_controller.h"
-#include "tape/twips.h"
 #include "memory/ui/value_label.h"
+#include "measure/twips.h"
+#include "tape/ui/design_metrics.h"
 
 namespace mezura {
 namespace {
 
 constexpr int kLabelLeft = 270;
 constexpr int kLabelHeight = 285;
-
-QFont CellFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-  font.setPointSizeF(8.25);
-  font.setBold(true);
-  return font;
-}
-
-void SetBackgroundColour(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, colour);
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
+// What a cell wears when the configured colours are not used.
+constexpr ColourNumber kPlainBackground = 128 + 256 * 128 + 65536 * 128;
 
 }  // namespace
-
-QColor ColourFromNumber(std::uint32_t colour) {
-  return QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff);
-}
 
 MemoryForm::MemoryForm(MemoryController& controller, int number, QWidget* parent)
     : QMdiSubWindow(parent, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -53,12 +37,12 @@ MemoryForm::MemoryForm(MemoryController& controller, int number, QWidget* parent
   blank.fill(Qt::transparent);
   setWindowIcon(QIcon(blank));
   m_client->setObjectName(QStringLiteral("MemoryFormClient"));
-  SetBackgroundColour(m_client, QColor(128, 128, 128));
+  mezura::SetBackground(m_client, kPlainBackground);
   m_label->setObjectName(QStringLiteral("Label1"));
-  m_label->setFont(CellFont());
+  m_label->setFont(DesignFont(8.25, true));
   m_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   m_label->setText(QStringLiteral("0."));
-  SetBackgroundColour(m_label, QColor(255, 255, 128));
+  mezura::SetBackground(m_label, kDefaultReadoutColour);
   m_label->setGeometry(TwipsToPixels(kLabelLeft), 0, TwipsToPixels(1575), TwipsToPixels(kLabelHeight));
   m_label->SetDragSource(DragSource::Cell(number));
   setWidget(m_client);
@@ -73,14 +57,14 @@ MemoryForm::MemoryForm(MemoryController& controller, int number, QWidget* parent
 
 void MemoryForm::SetValue(const QString& value) { m_label->setText(value); }
 
-void MemoryForm::SetColours(std::uint32_t background, std::uint32_t readout) {
+void MemoryForm::SetColours(ColourNumber background, ColourNumber readout) {
   SetBackground(background);
   SetReadoutColour(readout);
 }
 
-void MemoryForm::SetBackground(std::uint32_t colour) { SetBackgroundColour(m_client, ColourFromNumber(colour)); }
+void MemoryForm::SetBackground(ColourNumber colour) { mezura::SetBackground(m_client, colour); }
 
-void MemoryForm::SetReadoutColour(std::uint32_t colour) { SetBackgroundColour(m_label, ColourFromNumber(colour)); }
+void MemoryForm::SetReadoutColour(ColourNumber colour) { mezura::SetBackground(m_label, colour); }
 
 void MemoryForm::SetLabelWidthTwips(int twips) {
   m_label->setGeometry(TwipsToPixels(kLabelLeft), 0, TwipsToPixels(twips), TwipsToPixels(kLabelHeight));

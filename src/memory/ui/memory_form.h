@@ -5,7 +5,8 @@
 // which owns what the events mean.
 
 #include <QMdiSubWindow>
-#include <cstdint>
+
+#include "measure/colour_number.h"
 
 namespace mezura {
 
@@ -23,9 +24,9 @@ class MemoryForm : public QMdiSubWindow {
   QWidget* Client() const { return m_client; }
 
   void SetValue(const QString& value);
-  void SetColours(std::uint32_t background, std::uint32_t readout);
-  void SetBackground(std::uint32_t colour);
-  void SetReadoutColour(std::uint32_t colour);
+  void SetColours(ColourNumber background, ColourNumber readout);
+  void SetBackground(ColourNumber colour);
+  void SetReadoutColour(ColourNumber colour);
   /// The value label's width for a window width, both twips.
   void SetLabelWidthTwips(int twips);
   /// The value text's width in the label's font, twips.
@@ -45,8 +46,5 @@ class MemoryForm : public QMdiSubWindow {
   ValueLabel* m_label;
   bool m_pressed = false;
 };
-
-/// A colour number (red + 256 green + 65536 blue) as a QColor.
-QColor ColourFromNumber(std::uint32_t colour);
 
 }  // namespace mezura

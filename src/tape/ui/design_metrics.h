@@ -1,10 +1,11 @@
 #pragma once
 // Qt-side helpers shared by the windows: twip rectangles as pixel rectangles
-// (through the one conversion in tape/twips.h) and the design's fonts. The
-// fonts the windows were drawn for do not exist here, so every window asks for
-// Liberation Sans, falling back to DejaVu Sans, at the same point sizes. They
-// are the fonts of the program's own windows only (each sets them on itself);
-// dialogs, menus and the help keep the desktop's font.
+// (through the one conversion in measure/twips.h), colour numbers as Qt's
+// colours, and the design's fonts. The fonts the windows were drawn for do not
+// exist here, so every window asks for Liberation Sans, falling back to
+// DejaVu Sans, at the same point sizes. They are the fonts of the program's
+// own windows only (each sets them on itself); dialogs, menus and the help
+// keep the desktop's font.
 
 #include <QColor>
 #include <QFont>
@@ -17,12 +18,17 @@
 #include <cmath>
 #include <cstdint>
 
-#include "tape/twips.h"
+#include "measure/colour_number.h"
+#include "measure/twips.h"
 
 namespace mezura {
 
 inline QRect ToPixels(const TwipRect& r) {
   return {TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width), TwipsToPixels(r.height)};
+}
+inline TwipRect ToTwips(const QRect& r) {
+  return {static_cast<double>(PixelsToTwips(r.x())), static_cast<double>(PixelsToTwips(r.y())),
+          static_cast<double>(PixelsToTwips(r.width())), static_cast<double>(PixelsToTwips(r.height()))};
 }
 
 inline QFont DesignFont(double pointSize, bool bold = false) {
@@ -69,12 +75,21 @@ inline void PlaceClientAt(QWidget& window, double leftTwips, double topTwips) {
   window.setGeometry(QRect(QPoint(TwipsToPixels(leftTwips), TwipsToPixels(topTwips)), window.size()));
 }
 
-/// Colours are stored as colour numbers: red + 256 * green + 65536 * blue.
-inline QColor ColourFromNumber(std::int32_t colour) {
+/// A colour number as Qt's colour, and back: the one place where they meet.
+inline QColor ToQColor(ColourNumber colour) {
   return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
-inline std::int32_t ColourNumber(const QColor& colour) {
+inline ColourNumber ToColourNumber(const QColor& colour) {
   return colour.red() + 256 * colour.green() + 65536 * colour.blue();
+}
+
+/// Fills `widget` with `colour` behind its contents.
+inline void SetBackground(QWidget* widget, ColourNumber colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, ToQColor(colour));
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+  widget->update();
 }
 
 }  // namespace mezura

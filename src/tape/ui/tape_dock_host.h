@@ -4,7 +4,7 @@
 // both windows above others, and being told that the user hid the tape (so
 // the menu check marks follow). The calculator implements it; tests fake it.
 
-#include "tape/twips.h"
+#include "measure/twips.h"
 
 namespace mezura {
 

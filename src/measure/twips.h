@@ -16,22 +16,18 @@ inline int TwipsToPixels(double twips) { return static_cast<int>(std::nearbyint(
 /// Whole pixels are always whole twips.
 inline int PixelsToTwips(int pixels) { return pixels * static_cast<int>(kTwipsPerPixel); }
 
-/// A rectangle in twips: left, top, width, height.
+/// A number of twips as the whole number that window places are stored in,
+/// halves to even. Places that came from pixels are whole already.
+inline std::int32_t WholeTwips(double twips) { return static_cast<std::int32_t>(std::nearbyint(twips)); }
+
+/// A rectangle in twips: left, top, width, height. Controls scaled to 75 %
+/// fall between whole twips; window places and screens are whole.
 struct TwipRect {
   double left = 0;
   double top = 0;
   double width = 0;
   double height = 0;
   friend bool operator==(const TwipRect&, const TwipRect&) = default;
-};
-
-/// A rectangle in whole twips, as window places are stored and laid out.
-struct TwipsRect {
-  std::int32_t left = 0;
-  std::int32_t top = 0;
-  std::int32_t width = 0;
-  std::int32_t height = 0;
-  friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
 };
 
 }  // namespace mezura
