@@ -15,7 +15,7 @@ enum class Kind {
   End,
   Item,
   Separator,
-  Accuracies,  ///< the accuracy items, from kAccuracies
+  Accuracies,  ///< the accuracy items, from kAccuracyItems
   Colours,     ///< the control array mnuColor, from kColourCaptions
 };
 
@@ -33,7 +33,7 @@ struct AccuracyItem {
   void (Calculator::*handler)() = nullptr;
 };
 
-const AccuracyItem kAccuracies[] = {
+const AccuracyItem kAccuracyItems[] = {
     {kAccuracy16, "Sixteen", "1/16\"", "mnuPopup1Accuracy16", "1/16\" Accuracy", &C::Sixteen_Click},
     {kAccuracy32, "thirtysecond", "1/32\"", "mnuPopup1Accuracy32", "1/32\" Accuracy", &C::thirtysecond_Click},
 };
@@ -119,7 +119,7 @@ const CalculatorMenus::Row CalculatorMenus::kPopup[] = {
     {Kind::Item, "mnuPopup1Cancel", "Cancel", &C::mnuPopup1Cancel_Click},
 };
 
-CalculatorMenus::CalculatorMenus(Calculator& window) : m_window(window), m_accuracies(std::size(kAccuracies)) {
+CalculatorMenus::CalculatorMenus(Calculator& window) : m_window(window), m_accuracies(std::size(kAccuracyItems)) {
   Fill(nullptr, kMenuBar);
   m_popup = new QMenu(QStringLiteral("Popup1"), &window);
   m_popup->setObjectName(QStringLiteral("mnuPopup1"));
@@ -154,8 +154,8 @@ void CalculatorMenus::Fill(QMenu* root, std::span<const Row> rows) {
         break;
       }
       case Kind::Accuracies:
-        for (std::size_t i = 0; i < std::size(kAccuracies); ++i) {
-          const AccuracyItem& item = kAccuracies[i];
+        for (std::size_t i = 0; i < std::size(kAccuracyItems); ++i) {
+          const AccuracyItem& item = kAccuracyItems[i];
           const auto choose = [this, &item] {
             if (item.handler)
               (m_window.*item.handler)();
@@ -200,7 +200,7 @@ void CalculatorMenus::Twins::SetChecked(bool checked) const {
 
 void CalculatorMenus::ShowChoices() {
   for (std::size_t i = 0; i < m_accuracies.size(); ++i)
-    m_accuracies[i].SetChecked(kAccuracies[i].accuracy == m_choices.accuracy);
+    m_accuracies[i].SetChecked(kAccuracyItems[i].accuracy == m_choices.accuracy);
   Marked(Mark::ZoomSmall).SetChecked(m_choices.zoomSmall);
   Marked(Mark::ZoomLarge).SetChecked(!m_choices.zoomSmall);
   Marked(Mark::ShowKeys).SetChecked(m_choices.showKeys);
