@@ -29,6 +29,7 @@
 #include "memory/ui/mdi_form1.h"
 #include "memory/ui/memory_controller.h"
 #include "tape/ui/tape_window.h"
+#include "support/drop_events.h"
 
 namespace mezura {
 
@@ -103,13 +104,7 @@ QPushButton* TestCalculator::Key(const QString& name) const {
 QAction* TestCalculator::Item(const QString& name) const { return m_calc->findChild<QAction*>(name); }
 
 QStringList TestCalculator::TapeLines() const {
-  QStringList lines;
-  const TapeStore& tapes = m_session->Tapes();
-  for (int row = 1; row <= tapes.TapeRowCount(0); ++row) {
-    const auto line = tapes.Line(0, row);
-    lines << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
-  }
-  return lines;
+  return testing::TapeLineTexts(m_session->Tapes(), 0);
 }
 
 void TestCalculator::keypadClicksDriveTheEngine_data() {

@@ -11,7 +11,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -46,6 +45,7 @@
 #include "support/fake_print_host.h"
 #include "support/tiny_tmpfs.h"
 #include "tape/ui/tape_window.h"
+#include "support/drop_events.h"
 
 namespace mezura {
 
@@ -253,13 +253,7 @@ QStringList TestIntegration::CellValues() const {
 }
 
 void TestIntegration::Drop(QWidget* target, QMimeData* mime, int x) {
-  const QPoint at(x, target->height() / 2);
-  QDragEnterEvent enter(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(target, &enter);
-  QDragMoveEvent move(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(target, &move);
-  QDropEvent drop(QPointF(at), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(target, &drop);
+  testing::SendDrop(target, mime, QPoint(x, target->height() / 2));
   delete mime;
 }
 

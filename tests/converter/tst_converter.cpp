@@ -1,6 +1,5 @@
 // The Converter window: drops on the drop label, double-clicks, the fixed
 // height, colours, closing and its place beside the calculator.
-#include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -9,6 +8,7 @@
 
 #include "converter/ui/converter.h"
 #include "memory/ui/value_drag.h"
+#include "support/drop_events.h"
 
 using mezura::Converter;
 
@@ -26,16 +26,8 @@ class TestConverter : public QObject {
     for (int i = 2; i <= 6; ++i) texts << Label(c, QStringLiteral("lblLabel(%1)").arg(i))->text();
     return texts;
   }
-  // Sends enter and drop to a widget as a drag from another window would;
-  // returns whether the drop was accepted.
   static bool Drop(QWidget* target, QMimeData* mime) {
-    const QPoint at = target->rect().center();
-    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted()) return false;
-    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-    return drop.isAccepted();
+    return mezura::testing::SendDrop(target, mime, target->rect().center(), Qt::CopyAction | Qt::MoveAction);
   }
   static QMimeData* Value(const QString& text) { return mezura::EncodeValueDrag(text, mezura::DragSource::Readout()); }
   static QMimeData* PlainText(const QString& text) {

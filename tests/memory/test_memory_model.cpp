@@ -3,17 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "memory/memory_model.h"
+#include "support/tape_lines.h"
 
 namespace mezura {
 namespace {
 
 class MemoryModelTest : public ::testing::Test {
  protected:
-  std::vector<std::string> TapeLines(int tape) const {
-    std::vector<std::string> lines;
-    for (int row = 1; row <= tapes.TapeRowCount(tape); ++row) lines.emplace_back(tapes.Line(tape, row));
-    return lines;
-  }
+  std::vector<std::string> TapeLines(int tape) const { return testing::TapeLinesOf(tapes, tape); }
 
   TapeStore tapes;
   MemoryModel model{tapes};

@@ -4,6 +4,7 @@
 
 #include "memory/memory_transfers.h"
 #include "support/recording_engine.h"
+#include "support/tape_lines.h"
 
 namespace mezura {
 namespace {
@@ -45,11 +46,7 @@ constexpr int kRightHalf = 250;
 
 class TransferTest : public ::testing::Test {
  protected:
-  std::vector<std::string> Lines(int tape) const {
-    std::vector<std::string> lines;
-    for (int row = 1; row <= tapes.TapeRowCount(tape); ++row) lines.emplace_back(tapes.Line(tape, row));
-    return lines;
-  }
+  std::vector<std::string> Lines(int tape) const { return testing::TapeLinesOf(tapes, tape); }
   // The calculator holding a value, as after "=".
   void Holding(const std::string& text, double value) {
     engine.SetReadout(text);

@@ -15,6 +15,7 @@
 #include "measure/twips.h"
 #include "memory/ui/value_drag.h"
 #include "memory/ui/value_label.h"
+#include "support/drop_events.h"
 
 using namespace mezura;
 
@@ -24,23 +25,14 @@ struct CountingHost {
   int beeps = 0;
 };
 
-QStringList TapeLines(const TapeStore& tapes, int tape) {
-  QStringList lines;
-  for (int row = 1; row <= tapes.TapeRowCount(tape); ++row)
-    lines << QString::fromStdString(std::string(tapes.Line(tape, row)));
-  return lines;
-}
+QStringList TapeLines(const TapeStore& tapes, int tape) { return testing::TapeLineTexts(tapes, tape); }
 
-// Sends enter, move and drop to `target` at x, as a drag from another window would.
-void DropOn(QWidget* target, QMimeData* mime, int x, std::optional<DragImage>* hover = nullptr) {
-  const QPointF pos(x, target->height() / 2);
-  QDragEnterEvent enter(pos.toPoint(), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(target, &enter);
-  QDragMoveEvent move(pos.toPoint(), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(target, &move);
-  if (hover) *hover = static_cast<ValueLabel*>(target)->HoverImage();
-  QDropEvent drop(pos, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(target, &drop);
+// A drag from another window onto a cell or the display, at x; `hover` gets
+// the image the target showed while the drag was over it.
+void DropOn(ValueLabel* target, QMimeData* mime, int x, std::optional<DragImage>* hover = nullptr) {
+  testing::SendDrop(target, mime, QPoint(x, target->height() / 2), Qt::CopyAction, [&] {
+    if (hover) *hover = target->HoverImage();
+  });
 }
 
 bool Overlap(const QRect& a, const QRect& b) { return a.intersects(b); }

@@ -5,7 +5,7 @@
 #include <cctype>
 #include <map>
 
-#include "storage/test_settings_context.h"
+#include "support/settings_fixture.h"
 #include "storage/settings_model.h"
 
 namespace mezura {
@@ -90,25 +90,7 @@ TEST(SettingsModel, EntriesUseTheStoredTextForms) {
 }
 
 TEST(SettingsModel, EveryKeyRoundTrips) {
-  Settings s;
-  s.choices.zoomSmall = true;
-  s.choices.accuracy = kAccuracy32;
-  s.choices.converterShown = true;
-  s.choices.showKeys = false;
-  s.choices.showTape = false;
-  s.calcTop = 100;
-  s.calcLeft = 200;
-  s.convTop = 300;
-  s.convLeft = 28000;  // partly off the right edge, but grabbable
-  s.mdiTop = 15000;
-  s.mdiLeft = -2000;
-  s.calcBackground = 1;
-  s.readoutBackground = 2;
-  s.memoryBackground = 3;
-  s.memoryReadout = 0xFFFFFF;
-  s.converterColor = 0;
-  s.convReadout = 65280;
-  s.convResult = 255;
+  const Settings s = testing::SettingsWithEveryKeyChanged();
   FakeStore store;
   for (const SettingsEntry& e : SettingsEntries(s)) store.Set(e.section, e.key, e.text);
   EXPECT_EQ(ReadSettings(store.Lookup(), Context()), s);

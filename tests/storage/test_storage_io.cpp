@@ -15,7 +15,7 @@
 #include "storage/io/atomic_file_writer.h"
 #include "storage/io/memory_file_io.h"
 #include "storage/io/settings_store.h"
-#include "storage/test_settings_context.h"
+#include "support/settings_fixture.h"
 #include "support/tiny_tmpfs.h"
 
 QT_BEGIN_NAMESPACE
@@ -114,25 +114,7 @@ TEST_F(StorageIo, AnIniOverOneMebibyteIsMovedAsideUnread) {
 }
 
 TEST_F(StorageIo, EveryKeyRoundTripsThroughANewSettingsObject) {
-  Settings s;
-  s.choices.zoomSmall = true;
-  s.choices.accuracy = kAccuracy32;
-  s.choices.converterShown = true;
-  s.choices.showKeys = false;
-  s.choices.showTape = false;
-  s.calcTop = 100;
-  s.calcLeft = 200;
-  s.convTop = 300;
-  s.convLeft = 400;
-  s.mdiTop = 500;
-  s.mdiLeft = -600;
-  s.calcBackground = 1;
-  s.readoutBackground = 2;
-  s.memoryBackground = 3;
-  s.memoryReadout = 4;
-  s.converterColor = 5;
-  s.convReadout = 65280;
-  s.convResult = 0xFFFFFF;
+  const Settings s = testing::SettingsWithEveryKeyChanged();
   {
     SettingsStore store(Path("Mezura.ini"));
     ASSERT_EQ(store.Save(s), QString());
