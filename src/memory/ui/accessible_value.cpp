@@ -74,8 +74,8 @@ void SetAccessibleValueText(QLabel* label, const QString& text) {
   label->setText(text);
   const QString after = AccessibleValueOf(text);
   if (after == before) return;
-  QAccessibleValueChangeEvent valueChanged(label, after);
-  QAccessible::updateAccessibility(&valueChanged);
+  // A static text tells a change of its text: the platform bridge (AT-SPI)
+  // turns a value-change event of anything but a number into nothing.
   QAccessibleTextUpdateEvent textChanged(label, 0, before, after);
   QAccessible::updateAccessibility(&textChanged);
 }

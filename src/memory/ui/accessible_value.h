@@ -17,7 +17,7 @@ namespace mezura {
 void MakeAccessibleValue(QLabel* label, const QString& name, const QString& description = {});
 
 /// Shows `text` in `label`; when the value a screen reader hears changes,
-/// sends it the value-change and text-update events.
+/// tells it with a text-update event.
 void SetAccessibleValueText(QLabel* label, const QString& text);
 
 /// What a screen reader is given for a label showing `text`.
