@@ -65,6 +65,10 @@ void MakeAccessibleValue(QLabel* label, const QString& name, const QString& desc
   static const bool installed = (QAccessible::installFactory(ValueLabelFactory), true);
   Q_UNUSED(installed);
   label->setProperty(kValueProperty, true);
+  // An interface made before the mark (a caption set while a screen reader
+  // listens makes one) would stay the plain label's: it goes.
+  QAccessibleInterface* made = QAccessible::queryAccessibleInterface(label);
+  if (made && !dynamic_cast<AccessibleValueLabel*>(made)) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
   label->setAccessibleName(name);
   if (!description.isEmpty()) label->setAccessibleDescription(description);
 }
