@@ -19,14 +19,18 @@ def check(condition, what):
         failures.append(what)
 
 
-def find_app(name, seconds=15):
+def find_app(name, windows, seconds=15):
+    """The application once all its `windows` show (or whatever there is after `seconds`)."""
     end = time.time() + seconds
+    found = None
     while time.time() < end:
         for app in pyatspi.Registry.getDesktop(0):
             if app is not None and app.name == name:
-                return app
+                found = app
+                if windows <= {w.name for w in app if w is not None}:
+                    return app
         time.sleep(0.2)
-    return None
+    return found
 
 
 def text_of(obj):
@@ -52,7 +56,8 @@ def walk(obj, depth, found):
             walk(child, depth + 1, found)
 
 
-app = find_app("Mezura")
+# The calculator shows its tape once the window manager has framed it.
+app = find_app("Mezura", {"Brellin Calculator", "Tape"})
 check(app is not None, "the program is on the accessibility bus")
 if app is None:
     sys.exit(1)
@@ -86,10 +91,18 @@ pyatspi.Registry.registerEventListener(
 loop = GLib.MainLoop()
 
 
+frame = next(w for w in app if w is not None and w.name == "Brellin Calculator")
+
+
 def type_keys():
     subprocess.run(["xdotool", "search", "--sync", "--name", "^Brellin Calculator$", "windowactivate", "--sync"],
                    check=False, stdout=subprocess.DEVNULL)
-    subprocess.run(["xdotool", "type", "--delay", "50", "5'+7="], check=False)
+    # Keys typed before the calculator is the active window would go elsewhere.
+    for _ in range(50):
+        if frame.getState().contains(pyatspi.STATE_ACTIVE):
+            break
+        time.sleep(0.1)
+    subprocess.run(["xdotool", "type", "--delay", "80", "5'+7="], check=False)
     GLib.timeout_add(1500, loop.quit)
     return False
 
@@ -103,4 +116,34 @@ print("events from the display: %s" % sorted(set(str(e) for e in events)))
 check(display.name == "Display", "the display keeps its name")
 check(after == "5'- 7\"", "the display reads the result 5'- 7\" (read %r)" % after)
 check(any(str(e).startswith("object:text-changed:insert") for e in events), "the display sent the new text")
+
+
+def find(obj, role, name):
+    """The first object of `role` named `name` under obj, menus included."""
+    if obj.getRoleName() == role and obj.name == name:
+        return obj
+    for child in obj:
+        hit = find(child, role, name) if child is not None else None
+        if hit is not None:
+            return hit
+    return None
+
+
+# A memory cell and the converter, opened through their menu items' actions.
+for item in ("New Memory", "Converter"):
+    menu_item = find(app, "menu item", item)
+    check(menu_item is not None, "a menu item %r" % item)
+    if menu_item is not None:
+        menu_item.queryAction().doAction(0)
+time.sleep(1.5)
+print("after New Memory and Converter:")
+found = []
+for window in app:
+    if window is not None and window.name != "Brellin Calculator":
+        walk(window, 1, found)
+cells = [f for f in found if f[0] == "label" and f[1].startswith("Memory ")]
+check(len(cells) == 1 and text_of(cells[0][3]) == "0.", "the new cell's label is named by the cell and reads '0.'")
+check(len(named("label", "Value to convert")) == 1, "the converter's drop label is named")
+check(len([f for f in found if f[0] == "label" and f[1].startswith("Conversion ")]) == 8,
+      "the converter's eight figures are named")
 sys.exit(1 if failures else 0)

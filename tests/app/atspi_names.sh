@@ -12,7 +12,7 @@ launcher=
 for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
   [ -x "$candidate" ] && launcher=$candidate && break
 done
-for tool in Xvfb xdpyinfo openbox xdotool dbus-run-session; do
+for tool in Xvfb xdpyinfo xprop openbox xdotool dbus-run-session; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 [ -n "$launcher" ] || { echo "SKIP: at-spi2-core (at-spi-bus-launcher) is not installed"; exit 77; }
@@ -44,6 +44,11 @@ done
 xdpyinfo >/dev/null 2>&1 || { cat "$work/xvfb.log"; echo "FAILED: Xvfb did not start"; exit 1; }
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
+# The calculator docks its tape once the window manager has framed it.
+for _ in $(seq 50); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+  sleep 0.1
+done
 "$launcher" --launch-immediately >"$work/bus.log" 2>&1 &
 pids+=($!)
 mkdir -p "$work/home"

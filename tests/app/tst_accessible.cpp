@@ -16,6 +16,7 @@
 #include "converter/ui/converter.h"
 #include "memory/memory_model.h"
 #include "memory/ui/memory_controller.h"
+#include "memory/ui/accessible_value.h"
 #include "memory/ui/memory_form.h"
 #include "memory/ui/value_label.h"
 #include "tape/ui/tape_window.h"
@@ -86,6 +87,15 @@ class TestAccessible : public QObject {
     QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(m_calc->Readout())->textInterface();
     QVERIFY(text);
     QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("5'- 7\""));
+  }
+
+  void labelAskedBeforeItIsMarkedStillTellsItsValue() {
+    QLabel label;
+    label.setText(QStringLiteral("  3 1/2\" "));
+    QVERIFY(QAccessible::queryAccessibleInterface(&label));  // the plain label's interface, made first
+    MakeAccessibleValue(&label, QStringLiteral("Figure"));
+    QCOMPARE(Told(&label, QAccessible::Name), QStringLiteral("Figure"));
+    QCOMPARE(Told(&label, QAccessible::Value), QStringLiteral("3 1/2\""));
   }
 
   void memoryCellIsNamedByItsCell() {

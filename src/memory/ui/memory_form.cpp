@@ -40,14 +40,14 @@ MemoryForm::MemoryForm(MemoryController& controller, int number, QWidget* parent
   m_client->setObjectName(QStringLiteral("MemoryFormClient"));
   mezura::SetBackground(m_client, kPlainBackground);
   m_label->setObjectName(QStringLiteral("Label1"));
+  // A screen reader names the value by its cell, as the title bar does.
+  MakeAccessibleValue(m_label, QStringLiteral("Memory"), QStringLiteral("The value held in this memory cell"));
   m_label->setFont(DesignFont(8.25, true));
   m_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   m_label->setText(QStringLiteral("0."));
   mezura::SetBackground(m_label, kDefaultReadoutColour);
   m_label->setGeometry(TwipsToPixels(kLabelLeft), 0, TwipsToPixels(1575), TwipsToPixels(kLabelHeight));
   m_label->SetDragSource(DragSource::Cell(number));
-  // A screen reader names the value by its cell, as the title bar does.
-  MakeAccessibleValue(m_label, QStringLiteral("Memory"), QStringLiteral("The value held in this memory cell"));
   connect(this, &QWidget::windowTitleChanged, m_label, [this](const QString& title) {
     m_label->setAccessibleName(title.isEmpty() ? QStringLiteral("Memory") : title);
   });
