@@ -91,6 +91,10 @@ loop.run()
 print("display after typing 5'+7=: name=%r text=%r; its events: %s" % (display.name, text_of(display), sorted(set(events))))
 check(display.name == "Display" and text_of(display) == "5'- 7\"", "the display reads the result 5'- 7\"")
 check("object:text-changed:insert" in events, "the display told its new text")
+table = found[("table", "Tape: Calculator")].queryTable()
+lines = [table.getAccessibleAt(row, 0).name for row in range(min(table.nRows, 6))]
+print("the tape's lines: %r" % lines)
+check("5'- 7\"" in lines, "the tape's result line reads 5'- 7\" without its blanks")
 
 
 
