@@ -24,7 +24,13 @@ fi
 mezura=$2
 work=$(mktemp -d)
 pids=()
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; wait 2>/dev/null; rm -rf "$work"' EXIT
+# Stopped last started first: the program before its bus and its X server.
+stop_all() {
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap stop_all EXIT
 
 if [ -n "${XVFB_DISPLAY:-}" ]; then
   Xvfb "$XVFB_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &

@@ -68,7 +68,8 @@ void MakeAccessibleValue(QLabel* label, const QString& name, const QString& desc
   // An interface made before the mark (a caption set while a screen reader
   // listens makes one) would stay the plain label's: it goes.
   QAccessibleInterface* made = QAccessible::queryAccessibleInterface(label);
-  if (made && !dynamic_cast<AccessibleValueLabel*>(made)) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+  if (made && !dynamic_cast<AccessibleValueLabel*>(made))
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
   label->setAccessibleName(name);
   if (!description.isEmpty()) label->setAccessibleDescription(description);
 }
