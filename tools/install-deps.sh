@@ -20,6 +20,9 @@ packages=(
   # The window-manager test: its own X server and openbox, read and driven
   # from outside (xwininfo and xprop are in x11-utils).
   xvfb openbox xdotool x11-utils
+  # The screen-reader test: the AT-SPI bus and registry, a session bus, and
+  # the client that reads the program's accessible tree.
+  at-spi2-core dbus-daemon python3-pyatspi
 )
 if [ "${1:-}" = "--desktop" ]; then
   # Looking at the program under a virtual display (screenshots).

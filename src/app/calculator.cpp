@@ -20,6 +20,7 @@
 #include "app/keys/key_mapping.h"
 #include "app/session.h"
 #include "converter/ui/converter.h"
+#include "memory/ui/accessible_value.h"
 #include "memory/ui/mdi_form1.h"
 #include "memory/ui/memory_controller.h"
 #include "memory/ui/value_label.h"
@@ -87,6 +88,7 @@ void Calculator::BuildControls() {
   labelPalette.setColor(QPalette::Window, Qt::yellow);
   labelPalette.setColor(QPalette::WindowText, Qt::black);
   m_label1->setPalette(labelPalette);
+  MakeAccessibleValue(m_label1, QStringLiteral("Prompt"));
   m_controls.push_back({m_label1, kLabel1Design, kLabel1Design});
 
   // The display is a drag source and a drop target for values.
@@ -101,6 +103,8 @@ void Calculator::BuildControls() {
   QPalette readoutPalette = m_readout->palette();
   readoutPalette.setColor(QPalette::WindowText, Qt::black);
   m_readout->setPalette(readoutPalette);
+  // Screen readers hear the measurement whenever it changes (ShowCaptions).
+  MakeAccessibleValue(m_readout, QStringLiteral("Display"), QStringLiteral("The entry, or the last result"));
   m_controls.push_back({m_readout, kReadoutDesign, kReadoutDesign});
 
   m_actionLabel = new QLabel(m_face);
@@ -110,6 +114,7 @@ void Calculator::BuildControls() {
   QPalette actionPalette = m_actionLabel->palette();
   actionPalette.setColor(QPalette::WindowText, Qt::red);
   m_actionLabel->setPalette(actionPalette);
+  MakeAccessibleValue(m_actionLabel, QStringLiteral("Operation"), QStringLiteral("The pending operation"));
   m_controls.push_back({m_actionLabel, kActionLabelDesign, kActionLabelDesign});
 
   // The drag images are held by invisible labels; the transfers give them
@@ -130,6 +135,7 @@ void Calculator::BuildControls() {
     if (keyStyle) button->setStyle(keyStyle);
     button->setObjectName(FromUtf8(key.name));
     button->setToolTip(FromUtf8(key.toolTip));
+    button->setAccessibleName(FromUtf8(key.accessibleName));
     button->setFont(DesignFont(key.pointSize, true));
     button->setAutoDefault(false);
     // The keyboard belongs to "=": a click (a right click for the pop-up
@@ -248,10 +254,10 @@ void Calculator::ShowCalculatorTape() {
 void Calculator::CaptionsChanged() { ShowCaptions(m_engine.Readout(), m_engine.ActionLabel(), m_engine.Label1()); }
 
 void Calculator::ShowCaptions(std::string_view readout, std::string_view actionLabel, std::string_view label1) {
-  m_readout->setText(FromUtf8(readout));
+  SetAccessibleValueText(m_readout, FromUtf8(readout));
   FitReadoutFont();
-  m_actionLabel->setText(FromUtf8(actionLabel));
-  m_label1->setText(FromUtf8(label1));
+  SetAccessibleValueText(m_actionLabel, FromUtf8(actionLabel));
+  SetAccessibleValueText(m_label1, FromUtf8(label1));
 }
 
 void Calculator::FitReadoutFont() {

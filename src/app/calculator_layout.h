@@ -17,6 +17,7 @@ struct KeyDefinition {
   std::string_view name;     ///< the control name, also the widget's objectName
   std::string_view caption;  ///< UTF-8
   std::string_view toolTip;
+  std::string_view accessibleName;  ///< what a screen reader calls the key
   TwipRect geometry;         ///< design place at 100%
   EngineOutcome (CalculatorEngine::*press)() = nullptr;  ///< what a click does, unless a digit
   int digit = -1;            ///< 0..9 for Number(digit)

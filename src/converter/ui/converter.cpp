@@ -13,6 +13,7 @@
 #include <cmath>
 #include <optional>
 
+#include "memory/ui/accessible_value.h"
 #include "memory/ui/value_drag.h"
 #include "measure/twips.h"
 #include "tape/ui/design_metrics.h"
@@ -71,6 +72,9 @@ Converter::Converter(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowSta
     m_results[i] = label;
   }
   for (QLabel* label : findChildren<QLabel*>()) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  MakeAccessibleValue(m_label1, QStringLiteral("Value to convert"), QStringLiteral("Drop a value here to convert it"));
+  for (size_t i = 0; i < m_results.size(); ++i)
+    MakeAccessibleValue(m_results[i], QStringLiteral("Conversion %1").arg(i + 1), QStringLiteral("The value in another unit"));
 
   SetConverterColor(m_converterColor);
   SetConvReadoutColor(m_convReadoutColor);
@@ -156,9 +160,10 @@ void Converter::Form_Resize() {
 }
 
 void Converter::ShowModel() {
-  m_label1->setText(QString::fromStdString(m_model.DropCaption()));
+  SetAccessibleValueText(m_label1, QString::fromStdString(m_model.DropCaption()));
   for (size_t i = 0; i < m_results.size(); ++i)
-    m_results[i]->setText(QString::fromStdString(m_model.ResultCaption(kFirstResultLabel + static_cast<int>(i))));
+    SetAccessibleValueText(m_results[i],
+                           QString::fromStdString(m_model.ResultCaption(kFirstResultLabel + static_cast<int>(i))));
 }
 
 void Converter::ApplyHeight() {

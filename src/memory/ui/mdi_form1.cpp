@@ -20,6 +20,7 @@ MDIForm1::MDIForm1(MemoryController& controller, QWidget* parent)
   // keyboard it must not take: the user goes on typing there.
   setAttribute(Qt::WA_ShowWithoutActivating);
   m_area->setObjectName(QStringLiteral("MdiArea"));
+  m_area->setAccessibleName(tr("Memory cells"));
   m_area->setBackground(palette().brush(QPalette::Dark));
   m_area->setFrameShape(QFrame::NoFrame);
   // The cells' captions and everything in them.

@@ -9,6 +9,7 @@
 #include <QStyleOptionTitleBar>
 
 #include "memory/memory_layout.h"
+#include "memory/ui/accessible_value.h"
 #include "memory/ui/memory_controller.h"
 #include "memory/ui/value_label.h"
 #include "measure/twips.h"
@@ -39,12 +40,17 @@ MemoryForm::MemoryForm(MemoryController& controller, int number, QWidget* parent
   m_client->setObjectName(QStringLiteral("MemoryFormClient"));
   mezura::SetBackground(m_client, kPlainBackground);
   m_label->setObjectName(QStringLiteral("Label1"));
+  // A screen reader names the value by its cell, as the title bar does.
+  MakeAccessibleValue(m_label, QStringLiteral("Memory"), QStringLiteral("The value held in this memory cell"));
   m_label->setFont(DesignFont(8.25, true));
   m_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   m_label->setText(QStringLiteral("0."));
   mezura::SetBackground(m_label, kDefaultReadoutColour);
   m_label->setGeometry(TwipsToPixels(kLabelLeft), 0, TwipsToPixels(1575), TwipsToPixels(kLabelHeight));
   m_label->SetDragSource(DragSource::Cell(number));
+  connect(this, &QWidget::windowTitleChanged, m_label, [this](const QString& title) {
+    m_label->setAccessibleName(title.isEmpty() ? QStringLiteral("Memory") : title);
+  });
   setWidget(m_client);
   // The model, not the window, holds the cell, so the window may go when closed.
   setAttribute(Qt::WA_DeleteOnClose);
@@ -55,7 +61,7 @@ MemoryForm::MemoryForm(MemoryController& controller, int number, QWidget* parent
           [this](const QMimeData* mime, int x) { m_controller.Label1_DragDrop(m_number, mime, x); });
 }
 
-void MemoryForm::SetValue(const QString& value) { m_label->setText(value); }
+void MemoryForm::SetValue(const QString& value) { SetAccessibleValueText(m_label, value); }
 
 void MemoryForm::SetColours(ColourNumber background, ColourNumber readout) {
   SetBackground(background);

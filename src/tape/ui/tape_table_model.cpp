@@ -21,6 +21,12 @@ QVariant TapeTableModel::data(const QModelIndex& index, int role) const {
     if (line.empty()) return {};
     return QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
   }
+  // A screen reader reads the line without the blanks that align it.
+  if (role == Qt::AccessibleTextRole) {
+    const std::string_view line = m_store.Line(index.column(), index.row());
+    if (line.empty()) return {};
+    return QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())).trimmed();
+  }
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
   return {};
 }

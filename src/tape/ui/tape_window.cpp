@@ -57,6 +57,8 @@ TapeWindow::TapeWindow(TapeStore& store, TapeDockHost& host, QWidget* parent)
   // window whose stay-on-top hint changes before it is shown.
   setAttribute(Qt::WA_ShowWithoutActivating);
   setWindowTitle(QString());
+  // The window has no caption to read; a screen reader still needs a name.
+  setAccessibleName(QStringLiteral("Tape"));
   setFont(DesignFont(8.25));
   // Where it cannot dock (Wayland), the tape keeps the usual frame for the
   // user to move it by; docked, the calculator's frame is its handle.
@@ -71,6 +73,7 @@ TapeWindow::TapeWindow(TapeStore& store, TapeDockHost& host, QWidget* parent)
   m_grid = new QTableView(this);
   m_grid->setObjectName(QStringLiteral("Grid1"));
   m_grid->setModel(m_model);
+  m_grid->setAccessibleName(QStringLiteral("Tape: %1").arg(m_title->text()));
   m_grid->setFrameShape(QFrame::NoFrame);
   m_grid->setShowGrid(false);
   m_grid->setWordWrap(false);
@@ -98,6 +101,7 @@ TapeWindow::TapeWindow(TapeStore& store, TapeDockHost& host, QWidget* parent)
   for (int i = 0; i < 2; ++i) {
     auto* button = new QPushButton(QString::fromUtf8(kArrows[i]), this);
     button->setObjectName(QStringLiteral("cmdScrollTape(%1)").arg(i));
+    button->setAccessibleName(i == 0 ? QStringLiteral("Previous tape") : QStringLiteral("Next tape"));
     button->setFont(DesignFont(6));
     button->setFocusPolicy(Qt::NoFocus);
     button->hide();
@@ -369,6 +373,7 @@ void TapeWindow::TapeViewChanged() { ApplyView(); }
 void TapeWindow::ApplyView() {
   const TapeView& view = m_store.View();
   m_title->setText(QString::fromStdString(view.title));
+  m_grid->setAccessibleName(QStringLiteral("Tape: %1").arg(m_title->text()));
   // Rows appended just now are not yet in the scroll range; lay the view out
   // first so that the last line can be reached.
   m_grid->doItemsLayout();
