@@ -313,10 +313,10 @@ void TestCalculator::menuTreeAsDesigned() {
       R"(  mnuPrintAll "Print All &Tapes")",
       R"(  mnuSeperator -)",
       R"(  Formulas "&Formulas")",
-      R"(    Circumference "Circumference...")",
-      R"(    CircArea "Area of circle...")",
-      R"(    CylVolume "Volume of cylinder...")",
-      R"(    mnuDiagonal "Diagonal...")",
+      R"(    Circumference "&Circumference...")",
+      R"(    CircArea "&Area of circle...")",
+      R"(    CylVolume "&Volume of cylinder...")",
+      R"(    mnuDiagonal "&Diagonal...")",
       R"(  Exit "E&xit")",
       R"(Memory "&Memory")",
       R"(  NewMemory "New &Memory")",
@@ -326,22 +326,22 @@ void TestCalculator::menuTreeAsDesigned() {
       R"(  EraseMemory "&Erase All")",
       R"(DisplayMenu "&Display")",
       R"(  Accuracy "&Accuracy")",
-      R"(    Sixteen "1/16"" [x])",
-      R"(    thirtysecond "1/32"" [ ])",
+      R"(    Sixteen "1/&16"" [x])",
+      R"(    thirtysecond "1/&32"" [ ])",
       R"(  ShowKeys "Show &Keys" [x])",
       R"(  mnuConverter "&Converter" [ ])",
       R"(  mnuTape "&Tape" [ ])",
       R"(  Zoom "&Zoom")",
-      R"(    ZoomSmall "75%" [ ])",
-      R"(    ZoomLarge "100%" [x])",
-      R"(  mnuColors "Colors")",
-      R"(    mnuColor(0) "Calculator")",
-      R"(    mnuColor(1) "Calculator readout ")",
-      R"(    mnuColor(2) "Memory")",
-      R"(    mnuColor(3) "Memory readout")",
-      R"(    mnuColor(4) "Converter")",
-      R"(    mnuColor(5) "Converter readout")",
-      R"(    mnuColor(6) "Converter result readouts")",
+      R"(    ZoomSmall "&75%" [ ])",
+      R"(    ZoomLarge "&100%" [x])",
+      R"(  mnuColors "C&olors")",
+      R"(    mnuColor(0) "&Calculator")",
+      R"(    mnuColor(1) "Calculator &readout ")",
+      R"(    mnuColor(2) "&Memory")",
+      R"(    mnuColor(3) "Memory r&eadout")",
+      R"(    mnuColor(4) "C&onverter")",
+      R"(    mnuColor(5) "Con&verter readout")",
+      R"(    mnuColor(6) "Converter re&sult readouts")",
       R"(HelpMenu "&Help")",
       R"(  mnuHelpContents "&Contents")",
       R"(  mnuAbout "&About")",
@@ -364,6 +364,9 @@ void TestCalculator::menuTreeAsDesigned() {
       R"(mnuPopUp1Diagonal "Diagonal...")",
       R"(mnuPopup1Separator4 -)",
       R"(mnuPopup1Cancel "Cancel")",
+      R"(mnuPopup1SeparatorClipboard -)",
+      R"(mnuPopup1Copy "Copy")",
+      R"(mnuPopup1Paste "Paste")",
   };
   // The start state, before the start-up shows the tape.
   Session session;
@@ -380,7 +383,19 @@ void TestCalculator::menuTreeAsDesigned() {
   QCOMPARE(popup, expectedPopup);
   QCOMPARE(fresh.Popup()->objectName(), QStringLiteral("mnuPopup1"));
   QCOMPARE(fresh.Popup()->title(), QStringLiteral("Popup1"));
-  for (const QAction* action : fresh.findChildren<QAction*>()) QVERIFY(action->shortcut().isEmpty());
+  // Only these have shortcuts; every other item is reached by its letter.
+  const QMap<QString, QString> expectedKeys{
+      {"mnuOpen", "Ctrl+O"},          {"mnuSave", "Ctrl+S"},        {"mnuPrint", "Ctrl+P"},
+      {"Exit", "Ctrl+Q"},             {"mnuHelpContents", "F1"},    {"mnuPopup1Copy", "Ctrl+C; Ctrl+Ins"},
+      {"mnuPopup1Paste", "Ctrl+V; Shift+Ins"}, {"PopupKeys", "Shift+F10; Menu"},
+  };
+  QMap<QString, QString> keys;
+  for (const QAction* action : fresh.findChildren<QAction*>()) {
+    if (action->shortcuts().isEmpty()) continue;
+    keys[action->objectName()] = QKeySequence::listToString(action->shortcuts());
+    QCOMPARE(action->shortcutContext(), Qt::WindowShortcut);
+  }
+  QCOMPARE(keys, expectedKeys);
 }
 
 void TestCalculator::altLetterOpensItsMenu() {
