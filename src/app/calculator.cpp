@@ -260,7 +260,10 @@ void Calculator::CaptionsChanged() { ShowCaptions(m_engine.Readout(), m_engine.A
 void Calculator::ShowCaptions(std::string_view readout, std::string_view actionLabel, std::string_view label1) {
   const QString shown = FromUtf8(readout);
   // Why a paste was refused holds only while the display still shows what it did then.
-  if (shown != m_readout->text()) m_readout->setToolTip({});
+  if (shown != m_readout->text()) {
+    m_readout->setToolTip({});
+    if (m_refusalNote) m_refusalNote->hide();
+  }
   m_readout->setText(shown);
   FitReadoutFont();
   m_actionLabel->setText(FromUtf8(actionLabel));
@@ -454,7 +457,26 @@ void Calculator::Paste_Click() {
 
 void Calculator::RefuseText(const QString& why) {
   m_readout->setToolTip(why);
-  QToolTip::showText(m_readout->mapToGlobal(QPoint(0, m_readout->height())), why, m_readout, {}, kRefusalReasonMs);
+  if (!m_refusalNote) {
+    m_refusalNote = new QLabel(m_face);
+    m_refusalNote->setObjectName(QStringLiteral("RefusalNote"));
+    m_refusalNote->setAutoFillBackground(true);
+    m_refusalNote->setFrameShape(QFrame::Box);
+    m_refusalNote->setMargin(2);
+    m_refusalNote->setPalette(QToolTip::palette());
+    m_refusalNote->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_refusalNote->setWordWrap(true);
+    m_refusalNoteTimer = new QTimer(m_refusalNote);
+    m_refusalNoteTimer->setSingleShot(true);
+    connect(m_refusalNoteTimer, &QTimer::timeout, m_refusalNote, &QWidget::hide);
+  }
+  m_refusalNote->setText(why);
+  m_refusalNote->setFixedWidth(m_readout->width());
+  m_refusalNote->adjustSize();
+  m_refusalNote->move(m_readout->geometry().bottomLeft() + QPoint(0, 1));
+  m_refusalNote->show();
+  m_refusalNote->raise();
+  m_refusalNoteTimer->start(kRefusalReasonMs);
   if (m_flashPalette) return;  // already flashing
   // The display's own colours swapped, then back: seen even with the sound off.
   m_flashPalette = m_readout->palette();

@@ -46,6 +46,7 @@ class QLabel;
 class QMenu;
 class QMimeData;
 class QPushButton;
+class QTimer;
 
 namespace mezura {
 
@@ -271,6 +272,10 @@ class Calculator : public QMainWindow, public TapeDockHost {
   bool m_framed = false;
   // The display's palette while it flashes for a refused paste.
   std::optional<QPalette> m_flashPalette;
+  // Why a paste was refused, shown under the display for a while. Not a
+  // QToolTip: that one goes at the next key released, before it can be read.
+  QLabel* m_refusalNote = nullptr;
+  QTimer* m_refusalNoteTimer = nullptr;
 };
 
 }  // namespace mezura

@@ -135,12 +135,16 @@ void TestClipboardKeys::refusedPasteBeepsFlashesAndSaysWhy() {
   QCOMPARE(Shown(), QStringLiteral("5'- 3"));
   QCOMPARE(m_beeps, 1);
   QCOMPARE(m_calc->Readout()->toolTip(), why);
+  const auto* note = m_calc->findChild<QLabel*>(QStringLiteral("RefusalNote"));
+  QVERIFY(note && note->isVisible());
+  QCOMPARE(note->text(), why);
   // The flash: the display's colours swap, then come back by themselves.
   QCOMPARE(m_calc->Readout()->palette().color(QPalette::Window), normal.color(QPalette::WindowText));
   QTRY_COMPARE(m_calc->Readout()->palette().color(QPalette::Window), normal.color(QPalette::Window));
   // The reason lasts while the display shows what it did then.
   QTest::keyClick(Keys(), Qt::Key_4);
   QVERIFY(m_calc->Readout()->toolTip().isEmpty());
+  QVERIFY(!note->isVisible());
 }
 
 void TestClipboardKeys::shortcutsRunTheirCommandsAndTypeNothing() {
