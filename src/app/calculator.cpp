@@ -463,7 +463,11 @@ void Calculator::RefuseText(const QString& why) {
     m_refusalNote->setAutoFillBackground(true);
     m_refusalNote->setFrameShape(QFrame::Box);
     m_refusalNote->setMargin(2);
-    m_refusalNote->setPalette(QToolTip::palette());
+    // A tooltip's colours, whatever colours the calculator wears.
+    QPalette note = m_refusalNote->palette();
+    note.setColor(QPalette::Window, QToolTip::palette().color(QPalette::ToolTipBase));
+    note.setColor(QPalette::WindowText, QToolTip::palette().color(QPalette::ToolTipText));
+    m_refusalNote->setPalette(note);
     m_refusalNote->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_refusalNote->setWordWrap(true);
     m_refusalNoteTimer = new QTimer(m_refusalNote);
