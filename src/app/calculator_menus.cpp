@@ -167,8 +167,8 @@ void CalculatorMenus::Fill(QMenu* root, std::span<const Row> rows) {
         if (row.keys) {
           action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(row.keys)));
           action->setShortcutContext(Qt::WindowShortcut);
-          // On the window itself too: a pop-up item's keys work while the
-          // pop-up is closed, and a Ctrl combination is never typing.
+          // On the window itself too, so that a pop-up item's keys work
+          // while the pop-up is closed.
           m_window.addAction(action);
         }
         break;
