@@ -69,20 +69,21 @@ class FeetAndInchesReader {
     SkipBlanks();
     if (Peek() == '-') ++m_at;
     SkipBlanks();
+    // The foot key types its mark on an empty display too: "'- 4" is four
+    // inches, as the engine reads it.
     const std::size_t start = m_at;
+    const bool feetNumber = Number();
+    SkipBlanks();
     bool feet = false;
-    if (Number()) {
-      SkipBlanks();
-      if (Peek() == '\'') {
-        ++m_at;
-        feet = true;
-        SkipSeparator();
-      } else {
-        m_at = start;
-      }
+    if (Peek() == '\'') {
+      ++m_at;
+      feet = true;
+      SkipSeparator();
+    } else {
+      m_at = start;
     }
     const bool inches = Inches();
-    if (!feet && !inches) return false;
+    if (!(feet && feetNumber) && !inches) return false;
     SkipBlanks();
     if (Peek() == '"') ++m_at;
     SkipBlanks();

@@ -41,7 +41,7 @@ TEST(ReadOutsideText, TakesBuildersNotations) {
       {"4'-8 3/8\"", 56.375}, {"4' 8-3/8\"", 56.375}, {"4'8-3/8\"", 56.375}, {"4' - 8 3/8 \"", 56.375},
       {"1-1/2\"", 1.5},       {"3 1/2\"", 3.5},       {"-6\"", -6},          {"- 6\"", -6},
       {"12.5", 12.5},         {"12' 6\" sq.", 1734},  {"5'-", 60},            {"5'- 0\"", 60},
-      {"3/4", 0.75},          {"2.5/2", 1.25},
+      {"3/4", 0.75},          {"2.5/2", 1.25},         {"'- 4", 4},
   };
   for (const Builder& c : cases) {
     const std::optional<std::string> value = ReadOutsideText(c.text);
@@ -59,7 +59,7 @@ TEST(ReadOutsideText, RefusesWhatIsNoValue) {
       "1E+400",         // beyond a double
       "1/0", "0/0",     // no finite value
       "5 3", "5 3\"", "5' 3 4", "5\" 3", "5'3'", "5 1/2'", "1/2 3", "3 1/", "3 1/2/4", "5--3", "5' - - 3",
-      "--5", "5 -", "5 E3", "1/2E3", "\"5",  // digits or marks that belong to no piece
+      "--5", "5 -", "5 E3", "1/2E3", "\"5", "'-", "' \"",  // digits or marks that belong to no piece
       "5\x00"s "7", "5\x01", "5\t7", "\xc3\xb7 4", "5\xff",
       std::string(kMaxOutsideTextBytes + 1, '1'),
   };
