@@ -1,6 +1,7 @@
 #include "app/calculator.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +12,8 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTimer>
+#include <QToolTip>
 #include <QWindow>
 
 #include "app/calculator_face.h"
@@ -20,6 +23,7 @@
 #include "app/keys/key_mapping.h"
 #include "app/session.h"
 #include "converter/ui/converter.h"
+#include "measure/measurement.h"
 #include "memory/ui/accessible_value.h"
 #include "memory/ui/mdi_form1.h"
 #include "memory/ui/memory_controller.h"
@@ -33,6 +37,12 @@ namespace mezura {
 namespace {
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A refused paste: how long the display flashes and the reason shows beside it.
+constexpr int kRefusalFlashMs = 250;
+constexpr int kRefusalReasonMs = 5000;
+// Enough of a refused text to recognise it by.
+constexpr qsizetype kRefusedTextShown = 40;
 
 }  // namespace
 
@@ -254,7 +264,13 @@ void Calculator::ShowCalculatorTape() {
 void Calculator::CaptionsChanged() { ShowCaptions(m_engine.Readout(), m_engine.ActionLabel(), m_engine.Label1()); }
 
 void Calculator::ShowCaptions(std::string_view readout, std::string_view actionLabel, std::string_view label1) {
-  SetAccessibleValueText(m_readout, FromUtf8(readout));
+  const QString shown = FromUtf8(readout);
+  // Why a paste was refused holds only while the display still shows what it did then.
+  if (shown != m_readout->text()) {
+    m_readout->setToolTip({});
+    if (m_refusalNote) m_refusalNote->hide();
+  }
+  SetAccessibleValueText(m_readout, shown);
   FitReadoutFont();
   SetAccessibleValueText(m_actionLabel, FromUtf8(actionLabel));
   SetAccessibleValueText(m_label1, FromUtf8(label1));
@@ -419,6 +435,72 @@ void Calculator::SetAccuracyForThisRun(int accuracy) {
 }
 
 void Calculator::mnuPopup1Cancel_Click() {}
+
+// ---- Clipboard and the keyboard's pop-up ----------------------------------
+
+void Calculator::Copy_Click() {
+  // The value as another program would take it: the display's padding blanks
+  // are layout, not part of it.
+  QGuiApplication::clipboard()->setText(FromUtf8(TrimBlanks(m_engine.Readout())));
+  FocusEqual();
+}
+
+void Calculator::Paste_Click() {
+  const QString text = QGuiApplication::clipboard()->text();
+  const ValueOutcome outcome = m_engine.EnterValue(text.toStdString(), ValueRole::Entry, TextOrigin::Outside);
+  Apply(outcome.feedback);
+  if (outcome.result == ValueResult::Refused) {
+    const QString trimmed = text.simplified();
+    if (trimmed.isEmpty())
+      RefuseText(QStringLiteral("Nothing pasted: the clipboard holds no text"));
+    else if (trimmed.size() > kRefusedTextShown)
+      RefuseText(QStringLiteral("Not a measurement: \u201c%1\u2026\u201d").arg(trimmed.left(kRefusedTextShown)));
+    else
+      RefuseText(QStringLiteral("Not a measurement: \u201c%1\u201d").arg(trimmed));
+  }
+  FocusEqual();
+}
+
+void Calculator::RefuseText(const QString& why) {
+  m_readout->setToolTip(why);
+  if (!m_refusalNote) {
+    m_refusalNote = new QLabel(m_face);
+    m_refusalNote->setObjectName(QStringLiteral("RefusalNote"));
+    m_refusalNote->setAutoFillBackground(true);
+    m_refusalNote->setFrameShape(QFrame::Box);
+    m_refusalNote->setMargin(2);
+    // A tooltip's colours, whatever colours the calculator wears.
+    QPalette note = m_refusalNote->palette();
+    note.setColor(QPalette::Window, QToolTip::palette().color(QPalette::ToolTipBase));
+    note.setColor(QPalette::WindowText, QToolTip::palette().color(QPalette::ToolTipText));
+    m_refusalNote->setPalette(note);
+    m_refusalNote->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_refusalNote->setWordWrap(true);
+    m_refusalNoteTimer = new QTimer(m_refusalNote);
+    m_refusalNoteTimer->setSingleShot(true);
+    connect(m_refusalNoteTimer, &QTimer::timeout, m_refusalNote, &QWidget::hide);
+  }
+  m_refusalNote->setText(why);
+  m_refusalNote->setFixedWidth(m_readout->width());
+  m_refusalNote->adjustSize();
+  m_refusalNote->move(m_readout->geometry().bottomLeft() + QPoint(0, 1));
+  m_refusalNote->show();
+  m_refusalNote->raise();
+  m_refusalNoteTimer->start(kRefusalReasonMs);
+  if (m_flashPalette) return;  // already flashing
+  // The display's own colours swapped, then back: seen even with the sound off.
+  m_flashPalette = m_readout->palette();
+  QPalette flash = *m_flashPalette;
+  flash.setColor(QPalette::Window, m_flashPalette->color(QPalette::WindowText));
+  flash.setColor(QPalette::WindowText, m_flashPalette->color(QPalette::Window));
+  m_readout->setPalette(flash);
+  QTimer::singleShot(kRefusalFlashMs, this, [this] {
+    if (m_flashPalette) m_readout->setPalette(*m_flashPalette);
+    m_flashPalette.reset();
+  });
+}
+
+void Calculator::ShowPopupAtDisplay() { Popup()->popup(m_readout->mapToGlobal(QPoint(0, m_readout->height()))); }
 
 // ---- Window events ------------------------------------------------------
 

@@ -27,6 +27,7 @@
 //                     modal questions, which tests answer).
 
 #include <QMainWindow>
+#include <QPalette>
 #include <array>
 #include <functional>
 #include <memory>
@@ -45,6 +46,7 @@ class QLabel;
 class QMenu;
 class QMimeData;
 class QPushButton;
+class QTimer;
 
 namespace mezura {
 
@@ -163,6 +165,13 @@ class Calculator : public QMainWindow, public TapeDockHost {
   void mnuAbout_Click();
   // Pop-up menu
   void mnuPopup1Cancel_Click();
+  /// The display's value, without its padding blanks, to the clipboard.
+  void Copy_Click();
+  /// The clipboard's text as the entry, if it reads as a measurement;
+  /// otherwise a beep, a flash of the display and the reason beside it.
+  void Paste_Click();
+  /// The pop-up menu, opened from the keyboard, at the display.
+  void ShowPopupAtDisplay();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -209,6 +218,8 @@ class Calculator : public QMainWindow, public TapeDockHost {
   void WearColours(const Settings& settings);
   void WearColour(int index);
   void ShowMessage(std::string_view text, std::string_view title);
+  /// Tells why text was not taken: the display flashes, its tooltip says why.
+  void RefuseText(const QString& why);
   void CaptionsChanged();
   void ShowCaptions(std::string_view readout, std::string_view actionLabel, std::string_view label1);
 
@@ -259,6 +270,12 @@ class Calculator : public QMainWindow, public TapeDockHost {
   double m_lastCalcTop = -1e9;
   // Mapped by the window manager at least once, so its frame is known.
   bool m_framed = false;
+  // The display's palette while it flashes for a refused paste.
+  std::optional<QPalette> m_flashPalette;
+  // Why a paste was refused, shown under the display for a while. Not a
+  // QToolTip: that one goes at the next key released, before it can be read.
+  QLabel* m_refusalNote = nullptr;
+  QTimer* m_refusalNoteTimer = nullptr;
 };
 
 }  // namespace mezura

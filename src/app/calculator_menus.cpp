@@ -1,6 +1,7 @@
 #include "app/calculator_menus.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -34,14 +35,14 @@ struct AccuracyItem {
 };
 
 const AccuracyItem kAccuracyItems[] = {
-    {kAccuracy16, "Sixteen", "1/16\"", "mnuPopup1Accuracy16", "1/16\" Accuracy", &C::Sixteen_Click},
-    {kAccuracy32, "thirtysecond", "1/32\"", "mnuPopup1Accuracy32", "1/32\" Accuracy", &C::thirtysecond_Click},
+    {kAccuracy16, "Sixteen", "1/&16\"", "mnuPopup1Accuracy16", "1/16\" Accuracy", &C::Sixteen_Click},
+    {kAccuracy32, "thirtysecond", "1/&32\"", "mnuPopup1Accuracy32", "1/32\" Accuracy", &C::thirtysecond_Click},
 };
 
 // mnuColor(0) to mnuColor(6), in the order of the calculator's colour targets.
-const char* const kColourCaptions[] = {"Calculator",     "Calculator readout ", "Memory",
-                                       "Memory readout", "Converter",           "Converter readout",
-                                       "Converter result readouts"};
+const char* const kColourCaptions[] = {"&Calculator",     "Calculator &readout ", "&Memory",
+                                       "Memory r&eadout", "C&onverter",           "Con&verter readout",
+                                       "Converter re&sult readouts"};
 static_assert(std::size(kColourCaptions) == Calculator::kColourCount);
 
 }  // namespace
@@ -52,24 +53,26 @@ struct CalculatorMenus::Row {
   const char* caption = "";
   void (Calculator::*handler)() = nullptr;
   Mark mark = Mark::None;
+  /// Shortcuts, as QKeySequence::listFromString reads them ("Ctrl+C; Ctrl+Ins").
+  const char* keys = nullptr;
 };
 
 const CalculatorMenus::Row CalculatorMenus::kMenuBar[] = {
     {Kind::Menu, "File", "&File"},
-    {Kind::Item, "mnuOpen", "&Open...", &C::mnuOpen_Click},
-    {Kind::Item, "mnuSave", "&Save", &C::mnuSave_Click},
+    {Kind::Item, "mnuOpen", "&Open...", &C::mnuOpen_Click, Mark::None, "Ctrl+O"},
+    {Kind::Item, "mnuSave", "&Save", &C::mnuSave_Click, Mark::None, "Ctrl+S"},
     {Kind::Item, "mnuSaveAs", "Save &As...", &C::mnuSaveAs_Click},
     {Kind::Separator, "mnuSep"},
-    {Kind::Item, "mnuPrint", "&Print Current Tape", &C::mnuPrint_Click},
+    {Kind::Item, "mnuPrint", "&Print Current Tape", &C::mnuPrint_Click, Mark::None, "Ctrl+P"},
     {Kind::Item, "mnuPrintAll", "Print All &Tapes", &C::mnuPrintAll_Click},
     {Kind::Separator, "mnuSeperator"},
     {Kind::Menu, "Formulas", "&Formulas"},
-    {Kind::Item, "Circumference", "Circumference...", &C::Circumference_Click},
-    {Kind::Item, "CircArea", "Area of circle...", &C::CircArea_Click},
-    {Kind::Item, "CylVolume", "Volume of cylinder...", &C::CylVolume_Click},
-    {Kind::Item, "mnuDiagonal", "Diagonal...", &C::mnuDiagonal_Click},
+    {Kind::Item, "Circumference", "&Circumference...", &C::Circumference_Click},
+    {Kind::Item, "CircArea", "&Area of circle...", &C::CircArea_Click},
+    {Kind::Item, "CylVolume", "&Volume of cylinder...", &C::CylVolume_Click},
+    {Kind::Item, "mnuDiagonal", "&Diagonal...", &C::mnuDiagonal_Click},
     {Kind::End},
-    {Kind::Item, "Exit", "E&xit", &C::Exit_Click},
+    {Kind::Item, "Exit", "E&xit", &C::Exit_Click, Mark::None, "Ctrl+Q"},
     {Kind::End},
     {Kind::Menu, "Memory", "&Memory"},
     {Kind::Item, "NewMemory", "New &Memory", &C::NewMemory_Click},
@@ -86,15 +89,15 @@ const CalculatorMenus::Row CalculatorMenus::kMenuBar[] = {
     {Kind::Item, "mnuConverter", "&Converter", &C::mnuConverter_Click, Mark::Converter},
     {Kind::Item, "mnuTape", "&Tape", &C::mnuTape_Click, Mark::ShowTape},
     {Kind::Menu, "Zoom", "&Zoom"},
-    {Kind::Item, "ZoomSmall", "75%", &C::ZoomSmall_Click, Mark::ZoomSmall},
-    {Kind::Item, "ZoomLarge", "100%", &C::ZoomLarge_Click, Mark::ZoomLarge},
+    {Kind::Item, "ZoomSmall", "&75%", &C::ZoomSmall_Click, Mark::ZoomSmall},
+    {Kind::Item, "ZoomLarge", "&100%", &C::ZoomLarge_Click, Mark::ZoomLarge},
     {Kind::End},
-    {Kind::Menu, "mnuColors", "Colors"},
+    {Kind::Menu, "mnuColors", "C&olors"},
     {Kind::Colours},
     {Kind::End},
     {Kind::End},
     {Kind::Menu, "HelpMenu", "&Help"},
-    {Kind::Item, "mnuHelpContents", "&Contents", &C::mnuHelpContents_Click},
+    {Kind::Item, "mnuHelpContents", "&Contents", &C::mnuHelpContents_Click, Mark::None, "F1"},
     {Kind::Item, "mnuAbout", "&About", &C::mnuAbout_Click},
     {Kind::End},
 };
@@ -117,6 +120,9 @@ const CalculatorMenus::Row CalculatorMenus::kPopup[] = {
     {Kind::Item, "mnuPopUp1Diagonal", "Diagonal...", &C::mnuDiagonal_Click},
     {Kind::Separator, "mnuPopup1Separator4"},
     {Kind::Item, "mnuPopup1Cancel", "Cancel", &C::mnuPopup1Cancel_Click},
+    {Kind::Separator, "mnuPopup1SeparatorClipboard"},
+    {Kind::Item, "mnuPopup1Copy", "Copy", &C::Copy_Click, Mark::None, "Ctrl+C; Ctrl+Ins"},
+    {Kind::Item, "mnuPopup1Paste", "Paste", &C::Paste_Click, Mark::None, "Ctrl+V; Shift+Ins"},
 };
 
 CalculatorMenus::CalculatorMenus(Calculator& window) : m_window(window), m_accuracies(std::size(kAccuracyItems)) {
@@ -125,6 +131,13 @@ CalculatorMenus::CalculatorMenus(Calculator& window) : m_window(window), m_accur
   m_popup->setObjectName(QStringLiteral("mnuPopup1"));
   m_popup->menuAction()->setObjectName(QStringLiteral("mnuPopup1"));
   Fill(m_popup, kPopup);
+  // The keyboard's way to the pop-up menu, which the mouse opens with a right click.
+  auto* showPopup = new QAction(QStringLiteral("Popup1"), &window);
+  showPopup->setObjectName(QStringLiteral("PopupKeys"));
+  showPopup->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+  showPopup->setShortcutContext(Qt::WindowShortcut);
+  window.addAction(showPopup);
+  QObject::connect(showPopup, &QAction::triggered, &window, [this] { m_window.ShowPopupAtDisplay(); });
   ShowChoices();
 }
 
@@ -151,6 +164,13 @@ void CalculatorMenus::Fill(QMenu* root, std::span<const Row> rows) {
         QAction* action =
             AddItem(open.back(), QString::fromUtf8(row.name), row.caption, [this, h = row.handler] { (m_window.*h)(); });
         if (row.mark != Mark::None) Keep(root, action, Marked(row.mark));
+        if (row.keys) {
+          action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(row.keys)));
+          action->setShortcutContext(Qt::WindowShortcut);
+          // On the window itself too, so that a pop-up item's keys work
+          // while the pop-up is closed.
+          m_window.addAction(action);
+        }
         break;
       }
       case Kind::Accuracies:

@@ -1,7 +1,7 @@
 #pragma once
 // The calculator window's menu bar and pop-up menu, and the display choices
 // their check marks show. The menus are built from tables (control name,
-// caption, the Calculator handler an item runs); the handlers decide, and
+// caption, the Calculator handler an item runs, its shortcuts); the handlers decide, and
 // tell the new choices here, and the check marks of every item are set from
 // the choices in one place, the menu bar's and their pop-up twins' alike.
 // What an item does is the Calculator's; nothing looks an item up by name.

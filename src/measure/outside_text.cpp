@@ -55,29 +55,121 @@ std::size_t ExponentLength(std::string_view text) {
   return i > digits ? i : 0;
 }
 
-// The feet-and-inches form, as the formatters write it and the keys type it,
-// with numbers in exponent form where the program writes those, and an area
-// or volume mark.
+// A reader of the feet-and-inches form, one piece at a time, so that every
+// digit of the text is part of a feet number, an inch number or a fraction:
+// "5 3" (which the parser would read as 5) is refused, not half read.
+class FeetAndInchesReader {
+ public:
+  explicit FeetAndInchesReader(std::string_view text) : m_text(text) {}
+
+  // [-] [feet '] [inches [fraction] | fraction] ["], with blanks and one "-"
+  // between the pieces as builders write them: " 5'- 3 1/2\"", "4'8-3/8\"",
+  // "1-1/2\"", "- 6\"", "5'- " (the foot key's own text).
+  bool Read() {
+    SkipBlanks();
+    if (Peek() == '-') ++m_at;
+    SkipBlanks();
+    // The foot key types its mark on an empty display too: "'- 4" is four
+    // inches, as the engine reads it.
+    const std::size_t start = m_at;
+    const bool feetNumber = Number();
+    SkipBlanks();
+    bool feet = false;
+    if (Peek() == '\'') {
+      ++m_at;
+      feet = true;
+      SkipSeparator();
+    } else {
+      m_at = start;
+    }
+    const bool inches = Inches();
+    if (!(feet && feetNumber) && !inches) return false;
+    SkipBlanks();
+    if (Peek() == '"') ++m_at;
+    SkipBlanks();
+    return m_at == m_text.size();
+  }
+
+ private:
+  char Peek() const { return m_at < m_text.size() ? m_text[m_at] : '\0'; }
+  void SkipBlanks() {
+    while (Peek() == ' ') ++m_at;
+  }
+  // Blanks with at most one "-" among them.
+  bool SkipSeparator() {
+    const std::size_t start = m_at;
+    SkipBlanks();
+    if (Peek() == '-') ++m_at;
+    SkipBlanks();
+    return m_at > start;
+  }
+
+  bool Digits() {
+    const std::size_t start = m_at;
+    while (IsDigit(Peek())) ++m_at;
+    return m_at > start;
+  }
+
+  // Digits with at most one point and at least one digit, then an exponent
+  // as the program writes one.
+  bool Number() {
+    const std::size_t start = m_at;
+    bool digit = Digits();
+    if (Peek() == '.') {
+      ++m_at;
+      digit = Digits() || digit;
+    }
+    if (!digit) {
+      m_at = start;
+      return false;
+    }
+    m_at += ExponentLength(m_text.substr(m_at));
+    return true;
+  }
+
+  // Plain digits, with a point at most: fractions are not written in
+  // exponent form.
+  bool FractionPart() {
+    const std::size_t start = m_at;
+    bool digit = Digits();
+    if (Peek() == '.') {
+      ++m_at;
+      digit = Digits() || digit;
+    }
+    if (!digit) m_at = start;
+    return digit;
+  }
+
+  bool Fraction() {
+    const std::size_t start = m_at;
+    if (FractionPart() && Peek() == '/') {
+      ++m_at;
+      if (FractionPart()) return true;
+    }
+    m_at = start;
+    return false;
+  }
+
+  // A fraction alone, or a number and, after a separator, a fraction.
+  bool Inches() {
+    if (Fraction()) return true;
+    if (!Number()) return false;
+    const std::size_t afterWhole = m_at;
+    if (!(SkipSeparator() && Fraction())) m_at = afterWhole;
+    return true;
+  }
+
+  std::string_view m_text;
+  std::size_t m_at = 0;
+};
+
+// The feet-and-inches form, as the formatters write it, the keys type it and
+// builders write it elsewhere, with numbers in exponent form where the
+// program writes those, and an area or volume mark.
 std::optional<std::string> FeetAndInchesForm(std::string_view text) {
   const Marked marked = SplitMark(text);
-  const std::string_view value = marked.value;
-  bool digit = false;
-  for (std::size_t i = 0; i < value.size(); ++i) {
-    const char c = value[i];
-    if (IsDigit(c)) {
-      digit = true;
-    } else if (c == 'E') {
-      // Only right after a number: "6.25E-05", never "E5" or "'E".
-      const bool afterNumber = i > 0 && (IsDigit(value[i - 1]) || value[i - 1] == '.');
-      const std::size_t length = ExponentLength(value.substr(i));
-      if (!digit || !afterNumber || length == 0) return std::nullopt;
-      i += length - 1;
-    } else if (c != ' ' && c != '.' && c != '\'' && c != '"' && c != '-' && c != '/') {
-      return std::nullopt;
-    }
-  }
-  if (!digit) return std::nullopt;
-  return std::string(value) + std::string(marked.mark);
+  if (!FeetAndInchesReader(marked.value).Read()) return std::nullopt;
+  return std::string(marked.value) + std::string(marked.mark);
 }
 
 struct MetricUnit {

@@ -1,14 +1,18 @@
 #pragma once
-// Text from outside the program: another program's drag, or a value dragged
-// from another running Mezura. Every place where such text can enter (the
+// Text from outside the program: another program's drag or clipboard, or a
+// value dragged from another running Mezura. Every place where such text can enter (the
 // display, a memory cell, the converter) asks this one rule, so that all of
 // them take and refuse the same texts. What an accepted value then does is
 // the receiver's business.
 //
 // Taken, once blanks, tabs and line ends around it are trimmed and if it is at
 // most kMaxOutsideTextBytes long:
-//   - a measurement as the program writes it or the keys type it: digits,
-//     blanks and . ' " - / with at least one digit (" 5'- 3 1/2\"", "7", "3/4");
+//   - a measurement as the program writes it, the keys type it or builders
+//     write it elsewhere: an optional "-", feet with the foot mark, inches,
+//     a fraction, the inch mark, each optional but with at least one number,
+//     blanks and one "-" allowed between them (" 5'- 3 1/2\"", "4'8-3/8\"",
+//     "1-1/2\"", "- 6\"", "7", "3/4"); digits left over that belong to none
+//     of these ("5 3", "5\" 3") make the text no measurement;
 //   - numbers in the exponent form the program writes ("6.25E-05",
 //     " 1E+16'- 0\"");
 //   - either of them followed by one area or volume mark, "sq", "sq.", "cu" or

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,8 @@
 #include "memory/ui/frm_input.h"
 #include "memory/ui/mdi_form1.h"
 #include "memory/ui/memory_controller.h"
+#include "support/fake_print_host.h"
+#include "tape/ui/tape_printer.h"
 #include "tape/ui/tape_window.h"
 #include "support/drop_events.h"
 
@@ -68,6 +71,12 @@ class TestCalculator : public QObject {
   void keepOnTopChangesOnlyTheFlag();
   void longEntriesShrinkToFit();
   void anyKeysAtAnySpeedLoseNothing();
+  void pasteAndCopyTheDisplay_data();
+  void pasteAndCopyTheDisplay();
+  void refusedPasteBeepsFlashesAndSaysWhy_data();
+  void refusedPasteBeepsFlashesAndSaysWhy();
+  void shortcutsRunTheirCommandsAndTypeNothing();
+  void noTwoItemsOfAMenuShareALetter();
 
  private:
   QPushButton* Key(const QString& name) const;
@@ -308,10 +317,10 @@ void TestCalculator::menuTreeAsDesigned() {
       R"(  mnuPrintAll "Print All &Tapes")",
       R"(  mnuSeperator -)",
       R"(  Formulas "&Formulas")",
-      R"(    Circumference "Circumference...")",
-      R"(    CircArea "Area of circle...")",
-      R"(    CylVolume "Volume of cylinder...")",
-      R"(    mnuDiagonal "Diagonal...")",
+      R"(    Circumference "&Circumference...")",
+      R"(    CircArea "&Area of circle...")",
+      R"(    CylVolume "&Volume of cylinder...")",
+      R"(    mnuDiagonal "&Diagonal...")",
       R"(  Exit "E&xit")",
       R"(Memory "&Memory")",
       R"(  NewMemory "New &Memory")",
@@ -321,22 +330,22 @@ void TestCalculator::menuTreeAsDesigned() {
       R"(  EraseMemory "&Erase All")",
       R"(DisplayMenu "&Display")",
       R"(  Accuracy "&Accuracy")",
-      R"(    Sixteen "1/16"" [x])",
-      R"(    thirtysecond "1/32"" [ ])",
+      R"(    Sixteen "1/&16"" [x])",
+      R"(    thirtysecond "1/&32"" [ ])",
       R"(  ShowKeys "Show &Keys" [x])",
       R"(  mnuConverter "&Converter" [ ])",
       R"(  mnuTape "&Tape" [ ])",
       R"(  Zoom "&Zoom")",
-      R"(    ZoomSmall "75%" [ ])",
-      R"(    ZoomLarge "100%" [x])",
-      R"(  mnuColors "Colors")",
-      R"(    mnuColor(0) "Calculator")",
-      R"(    mnuColor(1) "Calculator readout ")",
-      R"(    mnuColor(2) "Memory")",
-      R"(    mnuColor(3) "Memory readout")",
-      R"(    mnuColor(4) "Converter")",
-      R"(    mnuColor(5) "Converter readout")",
-      R"(    mnuColor(6) "Converter result readouts")",
+      R"(    ZoomSmall "&75%" [ ])",
+      R"(    ZoomLarge "&100%" [x])",
+      R"(  mnuColors "C&olors")",
+      R"(    mnuColor(0) "&Calculator")",
+      R"(    mnuColor(1) "Calculator &readout ")",
+      R"(    mnuColor(2) "&Memory")",
+      R"(    mnuColor(3) "Memory r&eadout")",
+      R"(    mnuColor(4) "C&onverter")",
+      R"(    mnuColor(5) "Con&verter readout")",
+      R"(    mnuColor(6) "Converter re&sult readouts")",
       R"(HelpMenu "&Help")",
       R"(  mnuHelpContents "&Contents")",
       R"(  mnuAbout "&About")",
@@ -359,6 +368,9 @@ void TestCalculator::menuTreeAsDesigned() {
       R"(mnuPopUp1Diagonal "Diagonal...")",
       R"(mnuPopup1Separator4 -)",
       R"(mnuPopup1Cancel "Cancel")",
+      R"(mnuPopup1SeparatorClipboard -)",
+      R"(mnuPopup1Copy "Copy")",
+      R"(mnuPopup1Paste "Paste")",
   };
   // The start state, before the start-up shows the tape.
   Session session;
@@ -375,7 +387,19 @@ void TestCalculator::menuTreeAsDesigned() {
   QCOMPARE(popup, expectedPopup);
   QCOMPARE(fresh.Popup()->objectName(), QStringLiteral("mnuPopup1"));
   QCOMPARE(fresh.Popup()->title(), QStringLiteral("Popup1"));
-  for (const QAction* action : fresh.findChildren<QAction*>()) QVERIFY(action->shortcut().isEmpty());
+  // Only these have shortcuts; every other item is reached by its letter.
+  const QMap<QString, QString> expectedKeys{
+      {"mnuOpen", "Ctrl+O"},          {"mnuSave", "Ctrl+S"},        {"mnuPrint", "Ctrl+P"},
+      {"Exit", "Ctrl+Q"},             {"mnuHelpContents", "F1"},    {"mnuPopup1Copy", "Ctrl+C; Ctrl+Ins"},
+      {"mnuPopup1Paste", "Ctrl+V; Shift+Ins"}, {"PopupKeys", "Shift+F10; Menu"},
+  };
+  QMap<QString, QString> keys;
+  for (const QAction* action : fresh.findChildren<QAction*>()) {
+    if (action->shortcuts().isEmpty()) continue;
+    keys[action->objectName()] = QKeySequence::listToString(action->shortcuts());
+    QCOMPARE(action->shortcutContext(), Qt::WindowShortcut);
+  }
+  QCOMPARE(keys, expectedKeys);
 }
 
 void TestCalculator::altLetterOpensItsMenu() {
@@ -685,6 +709,123 @@ void TestCalculator::anyKeysAtAnySpeedLoseNothing() {
   qInfo("%d message boxes, %d tape lines", boxes, lines);
   m_calc->ZoomLarge_Click();
   for (QWidget* w : m_calc->Controls()) QCOMPARE(m_calc->ControlTwips(w), m_calc->DesignTwips(w));
+}
+
+using Keys = QKeyCombination;
+
+// The clipboard's measurement becomes the entry as written; the result is
+// copied without the display's padding. Ctrl+C is no "C" (Clear) meanwhile.
+void TestCalculator::pasteAndCopyTheDisplay_data() {
+  QTest::addColumn<QString>("pasted");
+  QTest::addColumn<Keys>("paste");
+  QTest::addColumn<QString>("entry");
+  QTest::addColumn<Keys>("copy");
+  QTest::addColumn<QString>("copied");
+  const Keys ctrlV(Qt::ControlModifier, Qt::Key_V), shiftIns(Qt::ShiftModifier, Qt::Key_Insert);
+  const Keys ctrlC(Qt::ControlModifier, Qt::Key_C), ctrlIns(Qt::ControlModifier, Qt::Key_Insert);
+  QTest::newRow("dash before fraction") << " 4' 8-3/8\"\n" << ctrlV << "4' 8-3/8\"" << ctrlC << "4'- 8 3/8\"";
+  QTest::newRow("inches") << "1-1/2\"" << shiftIns << "1-1/2\"" << ctrlIns << "1 1/2\"";
+  QTest::newRow("negative") << "-6\"" << ctrlV << "-6\"" << ctrlC << "- 6\"";
+  QTest::newRow("plain number") << "12.5" << ctrlV << "12.5" << ctrlC << "1'- 0 1/2\"";
+  QTest::newRow("area") << "12' 6\" sq" << shiftIns << "12' 6\" sq." << ctrlC << "12'- 6\" sq.";
+  QTest::newRow("millimetres") << "38 mm" << ctrlV << "1.49606299212598\"" << ctrlIns << "1 1/2\"";
+}
+
+void TestCalculator::pasteAndCopyTheDisplay() {
+  QFETCH(QString, pasted);
+  QFETCH(Keys, paste);
+  QFETCH(QString, entry);
+  QFETCH(Keys, copy);
+  QFETCH(QString, copied);
+  int beeps = 0;
+  m_calc->SetBeepHook([&] { ++beeps; });
+  QWidget* keys = Key(QStringLiteral("Equal"));
+  QTest::keyClick(keys, Qt::Key_9);
+  QGuiApplication::clipboard()->setText(pasted);
+  QTest::keyClick(keys, paste.key(), paste.keyboardModifiers());
+  QCOMPARE(m_calc->Readout()->text(), entry);
+  QTest::keyClicks(keys, QStringLiteral("x1="));
+  const QString result = m_calc->Readout()->text();
+  QTest::keyClick(keys, copy.key(), copy.keyboardModifiers());
+  QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+  QCOMPARE(m_calc->Readout()->text(), result);
+  QCOMPARE(beeps, 0);
+}
+
+void TestCalculator::refusedPasteBeepsFlashesAndSaysWhy_data() {
+  QTest::addColumn<QString>("pasted");
+  QTest::addColumn<QString>("why");
+  QTest::newRow("digits left over") << "5 3" << "Not a measurement: \u201c5 3\u201d";
+  QTest::newRow("words") << "five feet" << "Not a measurement: \u201cfive feet\u201d";
+  QTest::newRow("empty") << "" << "Nothing pasted: the clipboard holds no text";
+  QTest::newRow("long") << QString(60, 'x') << "Not a measurement: \u201c" + QString(40, 'x') + "\u2026\u201d";
+}
+
+void TestCalculator::refusedPasteBeepsFlashesAndSaysWhy() {
+  QFETCH(QString, pasted);
+  QFETCH(QString, why);
+  int beeps = 0;
+  m_calc->SetBeepHook([&] { ++beeps; });
+  QWidget* keys = Key(QStringLiteral("Equal"));
+  QTest::keyClicks(keys, QStringLiteral("5'3"));
+  const QPalette normal = m_calc->Readout()->palette();
+  QGuiApplication::clipboard()->setText(pasted);
+  QTest::keyClick(keys, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("5'- 3"));
+  QCOMPARE(beeps, 1);
+  const auto* note = m_calc->findChild<QLabel*>(QStringLiteral("RefusalNote"));
+  QVERIFY(note && note->isVisible());
+  QCOMPARE(note->text(), why);
+  QCOMPARE(m_calc->Readout()->toolTip(), why);
+  // The flash: the display's colours swap, then come back by themselves.
+  QCOMPARE(m_calc->Readout()->palette().color(QPalette::Window), normal.color(QPalette::WindowText));
+  QTRY_COMPARE(m_calc->Readout()->palette().color(QPalette::Window), normal.color(QPalette::Window));
+  // The reason holds while the display shows what it did then.
+  QTest::keyClick(keys, Qt::Key_4);
+  QVERIFY(!note->isVisible());
+  QVERIFY(m_calc->Readout()->toolTip().isEmpty());
+}
+
+void TestCalculator::shortcutsRunTheirCommandsAndTypeNothing() {
+  int opened = 0;
+  m_calc->Dialogs().openFile = [&](const QString&) { return ++opened, QString(); };
+  testing::FakePrintHost host;
+  host.printerName = QStringLiteral("Office");
+  m_calc->SetPrinter(std::make_unique<TapePrinter>(m_session->Tapes(), host));
+  QWidget* keys = Key(QStringLiteral("Equal"));
+  QTest::keyClicks(keys, QStringLiteral("5'3"));
+  QTest::keyClick(keys, Qt::Key_O, Qt::ControlModifier);
+  QTest::keyClick(keys, Qt::Key_P, Qt::ControlModifier);  // "p" alone is π
+  QCOMPARE(opened, 1);
+  QCOMPARE(host.dialogs.size(), 1);
+  // Ctrl combinations without a command are not typing either.
+  for (const Qt::Key key : {Qt::Key_7, Qt::Key_X, Qt::Key_Apostrophe, Qt::Key_Space})
+    QTest::keyClick(keys, key, Qt::ControlModifier);
+  const QRect display(m_calc->Readout()->mapToGlobal(QPoint(0, 0)), m_calc->Readout()->size());
+  for (const Keys popup : {Keys(Qt::ShiftModifier, Qt::Key_F10), Keys(Qt::Key_Menu)}) {
+    QTest::keyClick(keys, popup.key(), popup.keyboardModifiers());
+    QTRY_VERIFY(m_calc->Popup()->isVisible());
+    QCOMPARE(m_calc->Popup()->pos(), display.bottomLeft() + QPoint(0, 1));  // at the display, not the mouse
+    m_calc->Popup()->hide();
+  }
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("5'- 3"));
+}
+
+// An Alt letter, or a letter in an open menu, leads to one item only.
+void TestCalculator::noTwoItemsOfAMenuShareALetter() {
+  QList<const QWidget*> menus{m_calc->menuBar(), m_calc->Popup()};
+  for (int i = 0; i < menus.size(); ++i) {
+    QMap<QChar, QString> letters;
+    for (const QAction* action : menus[i]->actions()) {
+      if (action->menu()) menus << action->menu();
+      const qsizetype amp = action->text().indexOf(QLatin1Char('&'));
+      if (amp < 0 || amp + 1 >= action->text().size()) continue;
+      const QChar letter = action->text().at(amp + 1).toLower();
+      QVERIFY2(!letters.contains(letter), qPrintable(action->text() + " and " + letters.value(letter)));
+      letters.insert(letter, action->text());
+    }
+  }
+  QVERIFY(menus.size() > 8);  // the walk reached the submenus
 }
 
 }  // namespace mezura

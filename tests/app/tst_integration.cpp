@@ -301,7 +301,7 @@ const char* const kItems[] = {
     "mnuHelpContents", "mnuAbout", "mnuPopup1NewMemory", "mnuPopup1NamedMemory", "mnuPopup1Accuracy16",
     "mnuPopup1Accuracy32", "mnuPopup1Zoom75", "mnuPopup1Zoom100", "mnuPopup1ShowKeys", "mnuPopup1ShowTape",
     "mnuPopUp1Circumference", "mnuPopUp1AreaofCircle", "mnuPopUp1VolumeofCylinder", "mnuPopUp1Diagonal",
-    "mnuPopup1Cancel", "mnuPopup2PrintTape", "mnuPopup2PrintAllTapes", "mnuPopup2CopyTape",
+    "mnuPopup1Cancel", "mnuPopup1Copy", "mnuPopup1Paste", "mnuPopup2PrintTape", "mnuPopup2PrintAllTapes", "mnuPopup2CopyTape",
     "mnuPopup2SaveTapeAs", "mnuPopup2PrintPreview"};
 
 void CollectItems(const QMenu* menu, QStringList& out) {
@@ -357,6 +357,8 @@ void TestIntegration::everyItemReachesItsHandler() {
     m_session->Tapes().AddTapeRows(shownTape, 1);
     m_session->Tapes().SetTapeLine(shownTape, Rows(shownTape), " 5\" ");
   }
+  if (item == "mnuPopup1Copy") QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+  if (item == "mnuPopup1Paste") QGuiApplication::clipboard()->setText(QStringLiteral("1-1/2\""));
   m_fake.tapeFileAnswer = {m_dir->filePath(QStringLiteral("tape")), TapeFileFormat::Csv};
 
   const QSize size = m_calc->size();
@@ -466,6 +468,10 @@ void TestIntegration::everyItemReachesItsHandler() {
   } else if (item == "mnuAbout") {
     QCOMPARE(modals.size(), 1);
     QVERIFY(m_calc->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  } else if (item == "mnuPopup1Copy") {
+    QCOMPARE(QGuiApplication::clipboard()->text(), m_calc->Readout()->text().trimmed());
+  } else if (item == "mnuPopup1Paste") {
+    QCOMPARE(m_calc->Readout()->text(), QStringLiteral("1-1/2\""));
   } else if (item == "mnuPopup1Cancel") {
     QCOMPARE(m_calc->size(), size);
     QCOMPARE(m_calc->Memory().Model().CellCount(), cells);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "measure/measurement.h"
 #include "measure/outside_text.h"
 
 namespace mezura {
@@ -29,6 +30,26 @@ TEST(ReadOutsideText, TakesValuesTrimmedWithTheMarksWrittenOurWay) {
   for (const Case& c : cases) EXPECT_EQ(ReadOutsideText(c.text), c.value) << c.text;
 }
 
+// Measurements as builders write them in other programs: taken as written,
+// and worth what a builder means by them.
+TEST(ReadOutsideText, TakesBuildersNotations) {
+  struct Builder {
+    std::string text;
+    double value;
+  };
+  const std::vector<Builder> cases = {
+      {"4'-8 3/8\"", 56.375}, {"4' 8-3/8\"", 56.375}, {"4'8-3/8\"", 56.375}, {"4' - 8 3/8 \"", 56.375},
+      {"1-1/2\"", 1.5},       {"3 1/2\"", 3.5},       {"-6\"", -6},          {"- 6\"", -6},
+      {"12.5", 12.5},         {"12' 6\" sq.", 1734},  {"5'-", 60},            {"5'- 0\"", 60},
+      {"3/4", 0.75},          {"2.5/2", 1.25},         {"'- 4", 4},
+  };
+  for (const Builder& c : cases) {
+    const std::optional<std::string> value = ReadOutsideText(c.text);
+    ASSERT_TRUE(value) << c.text;
+    EXPECT_DOUBLE_EQ(ParseByDimension(*value), c.value) << c.text;
+  }
+}
+
 TEST(ReadOutsideText, RefusesWhatIsNoValue) {
   const std::vector<std::string> refused = {
       "", "   \r\n", "sq", " sq.", "'-\"", "five feet", "12 apples", "5 sq. 3", "5 sq cu", "5 sq.sq",
@@ -37,6 +58,8 @@ TEST(ReadOutsideText, RefusesWhatIsNoValue) {
       "E5", "5E", "5E+", "5'E3", "+5",
       "1E+400",         // beyond a double
       "1/0", "0/0",     // no finite value
+      "5 3", "5 3\"", "5' 3 4", "5\" 3", "5'3'", "5 1/2'", "1/2 3", "3 1/", "3 1/2/4", "5--3", "5' - - 3",
+      "--5", "5 -", "5 E3", "1/2E3", "\"5", "'-", "' \"",  // digits or marks that belong to no piece
       "5\x00"s "7", "5\x01", "5\t7", "\xc3\xb7 4", "5\xff",
       std::string(kMaxOutsideTextBytes + 1, '1'),
   };
