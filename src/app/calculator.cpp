@@ -393,6 +393,7 @@ void Calculator::Circumference_Click() { Apply(m_engine.Circumference_Click()); 
 void Calculator::CircArea_Click() { Apply(m_engine.CircArea_Click()); }
 void Calculator::CylVolume_Click() { Apply(m_engine.CylVolume_Click()); }
 void Calculator::mnuDiagonal_Click() { Apply(m_engine.mnuDiagonal_Click()); }
+void Calculator::mnuStairs_Click() { Apply(m_engine.mnuStairs_Click()); }
 
 void Calculator::Sixteen_Click() { ChooseAccuracy(kAccuracy16); }
 void Calculator::thirtysecond_Click() { ChooseAccuracy(kAccuracy32); }

@@ -10,6 +10,7 @@
 //   - a result (the line after a separator):    " 7'- 3 1/2\" ", "- 3 1/4\" sq. "
 //   - a transfer to or from a memory cell:      " + 5'- 3 1/2\" ", " - 6\" "
 //   - a side of a diagonal:                     "Side1 =  3'- 0\" "
+//   - a figure of the stairs:                   "Riser =  7 1/2\" ", "Risers =  14 "
 //   - a memory cell's loaded value in row 0
 // and its value is the measurement written on it (an operation's or a
 // transfer's operand, without the sign of the operation). Separators,

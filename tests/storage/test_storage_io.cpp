@@ -116,7 +116,7 @@ TEST_F(StorageIo, AnIniOverOneMebibyteIsMovedAsideUnread) {
 TEST_F(StorageIo, EveryKeyRoundTripsThroughANewSettingsObject) {
   Settings s;
   s.choices.zoomSmall = true;
-  s.choices.accuracy = kAccuracy32;
+  s.choices.accuracy = kAccuracy64;  // kept in the denominator key, "True" in the older one
   s.choices.converterShown = true;
   s.choices.showKeys = false;
   s.choices.showTape = false;
