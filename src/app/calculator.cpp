@@ -22,6 +22,7 @@
 #include "converter/ui/converter.h"
 #include "memory/ui/mdi_form1.h"
 #include "memory/ui/memory_controller.h"
+#include "memory/ui/value_drag.h"
 #include "memory/ui/value_label.h"
 #include "tape/ui/design_metrics.h"
 #include "tape/ui/tape_printer.h"
@@ -370,6 +371,11 @@ TapeWindow* Calculator::Tape() {
     // current one.
     m_tape->SetPrintCommands([this](int tape) { Printer().PrintTape(tape); }, [this] { Printer().PrintAllTapes(); });
     m_tape->SetPreviewCommand([this](int tape) { Printer().PreviewTape(tape); });
+    // A value line is dragged like text from outside: the drop reads the
+    // line's value as any other text, and the tape keeps the line.
+    m_tape->SetLineDragCommand([](QWidget* source, QPoint press, QPoint current, const QString& value) {
+      return StartValueDrag(source, press, current, value, DragSource::External());
+    });
   }
   return m_tape;
 }

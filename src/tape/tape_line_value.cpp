@@ -57,11 +57,15 @@ bool IsTapeSeparator(std::string_view line) {
   return !trimmed.empty() && std::all_of(trimmed.begin(), trimmed.end(), [](char c) { return c == '-'; });
 }
 
-std::optional<TapeLineValue> ReadTapeLineValue(std::string_view line, std::string_view previous) {
+std::optional<std::string> TapeLineValueText(std::string_view line, std::string_view previous) {
   if (IsTapeSeparator(line)) return std::nullopt;
   // The same rule as for any text from outside the engine: titles, "Clear"
   // and "SQT" are refused because they are not measurements.
-  const std::optional<std::string> text = ReadOutsideText(ValueText(line, previous));
+  return ReadOutsideText(ValueText(line, previous));
+}
+
+std::optional<TapeLineValue> ReadTapeLineValue(std::string_view line, std::string_view previous) {
+  const std::optional<std::string> text = TapeLineValueText(line, previous);
   if (!text) return std::nullopt;
   TapeLineValue value;
   value.dimension = DimensionOf(*text);

@@ -21,6 +21,7 @@
 //   ReadTapeLineValue("+ 2' ", " 5'- 3 ")  ->  24 inches, linear
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "measure/measurement.h"
@@ -36,6 +37,11 @@ struct TapeLineValue {
 /// The value `line` holds, given the line above it (empty for the first
 /// line of a tape); nothing for a line that holds no value.
 std::optional<TapeLineValue> ReadTapeLineValue(std::string_view line, std::string_view previous);
+
+/// The measurement written on a value line, in the form ReadOutsideText
+/// gives it (" 7 1/2\"", "- 3\"", "14"): what dragging the line carries.
+/// Nothing for a line that holds no value.
+std::optional<std::string> TapeLineValueText(std::string_view line, std::string_view previous);
 
 /// True for a separator line: dashes only (blanks around them aside).
 bool IsTapeSeparator(std::string_view line);

@@ -68,6 +68,7 @@ class TestTapeWindow : public QObject {
   void saveTapeAsWritesTheChosenFormat();
   void failedSaveTellsWhyAndKeepsTheOldFile_data();
   void failedSaveTellsWhyAndKeepsTheOldFile();
+  void valueLinesAreDragSources();
 
  private:
   int LastRow() const;
@@ -479,6 +480,62 @@ void TestTapeWindow::failedSaveTellsWhyAndKeepsTheOldFile() {
   QCOMPARE(Contents(path), before);
   QCOMPARE(before.isEmpty(), !fullDisk);
 }
+
+void TestTapeWindow::valueLinesAreDragSources() {
+  TwoTapes(*m_store);
+  QVERIFY(testing::AppendTapeLines(*m_store, 0, {"Stairs ", "Rise =  8'- 9\" "}));
+  m_store->SelectTape(0, "Calculator");
+  // What each row of tape 0 carries: nothing for the empty row 0, the separator and the title.
+  const QStringList carried{"", "5'- 3\"", "2'", "", "7'- 3\"", "", "8'- 9\""};
+  for (int row = 0; row < carried.size(); ++row) QCOMPARE(m_window->LineDragValue(row), carried[row]);
+
+  struct Started {
+    QWidget* source;
+    QPoint press;
+    QString value;
+  };
+  std::vector<Started> drags;
+  m_window->SetLineDragCommand([&drags](QWidget* source, QPoint press, QPoint current, const QString& value) {
+    if ((current - press).manhattanLength() < QApplication::startDragDistance()) return false;
+    drags.push_back({source, press, value});
+    return true;
+  });
+  QTableView* grid = m_window->Grid();
+  QWidget* viewport = grid->viewport();
+  auto send = [viewport](QEvent::Type type, QPoint at, Qt::MouseButtons buttons, Qt::MouseButton button) {
+    QMouseEvent event(type, at, viewport->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &event);
+  };
+  const auto centre = [&](int row) { return grid->visualRect(m_window->Model()->index(row, 0)).center(); };
+  const QPoint far(QApplication::startDragDistance() + 5, 0);
+
+  // A short move is no drag yet; moving on from the same press is.
+  send(QEvent::MouseButtonPress, centre(4), Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseMove, centre(4) + QPoint(1, 0), Qt::LeftButton, Qt::NoButton);
+  QVERIFY(drags.empty());
+  send(QEvent::MouseMove, centre(4) + far, Qt::LeftButton, Qt::NoButton);
+  QCOMPARE(drags.size(), std::size_t(1));
+  QCOMPARE(drags[0].source, viewport);
+  QCOMPARE(drags[0].press, centre(4));
+  QCOMPARE(drags[0].value, QStringLiteral("7'- 3\""));
+  send(QEvent::MouseButtonRelease, centre(4) + far, Qt::NoButton, Qt::LeftButton);
+
+  // A line with no value, a press already released and the right button drag nothing.
+  send(QEvent::MouseButtonPress, centre(3), Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseMove, centre(3) + far, Qt::LeftButton, Qt::NoButton);
+  send(QEvent::MouseButtonRelease, centre(3) + far, Qt::NoButton, Qt::LeftButton);
+  send(QEvent::MouseButtonPress, centre(1), Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, centre(1), Qt::NoButton, Qt::LeftButton);
+  send(QEvent::MouseMove, centre(1) + far, Qt::LeftButton, Qt::NoButton);
+  QCOMPARE(drags.size(), std::size_t(1));
+
+  // The formula's labelled figure carries its length.
+  send(QEvent::MouseButtonPress, centre(6), Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseMove, centre(6) - far, Qt::LeftButton, Qt::NoButton);
+  QCOMPARE(drags.size(), std::size_t(2));
+  QCOMPARE(drags[1].value, QStringLiteral("8'- 9\""));
+}
+
 
 }  // namespace mezura
 
