@@ -12,6 +12,9 @@
 // (SetPrintCommands, SetPreviewCommand), so this window knows nothing of
 // printers. Copying (Ctrl+C, Ctrl+Insert, "Copy Tape") and saving the shown
 // tape are its own; the file dialogs can be replaced (FileDialogs()).
+// A value line is a drag source: which lines hold a value is the tape's value
+// rule (tape/tape_line_value.h); how the drag runs is handed in
+// (SetLineDragCommand), so this window knows no drag formats.
 
 #include <QWidget>
 #include <functional>
