@@ -27,6 +27,7 @@
 #include "memory/ui/accessible_value.h"
 #include "memory/ui/mdi_form1.h"
 #include "memory/ui/memory_controller.h"
+#include "memory/ui/value_drag.h"
 #include "memory/ui/value_label.h"
 #include "tape/ui/design_metrics.h"
 #include "tape/ui/tape_printer.h"
@@ -392,6 +393,11 @@ TapeWindow* Calculator::Tape() {
     // current one.
     m_tape->SetPrintCommands([this](int tape) { Printer().PrintTape(tape); }, [this] { Printer().PrintAllTapes(); });
     m_tape->SetPreviewCommand([this](int tape) { Printer().PreviewTape(tape); });
+    // A value line is dragged like text from outside: the drop reads the
+    // line's value as any other text, and the tape keeps the line.
+    m_tape->SetLineDragCommand([](QWidget* source, QPoint press, QPoint current, const QString& value) {
+      return StartValueDrag(source, press, current, value, DragSource::External());
+    });
   }
   return m_tape;
 }
@@ -415,6 +421,7 @@ void Calculator::Circumference_Click() { Apply(m_engine.Circumference_Click()); 
 void Calculator::CircArea_Click() { Apply(m_engine.CircArea_Click()); }
 void Calculator::CylVolume_Click() { Apply(m_engine.CylVolume_Click()); }
 void Calculator::mnuDiagonal_Click() { Apply(m_engine.mnuDiagonal_Click()); }
+void Calculator::mnuStairs_Click() { Apply(m_engine.mnuStairs_Click()); }
 
 void Calculator::Sixteen_Click() { ChooseAccuracy(kAccuracy16); }
 void Calculator::thirtysecond_Click() { ChooseAccuracy(kAccuracy32); }

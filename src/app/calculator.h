@@ -142,6 +142,7 @@ class Calculator : public QMainWindow, public TapeDockHost {
   void CircArea_Click();
   void CylVolume_Click();
   void mnuDiagonal_Click();
+  void mnuStairs_Click();
   void Exit_Click();
   // Memory
   void NewMemory_Click();

@@ -37,6 +37,10 @@ struct AccuracyItem {
 const AccuracyItem kAccuracyItems[] = {
     {kAccuracy16, "Sixteen", "1/&16\"", "mnuPopup1Accuracy16", "1/16\" Accuracy", &C::Sixteen_Click},
     {kAccuracy32, "thirtysecond", "1/&32\"", "mnuPopup1Accuracy32", "1/32\" Accuracy", &C::thirtysecond_Click},
+    // Coarse ones for rough framing, then the finest.
+    {kAccuracy4, "mnuAccuracy4", "1/&4\"", "mnuPopup1Accuracy4", "1/4\" Accuracy"},
+    {kAccuracy8, "mnuAccuracy8", "1/&8\"", "mnuPopup1Accuracy8", "1/8\" Accuracy"},
+    {kAccuracy64, "mnuAccuracy64", "1/&64\"", "mnuPopup1Accuracy64", "1/64\" Accuracy"},
 };
 
 // mnuColor(0) to mnuColor(6), in the order of the calculator's colour targets.
@@ -71,6 +75,7 @@ const CalculatorMenus::Row CalculatorMenus::kMenuBar[] = {
     {Kind::Item, "CircArea", "&Area of circle...", &C::CircArea_Click},
     {Kind::Item, "CylVolume", "&Volume of cylinder...", &C::CylVolume_Click},
     {Kind::Item, "mnuDiagonal", "&Diagonal...", &C::mnuDiagonal_Click},
+    {Kind::Item, "mnuStairs", "&Stairs...", &C::mnuStairs_Click},
     {Kind::End},
     {Kind::Item, "Exit", "E&xit", &C::Exit_Click, Mark::None, "Ctrl+Q"},
     {Kind::End},
@@ -118,6 +123,7 @@ const CalculatorMenus::Row CalculatorMenus::kPopup[] = {
     {Kind::Item, "mnuPopUp1AreaofCircle", "Area of Circle...", &C::CircArea_Click},
     {Kind::Item, "mnuPopUp1VolumeofCylinder", "VolumeofCylinder...", &C::CylVolume_Click},
     {Kind::Item, "mnuPopUp1Diagonal", "Diagonal...", &C::mnuDiagonal_Click},
+    {Kind::Item, "mnuPopUp1Stairs", "Stairs...", &C::mnuStairs_Click},
     {Kind::Separator, "mnuPopup1Separator4"},
     {Kind::Item, "mnuPopup1Cancel", "Cancel", &C::mnuPopup1Cancel_Click},
     {Kind::Separator, "mnuPopup1SeparatorClipboard"},

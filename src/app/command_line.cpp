@@ -51,7 +51,7 @@ QCommandLineOption EvalOption() {
           QStringLiteral("expression")};
 }
 
-// "16 or 32", from the list of accuracies the program offers.
+// "4, 8, 16, 32 or 64", from the list of accuracies the program offers.
 QString AccuracyChoices() {
   QStringList choices;
   for (const int accuracy : kAccuracies) choices << QString::number(accuracy);

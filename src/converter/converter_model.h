@@ -44,7 +44,7 @@ struct ConversionTexts {
 };
 
 /// The conversion of a dropped text: its dimension ("cu" first, then "sq")
-/// and the result texts. `accuracy` is 16 or 32, for the linear form.
+/// and the result texts. `accuracy` is one of kAccuracies, for the linear form.
 /// Lengths show mm, cm and m; areas cm², m² and an empty label; volumes cm³,
 /// m³ and litres.
 ConversionTexts ConvertMeasurement(std::string_view text, int accuracy);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/operand_class.h"
+#include "engine/stair_layout.h"
 #include "measure/outside_text.h"
 #include "tape/tape_steps.h"
 
@@ -206,7 +207,7 @@ bool CalculatorEngine::TotalReady() const {
   // keys then serve the entry (minus sign, fraction bar) instead of emptying it,
   // and plus and times, which have nothing to serve, do nothing.
   return m_state.Accumulator && m_state.ActiveFormula != Formula::CylinderLength &&
-         m_state.ActiveFormula != Formula::DiagonalSide2;
+         m_state.ActiveFormula != Formula::DiagonalSide2 && m_state.ActiveFormula != Formula::StairsRun;
 }
 
 bool CalculatorEngine::EnterEntryAsTotal() {
@@ -390,6 +391,16 @@ void CalculatorEngine::Evaluate() {
         FocusEqual();
         return;
       }
+      case Formula::Stairs:
+        // A height: an area, a volume or nothing to climb is no rise.
+        if (HasDimensionMark(entry) || !IsStairLength(value)) return RefuseEvaluation(before);
+        s.FirstOperandText = kLinearMarker;
+        s.ActiveFormula = Formula::StairsRun;
+        AppendTape(StairsHeader(FormatLinear(value, m_accuracy)));
+        SetLabel1("Enter total run");
+        SetReadout("");
+        FocusEqual();
+        return;
       default:
         // A first operand: recorded, and the display keeps the entry.
         AppendTape(FirstOperandLines(entry));
@@ -401,6 +412,9 @@ void CalculatorEngine::Evaluate() {
     s.PendingOperation = Operation::Multiply;
     s.ActiveFormula = Formula::None;
     label1 = "Volume of cylinder =";
+  } else if (s.ActiveFormula == Formula::StairsRun) {
+    if (HasDimensionMark(entry) || !FinishStairs(value)) return RefuseEvaluation(before);
+    return;
   } else if (s.ActiveFormula == Formula::DiagonalSide2) {
     s.SecondOperand = value * value;
     s.SecondOperandText = kLinearMarker;
@@ -688,6 +702,33 @@ EngineOutcome CalculatorEngine::CylVolume_Click() {
 }
 EngineOutcome CalculatorEngine::mnuDiagonal_Click() {
   return Run([&] { StartFormula(Formula::Diagonal, " Enter length of side 1"); });
+}
+EngineOutcome CalculatorEngine::mnuStairs_Click() {
+  return Run([&] { StartFormula(Formula::Stairs, " Enter total rise"); });
+}
+
+bool CalculatorEngine::FinishStairs(double totalRun) {
+  EngineState& s = m_state;
+  const std::optional<StairLayout> stairs = LayOutStairs(*s.Accumulator, totalRun);
+  if (!stairs) return false;
+  std::string stringer = FormatLinear(stairs->stringer, m_accuracy);
+  AppendTape(StairsResultLines({FormatLinear(totalRun, m_accuracy), ShortNumber(stairs->risers),
+                                FormatLinear(stairs->riserHeight, m_accuracy), ShortNumber(stairs->treads),
+                                FormatLinear(stairs->treadDepth, m_accuracy), stringer}));
+  // The stringer stays as an ordinary linear result, as the diagonal does.
+  s.ResultValue = stairs->stringer;
+  s.ResultText = stringer;
+  s.Accumulator = stairs->stringer;
+  s.SecondOperand.reset();
+  s.PendingOperation = Operation::None;
+  s.FirstOperandText = stringer;
+  s.SecondOperandText.clear();
+  s.ActiveFormula = Formula::None;
+  FocusEqual();
+  SetActionLabel("");
+  SetReadout(std::move(stringer));
+  SetLabel1("Stringer =");
+  return true;
 }
 
 }  // namespace mezura

@@ -1,7 +1,7 @@
 #pragma once
 // The calculator's engine: the entry being typed (the display caption), the
 // running total and the pending operation, the evaluation with its dimension
-// rules, the four guided formulas, and the lines all of that writes on the
+// rules, the guided formulas, and the lines all of that writes on the
 // calculator's tape (tape 0). It is driven exactly like the keypad: one public
 // method per key, named after the key's handler. Each call returns what only
 // a window can do about it (beeps, a message box, captions to repaint, the
@@ -38,6 +38,8 @@ enum class Formula : int {
   CylinderLength = 33,  ///< waits for the cylinder's length
   Diagonal = 4,         ///< waits for side 1
   DiagonalSide2 = 44,   ///< waits for side 2
+  Stairs = 5,           ///< waits for the total rise
+  StairsRun = 55,       ///< waits for the total run
 };
 
 /// What a value from outside the engine does when it enters.
@@ -104,6 +106,10 @@ class CalculatorEngine {
   EngineOutcome CircArea_Click();
   EngineOutcome CylVolume_Click();
   EngineOutcome mnuDiagonal_Click();
+  /// Stairs: the total rise, then the total run; writes the risers, their
+  /// height, the treads (one fewer than the risers), their depth and the
+  /// stringer, and leaves the stringer's length as the result.
+  EngineOutcome mnuStairs_Click();
 
   /// Two beeps; the display shows the first operand again (the cleared entry
   /// when there is no total or only a formula's marker); nothing pending.
@@ -127,7 +133,7 @@ class CalculatorEngine {
   /// Read-only: a value from outside changes it through EnterValue.
   const EngineState& State() const { return m_state; }
 
-  /// One of kAccuracies (16 or 32): the finest fraction of linear results.
+  /// One of kAccuracies (4, 8, 16, 32 or 64): the finest fraction of linear results.
   int Accuracy() const { return m_accuracy; }
   void SetAccuracy(int accuracy);
 
@@ -151,6 +157,8 @@ class CalculatorEngine {
   void FocusEqual() { m_report.focusEqual = true; }
   void Evaluate();
   void StartFormula(Formula formula, std::string_view prompt);
+  /// The stairs' last step, from the total run; false when it is refused.
+  bool FinishStairs(double totalRun);
   /// Square and square root: `operation` on the total, or on the entry made the total.
   void ApplyToItself(Operation operation, const char* marker);
   /// Appends one step's `lines` to tape 0, whole or not at all; one beep when

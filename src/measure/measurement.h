@@ -18,12 +18,16 @@ inline constexpr double kInchesPerFoot = 12.0;
 inline constexpr double kSquareInchesPerSquareFoot = kInchesPerFoot * kInchesPerFoot;   // 144
 inline constexpr double kCubicInchesPerCubicFoot = kSquareInchesPerSquareFoot * kInchesPerFoot;  // 1728
 
-/// Denominators of the finest fraction a linear result shows.
+/// Denominators of the finest fraction a linear result shows. 16 is the
+/// default; 4 and 8 suit rough framing, 64 fine work.
+inline constexpr int kAccuracy4 = 4;
+inline constexpr int kAccuracy8 = 8;
 inline constexpr int kAccuracy16 = 16;
 inline constexpr int kAccuracy32 = 32;
+inline constexpr int kAccuracy64 = 64;
 /// Every accuracy offered, coarsest first: the formatter, the engine and the
 /// command line take these and no others.
-inline constexpr int kAccuracies[] = {kAccuracy16, kAccuracy32};
+inline constexpr int kAccuracies[] = {kAccuracy4, kAccuracy8, kAccuracy16, kAccuracy32, kAccuracy64};
 
 constexpr bool IsAccuracy(int accuracy) {
   for (const int offered : kAccuracies)
@@ -56,7 +60,9 @@ double ParseCubic(std::string_view text);
 double ParseByDimension(std::string_view text);
 
 /// Value to text, without a dimension suffix. `accuracy` is one of kAccuracies
-/// (anything else counts as 16); square and cubic texts always use sixteenths.
+/// (anything else counts as 16): the remainder rounds to the nearest
+/// 1/accuracy, halves to even, and the fraction is written in lowest terms
+/// (32/64 as 1/2). Square and cubic texts always use sixteenths.
 std::string FormatLinear(double inches, int accuracy);
 std::string FormatSquare(double squareInches);
 std::string FormatCubic(double cubicInches);

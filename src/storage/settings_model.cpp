@@ -72,6 +72,7 @@ bool IsOnSomeScreen(double left, double top, double width, double height, const 
 enum class Form {
   Truth,     // "True" or "False"
   Finer,     // the accuracy: "True" when finer than sixteenths (the 1/16 items' mark negated)
+  Fraction,  // the accuracy as its denominator: "64"
   Position,  // whole twips: "1440"
   Colour,    // a colour number after a sign place: " 8421376"
 };
@@ -110,6 +111,9 @@ const SettingKey kKeys[] = {
     {kS, "MDILeft", "MDILeft", kDefaultMdiLeft, Form::Position, &Settings::mdiLeft},
     {kS, "Zoom", "Zoom", false, Form::Truth, &DisplayChoices::zoomSmall},
     {kS, "Accuracy", "Accuracy", kAccuracy16, Form::Finer, &DisplayChoices::accuracy},
+    // Read after "Accuracy", so a usable denominator wins over the truth an
+    // older version could keep; a version that knows only "Accuracy" ignores it.
+    {kS, "AccuracyFraction", "AccuracyFraction", kAccuracy16, Form::Fraction, &DisplayChoices::accuracy},
     {kS, "Converter", "Converter", false, Form::Truth, &DisplayChoices::converterShown},
     {kS, "ShowKeys", "ShowKeys", true, Form::Truth, &DisplayChoices::showKeys},
     {kS, "ShowTape", "ShowTape", true, Form::Truth, &DisplayChoices::showTape},
@@ -154,7 +158,10 @@ void Set(Settings& s, const Field& field, int32_t value) {
 std::string Text(Form form, int32_t value) {
   switch (form) {
     case Form::Truth: return TruthText(value != 0);
-    case Form::Finer: return TruthText(value != kAccuracy16);
+    // 1/4 and 1/8 are nearest to sixteenths, 1/64 to thirty-seconds: what
+    // a reader of this key alone shows.
+    case Form::Finer: return TruthText(value > kAccuracy16);
+    case Form::Fraction: return std::to_string(value);
     case Form::Position: return PositionText(value);
     case Form::Colour: return ColourText(value);
   }
@@ -168,6 +175,9 @@ std::optional<int32_t> Parse(Form form, std::string_view text) {
       return std::nullopt;
     case Form::Finer:
       if (const auto truth = ParseTruthText(text)) return *truth ? kAccuracy32 : kAccuracy16;
+      return std::nullopt;
+    case Form::Fraction:
+      if (const auto number = ParseInteger32(text); number && IsAccuracy(*number)) return number;
       return std::nullopt;
     case Form::Position: return ParseInteger32(text);
     case Form::Colour: return ParseColourText(text);
@@ -223,9 +233,16 @@ Settings DefaultSettings(const SettingsContext& c) {
 Settings ReadSettings(const SettingsLookup& lookup, const SettingsContext& context) {
   const Settings defaults = DefaultSettings(context);
   Settings s = defaults;
+  std::optional<int32_t> finer;  // what "Accuracy" said, when it was readable
   for (const SettingKey& key : kKeys) {
-    if (const auto text = lookup(key.section, key.readKey))
-      if (const auto value = Parse(key.form, *text)) Set(s, key.field, *value);
+    const auto text = lookup(key.section, key.readKey);
+    const auto value = text ? Parse(key.form, *text) : std::nullopt;
+    if (!value) continue;
+    if (key.form == Form::Finer) finer = value;
+    // An older version that changed the accuracy rewrote "Accuracy" and left
+    // the denominator as it was: when the two disagree, the older key is newer.
+    if (key.form == Form::Fraction && finer && (*value > kAccuracy16) != (*finer > kAccuracy16)) continue;
+    Set(s, key.field, *value);
   }
   for (const WindowPlace& place : kPlaces) {
     if (!IsOnSomeScreen(s.*place.left, s.*place.top, context.*place.width, context.*place.height, context.screens)) {

@@ -50,7 +50,7 @@ struct SettingsContext {
 /// the user made. The initial values are the marks a new window starts with;
 /// the settings then put in what the user left.
 struct DisplayChoices {
-  int accuracy = kAccuracy16;   ///< denominator of the finest fraction of a linear result: 16 or 32
+  int accuracy = kAccuracy16;   ///< denominator of the finest fraction of a linear result: one of kAccuracies
   bool zoomSmall = false;       ///< the calculator window at 75 %
   bool showKeys = true;         ///< the keypad shown
   bool showTape = false;        ///< the tape window shown
@@ -66,7 +66,7 @@ struct Settings {
   /// depend on the screen are 0 until DefaultSettings() places them.
   Settings();
   // Section "Settings"
-  DisplayChoices choices;  ///< "Zoom", "Accuracy", "Converter", "ShowKeys", "ShowTape"
+  DisplayChoices choices;  ///< "Zoom", "Accuracy" and "AccuracyFraction", "Converter", "ShowKeys", "ShowTape"
   int32_t calcTop = 0;     ///< "CalcTop"
   int32_t calcLeft = 0;    ///< "CalcLeft"
   int32_t convTop = 0;     ///< "ConvTop"
@@ -109,7 +109,7 @@ struct SettingsEntry {
   bool operator==(const SettingsEntry&) const = default;
 };
 
-/// What to write on exit, in order: the seven colours, then the eleven settings.
+/// What to write on exit, in order: the seven colours, then the twelve settings.
 /// Reading uses the same keys (ReadSettings).
 std::vector<SettingsEntry> SettingsEntries(const Settings& settings);
 

@@ -10,6 +10,7 @@
 //   - a result (the line after a separator):    " 7'- 3 1/2\" ", "- 3 1/4\" sq. "
 //   - a transfer to or from a memory cell:      " + 5'- 3 1/2\" ", " - 6\" "
 //   - a side of a diagonal:                     "Side1 =  3'- 0\" "
+//   - a figure of the stairs:                   "Riser =  7 1/2\" ", "Risers =  14 "
 //   - a memory cell's loaded value in row 0
 // and its value is the measurement written on it (an operation's or a
 // transfer's operand, without the sign of the operation). Separators,
@@ -20,6 +21,7 @@
 //   ReadTapeLineValue("+ 2' ", " 5'- 3 ")  ->  24 inches, linear
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "measure/measurement.h"
@@ -35,6 +37,11 @@ struct TapeLineValue {
 /// The value `line` holds, given the line above it (empty for the first
 /// line of a tape); nothing for a line that holds no value.
 std::optional<TapeLineValue> ReadTapeLineValue(std::string_view line, std::string_view previous);
+
+/// The measurement written on a value line, in the form ReadOutsideText
+/// gives it (" 7 1/2\"", "- 3\"", "14"): what dragging the line carries.
+/// Nothing for a line that holds no value.
+std::optional<std::string> TapeLineValueText(std::string_view line, std::string_view previous);
 
 /// True for a separator line: dashes only (blanks around them aside).
 bool IsTapeSeparator(std::string_view line);

@@ -39,6 +39,14 @@ StepLines DiagonalResultLines(std::string_view side2, std::string_view result) {
   return {"Side2 = " + Line(side2), std::string(kTapeSeparator), Trimmed(result)};
 }
 
+StepLines StairsHeader(std::string_view totalRise) { return {"Stairs ", "Rise = " + Line(totalRise)}; }
+
+StepLines StairsResultLines(const StairsFigures& f) {
+  return {"Run = " + Line(f.totalRun),         std::string(kTapeSeparator),  "Risers = " + Trimmed(f.risers),
+          "Riser = " + Trimmed(f.riserHeight), "Treads = " + Trimmed(f.treads), "Tread = " + Trimmed(f.treadDepth),
+          "Stringer = " + Trimmed(f.stringer)};
+}
+
 StepLines ClearMark() { return {" ", "Clear ", " "}; }
 
 StepLines TransferFirstLines(bool subtract, std::string_view value) { return {TransferLine(subtract, value)}; }

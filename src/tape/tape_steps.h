@@ -40,6 +40,21 @@ StepLines DiagonalHeader(std::string_view side1);
 /// The diagonal's last step: "Side2 = " and side 2, the separator, the result.
 StepLines DiagonalResultLines(std::string_view side2, std::string_view result);
 
+/// The stairs' first step: the title and "Rise = " with the total rise.
+StepLines StairsHeader(std::string_view totalRise);
+/// What the stairs' last step writes, each figure already formatted.
+struct StairsFigures {
+  std::string totalRun;
+  std::string risers;       ///< a count, as a plain number
+  std::string riserHeight;
+  std::string treads;       ///< a count, as a plain number
+  std::string treadDepth;
+  std::string stringer;
+};
+/// "Run = " and the total run, the separator, then one labelled line per
+/// figure, the stringer last: "Risers =  14 ", "Riser =  7 1/2\" ", ...
+StepLines StairsResultLines(const StairsFigures& figures);
+
 /// The clear mark: " ", "Clear ", " ". Nothing above it is erased.
 StepLines ClearMark();
 

@@ -321,6 +321,7 @@ void TestCalculator::menuTreeAsDesigned() {
       R"(    CircArea "&Area of circle...")",
       R"(    CylVolume "&Volume of cylinder...")",
       R"(    mnuDiagonal "&Diagonal...")",
+      R"(    mnuStairs "&Stairs...")",
       R"(  Exit "E&xit")",
       R"(Memory "&Memory")",
       R"(  NewMemory "New &Memory")",
@@ -332,6 +333,9 @@ void TestCalculator::menuTreeAsDesigned() {
       R"(  Accuracy "&Accuracy")",
       R"(    Sixteen "1/&16"" [x])",
       R"(    thirtysecond "1/&32"" [ ])",
+      R"(    mnuAccuracy4 "1/&4"" [ ])",
+      R"(    mnuAccuracy8 "1/&8"" [ ])",
+      R"(    mnuAccuracy64 "1/&64"" [ ])",
       R"(  ShowKeys "Show &Keys" [x])",
       R"(  mnuConverter "&Converter" [ ])",
       R"(  mnuTape "&Tape" [ ])",
@@ -356,6 +360,9 @@ void TestCalculator::menuTreeAsDesigned() {
       R"(mnuPopup1Separator1 -)",
       R"(mnuPopup1Accuracy16 "1/16" Accuracy" [x])",
       R"(mnuPopup1Accuracy32 "1/32" Accuracy" [ ])",
+      R"(mnuPopup1Accuracy4 "1/4" Accuracy" [ ])",
+      R"(mnuPopup1Accuracy8 "1/8" Accuracy" [ ])",
+      R"(mnuPopup1Accuracy64 "1/64" Accuracy" [ ])",
       R"(mnuPopup1Separator2 -)",
       R"(mnuPopup1Zoom75 "Zoom 75%" [ ])",
       R"(mnuPopup1Zoom100 "Zoom 100%" [x])",
@@ -366,6 +373,7 @@ void TestCalculator::menuTreeAsDesigned() {
       R"(mnuPopUp1AreaofCircle "Area of Circle...")",
       R"(mnuPopUp1VolumeofCylinder "VolumeofCylinder...")",
       R"(mnuPopUp1Diagonal "Diagonal...")",
+      R"(mnuPopUp1Stairs "Stairs...")",
       R"(mnuPopup1Separator4 -)",
       R"(mnuPopup1Cancel "Cancel")",
       R"(mnuPopup1SeparatorClipboard -)",
@@ -673,7 +681,7 @@ void TestCalculator::anyKeysAtAnySpeedLoseNothing() {
   const QStringList names{"Number(3)", "Plus", "Minus", "Multiply", "Divide", "Equal", "Square", "SquareRoot",
                           "Foot", "Inch", "Cancel", "CancelEntry", "Decimal", "Spacebar"};
   const char* items[] = {"ZoomSmall", "ZoomLarge", "ShowKeys", "mnuTape", "Sixteen", "thirtysecond", "Circumference",
-                         "CircArea", "CylVolume", "mnuDiagonal"};
+                         "CircArea", "CylVolume", "mnuDiagonal", "mnuAccuracy64", "mnuStairs"};
   // A division by zero answers with a message box: close each one as it opens.
   int boxes = 0;
   QTimer closer;

@@ -295,13 +295,13 @@ namespace {
 // that runs a handler (separators and submenus excluded).
 const char* const kItems[] = {
     "mnuOpen", "mnuSave", "mnuSaveAs", "mnuPrint", "mnuPrintAll", "Circumference", "CircArea", "CylVolume",
-    "mnuDiagonal", "Exit", "NewMemory", "NamedMemory", "mnuArrangeMemory", "ClearMemory", "EraseMemory",
-    "Sixteen", "thirtysecond", "ShowKeys", "mnuConverter", "mnuTape", "ZoomSmall", "ZoomLarge", "mnuColor(0)",
+    "mnuDiagonal", "mnuStairs", "Exit", "NewMemory", "NamedMemory", "mnuArrangeMemory", "ClearMemory",
+    "EraseMemory", "Sixteen", "thirtysecond", "mnuAccuracy4", "mnuAccuracy8", "mnuAccuracy64", "ShowKeys", "mnuConverter", "mnuTape", "ZoomSmall", "ZoomLarge", "mnuColor(0)",
     "mnuColor(1)", "mnuColor(2)", "mnuColor(3)", "mnuColor(4)", "mnuColor(5)", "mnuColor(6)",
     "mnuHelpContents", "mnuAbout", "mnuPopup1NewMemory", "mnuPopup1NamedMemory", "mnuPopup1Accuracy16",
-    "mnuPopup1Accuracy32", "mnuPopup1Zoom75", "mnuPopup1Zoom100", "mnuPopup1ShowKeys", "mnuPopup1ShowTape",
+    "mnuPopup1Accuracy32", "mnuPopup1Accuracy4", "mnuPopup1Accuracy8", "mnuPopup1Accuracy64", "mnuPopup1Zoom75", "mnuPopup1Zoom100", "mnuPopup1ShowKeys", "mnuPopup1ShowTape",
     "mnuPopUp1Circumference", "mnuPopUp1AreaofCircle", "mnuPopUp1VolumeofCylinder", "mnuPopUp1Diagonal",
-    "mnuPopup1Cancel", "mnuPopup1Copy", "mnuPopup1Paste", "mnuPopup2PrintTape", "mnuPopup2PrintAllTapes", "mnuPopup2CopyTape",
+    "mnuPopUp1Stairs", "mnuPopup1Cancel", "mnuPopup1Copy", "mnuPopup1Paste", "mnuPopup2PrintTape", "mnuPopup2PrintAllTapes", "mnuPopup2CopyTape",
     "mnuPopup2SaveTapeAs", "mnuPopup2PrintPreview"};
 
 void CollectItems(const QMenu* menu, QStringList& out) {
@@ -397,7 +397,7 @@ void TestIntegration::everyItemReachesItsHandler() {
     QCOMPARE(m_fake.saves, 1);
     QVERIFY(Contents(m_dir->filePath(QStringLiteral("tape.csv"))).startsWith("Line,Value,Unit\r\n"));
   } else if (item.contains(QLatin1String("Circ")) || item.contains(QLatin1String("Cyl")) ||
-             item.contains(QLatin1String("Diagonal"))) {
+             item.contains(QLatin1String("Diagonal")) || item.contains(QLatin1String("Stairs"))) {
     QVERIFY(m_session->Engine().State().ActiveFormula != Formula::None);
     QVERIFY(m_calc->findChild<QLabel*>(QStringLiteral("Label1"))->text() != prompt);
   } else if (item == "Exit") {
@@ -425,6 +425,14 @@ void TestIntegration::everyItemReachesItsHandler() {
     QCOMPARE(m_session->Engine().Accuracy(), 32);
     QVERIFY(Item(QStringLiteral("thirtysecond"))->isChecked());
     QVERIFY(Item(QStringLiteral("mnuPopup1Accuracy32"))->isChecked());
+    QVERIFY(!Item(QStringLiteral("mnuPopup1Accuracy16"))->isChecked());
+  } else if (item.startsWith(QLatin1String("mnuAccuracy")) || item.startsWith(QLatin1String("mnuPopup1Accuracy"))) {
+    // The accuracies beyond sixteenths and thirty-seconds: each item and its twin.
+    const QString denominator = item.mid(item.lastIndexOf(QLatin1String("Accuracy")) + 8);
+    QCOMPARE(m_session->Engine().Accuracy(), denominator.toInt());
+    QVERIFY(Item(QStringLiteral("mnuAccuracy") + denominator)->isChecked());
+    QVERIFY(Item(QStringLiteral("mnuPopup1Accuracy") + denominator)->isChecked());
+    QVERIFY(!Item(QStringLiteral("Sixteen"))->isChecked());
     QVERIFY(!Item(QStringLiteral("mnuPopup1Accuracy16"))->isChecked());
   } else if (item.contains(QLatin1String("ShowKeys"))) {
     QCOMPARE(m_calc->width(), size.width());

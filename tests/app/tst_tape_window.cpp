@@ -68,6 +68,7 @@ class TestTapeWindow : public QObject {
   void saveTapeAsWritesTheChosenFormat();
   void failedSaveTellsWhyAndKeepsTheOldFile_data();
   void failedSaveTellsWhyAndKeepsTheOldFile();
+  void valueLinesAreDragSources();
 
  private:
   int LastRow() const;
@@ -478,6 +479,41 @@ void TestTapeWindow::failedSaveTellsWhyAndKeepsTheOldFile() {
            qPrintable(errors.first()));
   QCOMPARE(Contents(path), before);
   QCOMPARE(before.isEmpty(), !fullDisk);
+}
+
+void TestTapeWindow::valueLinesAreDragSources() {
+  TwoTapes(*m_store);
+  QVERIFY(testing::AppendTapeLines(*m_store, 0, {"Stairs ", "Rise =  8'- 9\" "}));
+  m_store->SelectTape(0, "Calculator");
+  // Nothing for the empty row 0, the separator and the title.
+  const QStringList carried{"", "5'- 3\"", "2'", "", "7'- 3\"", "", "8'- 9\""};
+  for (int row = 0; row < carried.size(); ++row) QCOMPARE(m_window->LineDragValue(row), carried[row]);
+
+  QStringList dragged;
+  m_window->SetLineDragCommand([&](QWidget* source, QPoint press, QPoint current, const QString& value) {
+    if (source != m_window->Grid()->viewport() || (current - press).manhattanLength() < 10) return false;
+    dragged << value;
+    return true;
+  });
+  QWidget* viewport = m_window->Grid()->viewport();
+  auto send = [viewport](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &event);
+  };
+  const auto at = [&](int row) { return m_window->Grid()->visualRect(m_window->Model()->index(row, 0)).center(); };
+  // A short move is no drag yet, moving on from the same press is; a line
+  // without a value and a press already released drag nothing.
+  send(QEvent::MouseButtonPress, at(4), Qt::LeftButton);
+  send(QEvent::MouseMove, at(4) + QPoint(2, 0), Qt::LeftButton);
+  send(QEvent::MouseMove, at(4) + QPoint(20, 0), Qt::LeftButton);
+  send(QEvent::MouseButtonPress, at(3), Qt::LeftButton);
+  send(QEvent::MouseMove, at(3) + QPoint(20, 0), Qt::LeftButton);
+  send(QEvent::MouseButtonPress, at(1), Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, at(1), Qt::NoButton);
+  send(QEvent::MouseMove, at(1) + QPoint(20, 0), Qt::LeftButton);
+  send(QEvent::MouseButtonPress, at(6), Qt::LeftButton);
+  send(QEvent::MouseMove, at(6) - QPoint(20, 0), Qt::LeftButton);
+  QCOMPARE(dragged, (QStringList{"7'- 3\"", "8'- 9\""}));
 }
 
 }  // namespace mezura

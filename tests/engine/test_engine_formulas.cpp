@@ -80,8 +80,18 @@ INSTANTIATE_TEST_SUITE_P(
                     {"Diagonal ", "Side1 =  1'- 0\" ", "Side2 =  5\" ", kSep, " 1'- 1\" "}, "Diagonal =", Formula::None},
         FormulaCase{"DiagonalWithNegativeSide", "{diag}-3'=4'=", " 5'- 0\"",
                     {"Diagonal ", "Side1 = - 3'- 0\" ", "Side2 =  4'- 0\" ", kSep, " 5'- 0\" "}, "Diagonal =", Formula::None},
-        FormulaCase{"SecondFormulaWhileOneWaits", "{cyl}{diag}{circ}{area}", "", {}, " Enter radius of cylinder",
+        FormulaCase{"SecondFormulaWhileOneWaits", "{cyl}{diag}{circ}{area}{stairs}", "", {}, " Enter radius of cylinder",
                     Formula::CylinderVolume},
+        // 105" needs 14 risers of 7 1/2"; 13 treads share the run of 130".
+        FormulaCase{"Stairs", "{stairs}8'9=10'10=", " 13'- 11 1/8\"",
+                    {"Stairs ", "Rise =  8'- 9\" ", "Run =  10'- 10\" ", kSep, "Risers =  14 ", "Riser =  7 1/2\" ",
+                     "Treads =  13 ", "Tread =  10\" ", "Stringer =  13'- 11 1/8\" "},
+                    "Stringer =", Formula::None},
+        // A single riser has no tread to give a depth.
+        FormulaCase{"StairsOfOneStep", "{stairs}6=11=", " 1'- 0 1/2\"",
+                    {"Stairs ", "Rise =  6\" ", "Run =  11\" ", kSep, "Risers =  1 ", "Riser =  6\" ", "Treads =  0 ",
+                     "Tread =  0\" ", "Stringer =  1'- 0 1/2\" "},
+                    "Stringer =", Formula::None},
         FormulaCase{"DigitKeepsThePrompt", "{diag}3", "3", {}, " Enter length of side 1", Formula::Diagonal},
         FormulaCase{"ClearWhileCylinderWaits", "{cyl}10={clear}5=", "5",
                     {"Pi(r\xC2\xB2)*l Volume of Cylinder ", " 3.14159265 ", "x 10 ", "x 10 ", " ", "Clear ", " ", "5 "}, "",
@@ -97,6 +107,46 @@ TEST_F(FormulaTest, CircumferenceAtAccuracy32) {
   Press("{circ}10=");
   EXPECT_EQ(Display(), " 2'- 7 13/32\"");
   EXPECT_EQ(Tape().back(), " 2'- 7 13/32\" ");
+}
+
+// The fewest risers no taller than 7 3/4": an exact multiple needs no extra one.
+TEST_F(FormulaTest, StairsRisersAtTheLimit) {
+  const struct {
+    const char* rise;
+    const char* risers;
+    const char* riser;
+  } cases[] = {{"7 3/4", "Risers =  1 ", "Riser =  7 3/4\" "},     {"7 13/16", "Risers =  2 ", "Riser =  3 29/32\" "},
+               {"9'8 1/4", "Risers =  15 ", "Riser =  7 3/4\" "}, {"9'8 5/16", "Risers =  16 ", "Riser =  7 17/64\" "}};
+  engine.SetAccuracy(64);
+  for (const auto& c : cases) {
+    Press("{clear}{stairs}" + std::string(c.rise) + "=10'=");
+    const auto tape = Tape();
+    EXPECT_EQ(tape[tape.size() - 5], c.risers) << c.rise;
+    EXPECT_EQ(tape[tape.size() - 4], c.riser) << c.rise;
+  }
+  EXPECT_EQ(host.beeps, 0);
+}
+
+// A rise or run that is no positive length leaves the stairs waiting for a usable one.
+TEST_F(FormulaTest, StairsRefuseWhatIsNoLength) {
+  Press("{stairs}");
+  for (const char* rise : {"0", "-8'", "3/0", "2'- 0\" sq."}) {
+    engine.SetReadout(rise);
+    Press("=");
+    EXPECT_EQ(engine.Label1(), " Enter total rise") << rise;
+  }
+  Press("8'9=");
+  for (const char* run : {"0", "-10'", "1'- 0\" sq."}) {
+    engine.SetReadout(run);
+    Press("=");
+    EXPECT_EQ(Display(), "0.") << run;  // never the rise kept behind the prompt
+    EXPECT_EQ(engine.Label1(), "Enter total run") << run;
+  }
+  EXPECT_EQ(host.beeps, 14);
+  EXPECT_EQ(Tape().size(), 2u);  // the refusals wrote nothing
+  Press("10'10+x=");  // plus and times wait for the run
+  EXPECT_EQ(Display(), " 13'- 11 1/8\"");
+  EXPECT_NEAR(*State().Accumulator, 167.10775, 1e-5);  // the stringer unrounded, an ordinary total
 }
 
 TEST_F(FormulaTest, ResultStaysAsTheTotal) {

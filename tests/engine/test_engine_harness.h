@@ -19,7 +19,7 @@ class EngineTest : public ::testing::Test {
  protected:
   /// Presses keys as typed on the keyboard ("5'3 1/2\"="). Keys the keyboard
   /// does not reach go in braces: {sq} {sqrt} {pi} {ce} {bs} {esc} {enter}
-  /// {circ} {area} {cyl} {diag} {plus} {minus} {times} {div} {equal}
+  /// {circ} {area} {cyl} {diag} {stairs} {plus} {minus} {times} {div} {equal}
   /// {dot} {space} {foot} {inch} {clear}.
   void Press(std::string_view keys) {
     for (size_t i = 0; i < keys.size(); ++i) {
@@ -50,6 +50,7 @@ class EngineTest : public ::testing::Test {
         {"bs", &RecordingEngine::Backspace_Click},   {"circ", &RecordingEngine::Circumference_Click},
         {"area", &RecordingEngine::CircArea_Click},  {"cyl", &RecordingEngine::CylVolume_Click},
         {"diag", &RecordingEngine::mnuDiagonal_Click}, {"plus", &RecordingEngine::Plus_Click},
+        {"stairs", &RecordingEngine::mnuStairs_Click},
         {"minus", &RecordingEngine::Minus_Click},    {"times", &RecordingEngine::Multiply_Click},
         {"div", &RecordingEngine::Divide_Click},     {"equal", &RecordingEngine::Equal_Click},
         {"dot", &RecordingEngine::Decimal_Click},    {"space", &RecordingEngine::Spacebar_Click},

@@ -56,7 +56,20 @@ TEST(FormatLinear, WrittenFormAndRounding) {
 }
 
 TEST(FormatLinear, UnknownAccuracyCountsAsSixteenths) {
-  for (int accuracy : {0, -32, 8, 64, 17}) EXPECT_EQ(FormatLinear(3.40625, accuracy), " 3 3/8\"");
+  for (int accuracy : {0, -32, 2, 128, 17}) EXPECT_EQ(FormatLinear(3.40625, accuracy), " 3 3/8\"");
+}
+
+// At every accuracy a remainder halfway between two steps goes to the even
+// step (carrying on into inches and feet), and the fraction is reduced.
+TEST(FormatLinear, EachAccuracyRoundsItsHalvesToEvenAndReduces) {
+  const std::vector<FormatCase> cases = {
+      {2 + 1.0 / 8, 4, " 2\""},       {2 + 3.0 / 8, 4, " 2 1/2\""},      {2 + 5.0 / 8, 4, " 2 1/2\""},
+      {11 + 7.0 / 8, 4, " 1'- 0\""},  {3.0 / 16, 8, "1/4\""},            {7.0 / 16, 8, "1/2\""},
+      {-13.0 / 16, 8, "-3/4\""},      {1.0 / 128, 64, " 0\""},           {3.0 / 128, 64, "1/32\""},
+      {63.0 / 128, 64, "1/2\""},      {65.0 / 128, 64, "1/2\""},         {3 + 27.0 / 64, 64, " 3 27/64\""},
+      {11 + 127.0 / 128, 64, " 1'- 0\""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FormatLinear(c.value, c.accuracy), c.text) << c.value << " at " << c.accuracy;
 }
 
 TEST(FormatLinear, EveryFractionInLowestTerms) {

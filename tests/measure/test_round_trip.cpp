@@ -18,9 +18,9 @@ namespace {
 
 std::vector<double> RoundTripValues() {
   std::vector<double> values;
-  // A grid of 1/64 inch across the first few feet, both signs: halves of
-  // every sixteenth and thirty-second, and every carry into inches and feet.
-  for (int k = -3000; k <= 3000; ++k) values.push_back(k / 64.0);
+  // A grid of 1/128 inch across the first few feet, both signs: halves of
+  // every step of every accuracy, and every carry into inches and feet.
+  for (int k = -6000; k <= 6000; ++k) values.push_back(k / 128.0);
   // Around the carry limits of square and cubic feet and their multiples.
   for (double unit : {12.0, 144.0, 1728.0})
     for (int n = 1; n <= 40; n += 3)
@@ -45,7 +45,7 @@ double RoundedToGrid(double value, int denominator) {
 
 TEST(RoundTrip, FormattedTextsReadBackAsTheirRoundedValue) {
   const std::vector<double> values = RoundTripValues();
-  for (int accuracy : {kAccuracy16, kAccuracy32}) {
+  for (int accuracy : kAccuracies) {
     for (Dimension dimension : {Dimension::Linear, Dimension::Square, Dimension::Cubic}) {
       const int denominator = dimension == Dimension::Linear ? accuracy : kAccuracy16;
       int failures = 0;
@@ -88,7 +88,7 @@ TEST(RoundTrip, PlainNumbersReadBackToTheirFifteenDigits) {
 TEST(RoundTrip, AddingThenSubtractingATextLeavesTheTotal) {
   std::mt19937_64 random(20240613);
   std::uniform_real_distribution<double> uniform(-1e5, 1e5);
-  for (int accuracy : {kAccuracy16, kAccuracy32}) {
+  for (int accuracy : kAccuracies) {
     for (Dimension dimension : {Dimension::Linear, Dimension::Square, Dimension::Cubic}) {
       const double step = 1.0 / (dimension == Dimension::Linear ? accuracy : kAccuracy16);
       for (int i = 0; i < 1000; ++i) {

@@ -76,7 +76,7 @@ TEST(SettingsModel, EntriesUseTheStoredTextForms) {
   s.convTop = -300;
   s.memoryReadout = 65280;
   const std::vector<SettingsEntry> entries = SettingsEntries(s);
-  ASSERT_EQ(entries.size(), 18u);
+  ASSERT_EQ(entries.size(), 19u);
   EXPECT_EQ(entries[0], (SettingsEntry{"Colors", "CalcBackground", " 8421376"}));
   EXPECT_EQ(entries[1], (SettingsEntry{"Colors", "ReadoutBackground", " 8454143"}));
   EXPECT_EQ(entries[3], (SettingsEntry{"Colors", "MemoryReadout", " 65280"}));
@@ -85,8 +85,37 @@ TEST(SettingsModel, EntriesUseTheStoredTextForms) {
   EXPECT_EQ(entries[9], (SettingsEntry{"Settings", "ConvTop", "-300"}));
   EXPECT_EQ(entries[13], (SettingsEntry{"Settings", "Zoom", "False"}));
   EXPECT_EQ(entries[14], (SettingsEntry{"Settings", "Accuracy", "True"}));
-  EXPECT_EQ(entries[15], (SettingsEntry{"Settings", "Converter", "False"}));
-  EXPECT_EQ(entries[17], (SettingsEntry{"Settings", "ShowTape", "True"}));
+  EXPECT_EQ(entries[15], (SettingsEntry{"Settings", "AccuracyFraction", "32"}));
+  EXPECT_EQ(entries[16], (SettingsEntry{"Settings", "Converter", "False"}));
+  EXPECT_EQ(entries[18], (SettingsEntry{"Settings", "ShowTape", "True"}));
+}
+
+// "Accuracy" is all an older version reads and writes: it gets the nearest
+// accuracy it knows, and a file from either version reads back.
+TEST(SettingsModel, AccuracyKeysReadBothWays) {
+  for (const int accuracy : kAccuracies) {
+    Settings s;
+    s.choices.accuracy = accuracy;
+    FakeStore store;
+    for (const SettingsEntry& e : SettingsEntries(s)) store.Set(e.section, e.key, e.text);
+    EXPECT_EQ(ReadSettings(store.Lookup(), Context()).choices.accuracy, accuracy);
+    EXPECT_EQ(store.Lookup()("Settings", "Accuracy"), accuracy > kAccuracy16 ? "True" : "False") << accuracy;
+  }
+  const struct {
+    const char* old;       // "Accuracy", or null when absent
+    const char* fraction;  // "AccuracyFraction", or null when absent
+    int accuracy;
+  } cases[] = {{"True", nullptr, 32}, {nullptr, "8", 8},    {"False", "4", 4},  {"True", "64", 64},
+               {"True", "12", 32},    {"True", "x", 32},    {"xyz", "64", 64},
+               // An older version chose 1/32 or 1/16 after the denominator was written.
+               {"True", "8", 32},     {"False", "64", 16}};
+  for (const auto& c : cases) {
+    FakeStore store;
+    if (c.old) store.Set("Settings", "Accuracy", c.old);
+    if (c.fraction) store.Set("settings", "accuracyfraction", c.fraction);
+    EXPECT_EQ(ReadSettings(store.Lookup(), Context()).choices.accuracy, c.accuracy)
+        << (c.old ? c.old : "-") << " " << (c.fraction ? c.fraction : "-");
+  }
 }
 
 TEST(SettingsModel, EveryKeyRoundTrips) {

@@ -70,6 +70,7 @@ class RecordingEngine : public CalculatorEngine {
   EngineOutcome CircArea_Click() { return Log(CalculatorEngine::CircArea_Click()); }
   EngineOutcome CylVolume_Click() { return Log(CalculatorEngine::CylVolume_Click()); }
   EngineOutcome mnuDiagonal_Click() { return Log(CalculatorEngine::mnuDiagonal_Click()); }
+  EngineOutcome mnuStairs_Click() { return Log(CalculatorEngine::mnuStairs_Click()); }
   EngineOutcome RejectOperation() { return Log(CalculatorEngine::RejectOperation()); }
   ValueOutcome EnterValue(std::string_view text, ValueRole role, TextOrigin origin = TextOrigin::Program) {
     const ValueOutcome outcome = CalculatorEngine::EnterValue(text, role, origin);

@@ -56,6 +56,12 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"transfer", " - 5'- 3 1/2\" ", " 7'- 3 1/2\" ", 63.5},
                       LineCase{"pi", " 3.14159265358979 ", "Circumference ", 3.14159265358979, L, true},
                       LineCase{"side of a diagonal", "Side1 =  3'- 0\" ", "Diagonal ", 36},
+                      LineCase{"rise of stairs", "Rise =  8'- 9\" ", "Stairs ", 105},
+                      // The stairs' labelled figures follow the separator, yet are no signed result.
+                      LineCase{"count of risers", "Risers =  14 ", kSeparator, 14, L, true},
+                      LineCase{"riser height", "Riser =  7 1/2\" ", "Risers =  14 ", 7.5},
+                      LineCase{"stringer", "Stringer =  13'- 11 1/8\" ", "Tread =  10\" ", 167.125},
+                      LineCase{"stairs title", "Stairs ", " ", std::nullopt},
                       LineCase{"separator", kSeparator, " 5\" ", std::nullopt},
                       LineCase{"clear", "Clear ", " ", std::nullopt},
                       LineCase{"blank", " ", "Clear ", std::nullopt},

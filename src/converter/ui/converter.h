@@ -38,7 +38,7 @@ class Converter : public QWidget {
   /// sounds the system beep.
   void SetBeeper(std::function<void()> beep) { m_beep = std::move(beep); }
 
-  /// The denominator of linear results, 16 or 32.
+  /// The denominator of linear results, one of kAccuracies.
   void SetAccuracy(int accuracy) { m_accuracy = accuracy; }
   void SetConverterColor(ColourNumber colour);   ///< the window
   void SetConvReadoutColor(ColourNumber colour); ///< the drop label

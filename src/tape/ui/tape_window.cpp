@@ -22,6 +22,7 @@
 #include <qdrawutil.h>
 
 #include "tape/tape_export.h"
+#include "tape/tape_line_value.h"
 #include "tape/ui/design_metrics.h"
 #include "tape/ui/tape_dock_host.h"
 #include "tape/ui/tape_line_delegate.h"
@@ -364,6 +365,16 @@ void TapeWindow::mnuPopup2SaveTapeAs_Click() {
   if (!error.isEmpty()) m_fileDialogs.showError(error);
 }
 
+void TapeWindow::SetLineDragCommand(LineDrag drag) { m_lineDrag = std::move(drag); }
+
+QString TapeWindow::LineDragValue(int row) const {
+  const int tape = ShownTape();
+  if (row < 0 || row > m_store.TapeRowCount(tape)) return {};
+  const std::string_view previous = row > 0 ? m_store.Line(tape, row - 1) : std::string_view();
+  const std::optional<std::string> value = TapeLineValueText(m_store.Line(tape, row), previous);
+  return value ? QString::fromStdString(*value) : QString();
+}
+
 void TapeWindow::Grid1_MouseDown(Qt::MouseButton button, QPoint globalPos) {
   if (button == Qt::RightButton) m_popup->popup(globalPos);
 }
@@ -413,6 +424,19 @@ bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
       break;
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease:
+      if (watched == m_grid->viewport() && m_linePress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (event->type() == QEvent::MouseButtonRelease || !(mouse->buttons() & Qt::LeftButton)) {
+          m_linePress.reset();
+        } else if (m_lineDrag) {
+          const QString value = LineDragValue(m_linePressRow);
+          const QPoint press = *m_linePress;
+          m_linePress.reset();  // the drag runs to its end inside the call
+          if (!value.isEmpty() && m_lineDrag(m_grid->viewport(), press, mouse->position().toPoint(), value))
+            return true;
+          if (!value.isEmpty()) m_linePress = press;  // not far enough yet
+        }
+      }
       if (watched == m_title) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const int y = mouse->globalPosition().toPoint().y();
@@ -440,6 +464,11 @@ bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
       // current cell, which is the write cursor the tapes are printed from.
       if (watched == m_grid->viewport()) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+          // The selection goes on as usual; a move far enough drags the value.
+          m_linePress = mouse->position().toPoint();
+          m_linePressRow = m_grid->rowAt(m_linePress->y());
+        }
         if (mouse->button() == Qt::RightButton) {
           Grid1_MouseDown(mouse->button(), mouse->globalPosition().toPoint());
           return true;

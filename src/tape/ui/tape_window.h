@@ -12,6 +12,9 @@
 // (SetPrintCommands, SetPreviewCommand), so this window knows nothing of
 // printers. Copying (Ctrl+C, Ctrl+Insert, "Copy Tape") and saving the shown
 // tape are its own; the file dialogs can be replaced (FileDialogs()).
+// A value line is a drag source: which lines hold a value is the tape's value
+// rule (tape/tape_line_value.h); how the drag runs is handed in
+// (SetLineDragCommand), so this window knows no drag formats.
 
 #include <QWidget>
 #include <functional>
@@ -71,6 +74,14 @@ class TapeWindow : public QWidget, public TapeStoreListener {
   void CopySelectedLines();
   /// The dialogs "Save Tape As..." asks; tests answer them.
   TapeFileDialogs& FileDialogs() { return m_fileDialogs; }
+  /// Starts a drag of a value line's value from `source` once the pointer
+  /// has moved far enough from `pressPos`; returns whether it did.
+  using LineDrag = std::function<bool(QWidget* source, QPoint pressPos, QPoint currentPos, const QString& value)>;
+  /// What dragging a value line does; lines stay put until given.
+  void SetLineDragCommand(LineDrag drag);
+  /// The value a drag of `row` of the tape shown carries; empty for a line
+  /// that holds none (a title, a separator, "Clear").
+  QString LineDragValue(int row) const;
   /// The grid's right-button press: opens mnuPopup2 at `globalPos`.
   void Grid1_MouseDown(Qt::MouseButton button, QPoint globalPos);
   QMenu* Popup() const { return m_popup; }
@@ -119,6 +130,11 @@ class TapeWindow : public QWidget, public TapeStoreListener {
   std::function<void(int tape)> m_printTape;
   std::function<void()> m_printAllTapes;
   std::function<void(int tape)> m_previewTape;
+  LineDrag m_lineDrag;
+  // Where the left button went down on the grid, and on which row: a move
+  // far enough from there drags that row's value.
+  std::optional<QPoint> m_linePress;
+  int m_linePressRow = -1;
   TapeFileDialogs m_fileDialogs;
   TwipRect m_geometry;
   int m_rows = 5;
