@@ -36,10 +36,11 @@ class CalculatorMenus {
   void SetShowKeys(bool shown);
   void SetShowTape(bool shown);
   void SetConverterShown(bool shown);
+  void SetKeepCells(bool keep);
 
  private:
   /// The choice an item's check mark shows (accuracies have their own table).
-  enum class Mark { None, ZoomSmall, ZoomLarge, ShowKeys, ShowTape, Converter, Count };
+  enum class Mark { None, ZoomSmall, ZoomLarge, ShowKeys, ShowTape, Converter, KeepCells, Count };
   /// A menu-bar item and its pop-up twin; the converter item has no twin.
   struct Twins {
     QAction* bar = nullptr;

@@ -76,7 +76,7 @@ TEST(SettingsModel, EntriesUseTheStoredTextForms) {
   s.convTop = -300;
   s.memoryReadout = 65280;
   const std::vector<SettingsEntry> entries = SettingsEntries(s);
-  ASSERT_EQ(entries.size(), 18u);
+  ASSERT_EQ(entries.size(), 19u);
   EXPECT_EQ(entries[0], (SettingsEntry{"Colors", "CalcBackground", " 8421376"}));
   EXPECT_EQ(entries[1], (SettingsEntry{"Colors", "ReadoutBackground", " 8454143"}));
   EXPECT_EQ(entries[3], (SettingsEntry{"Colors", "MemoryReadout", " 65280"}));
@@ -96,6 +96,7 @@ TEST(SettingsModel, EveryKeyRoundTrips) {
   s.choices.converterShown = true;
   s.choices.showKeys = false;
   s.choices.showTape = false;
+  s.choices.keepCells = true;
   s.calcTop = 100;
   s.calcLeft = 200;
   s.convTop = 300;

@@ -20,6 +20,9 @@
 //                                                        feedback the calculator applies
 //   Readout drag start                                -> StartValueDrag() of memory/ui/value_drag.h
 //   memory file load                                  -> LoadCells(); save reads Model().Cells()
+//   memory keys (Ctrl+Plus, Ctrl+Minus, Ctrl+R)        -> DisplayToActiveCell(text, subtract),
+//                                                        RecallActiveCell(), whose feedback the
+//                                                        calculator applies
 //   hooks: SetTapeArrowsHandler (tape window's arrow buttons, shown while
 //          TapeCount >= 2), SetFeedbackHandler (beeps and the focus to "="
 //          from the commands and the drops onto cells),
@@ -101,6 +104,16 @@ class MemoryController : public QObject, private MemoryModelListener {
   // The calculator's display as a drop target: the caller acts on the feedback.
   ValueOutcome DropOnReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth);
 
+  /// The cell the memory keys work on: the last one the user clicked or
+  /// that was created; 0 when there is none (never made, or closed since).
+  int ActiveCell() const { return m_activeCell; }
+  /// The display's text added to or subtracted from the active cell, as the
+  /// display dropped on that cell would; a beep when there is no active cell.
+  void DisplayToActiveCell(const QString& display, bool subtract);
+  /// The active cell's value into the display, as that cell dropped on the
+  /// display's right half would; a refusal with a beep when there is none.
+  ValueOutcome RecallActiveCell();
+
   /// A memory file's cells replace all cells: names and values in order (the
   /// model numbers them), the common width, the container's frame in twips
   /// and its caption.
@@ -132,6 +145,8 @@ class MemoryController : public QObject, private MemoryModelListener {
   void Form_DblClick(int number);
   void SelectCellTape(int number);
   void Label1_DblClick(int number);
+  /// A mouse button pressed anywhere on cell n's window: n becomes active.
+  void CellPressed(int number);
   void Label1_DragDrop(int number, const QMimeData* mime, int x);
   void Form_Unload(int number);
   void MDIForm_Resize();
@@ -154,6 +169,7 @@ class MemoryController : public QObject, private MemoryModelListener {
   void Beep();
   void Report(const EngineOutcome& outcome);
   QString AskName(const QString& initial);
+  void SetActiveCell(int number);
 
   TapeStore& m_tapes;
   MemoryModel m_model;
@@ -165,6 +181,7 @@ class MemoryController : public QObject, private MemoryModelListener {
   ColourNumber m_background = kDefaultBackgroundColour;
   ColourNumber m_readout = kDefaultReadoutColour;
   QWidget* m_dialogParent = nullptr;
+  int m_activeCell = 0;
 
   // Our own moves raise resize events too; these tell them from the user's.
   /// Our own code is moving or sizing windows (a layout, a load, an erase).
