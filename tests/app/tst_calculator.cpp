@@ -324,6 +324,11 @@ void TestCalculator::menuTreeAsDesigned() {
       R"(  mnuArrangeMemory "&Arrange")",
       R"(  ClearMemory "&Clear All")",
       R"(  EraseMemory "&Erase All")",
+      R"(  mnuMemoryKeysSeparator -)",
+      R"(  mnuMemoryAdd "A&dd to Cell")",
+      R"(  mnuMemorySubtract "&Subtract from Cell")",
+      R"(  mnuMemoryRecall "&Recall Cell")",
+      R"(  mnuKeepCells "&Keep Cells After Exit" [ ])",
       R"(DisplayMenu "&Display")",
       R"(  Accuracy "&Accuracy")",
       R"(    Sixteen "1/16"" [x])",
@@ -380,7 +385,15 @@ void TestCalculator::menuTreeAsDesigned() {
   QCOMPARE(popup, expectedPopup);
   QCOMPARE(fresh.Popup()->objectName(), QStringLiteral("mnuPopup1"));
   QCOMPARE(fresh.Popup()->title(), QStringLiteral("Popup1"));
-  for (const QAction* action : fresh.findChildren<QAction*>()) QVERIFY(action->shortcut().isEmpty());
+  // Only the memory keys have shortcuts, which their items show.
+  QStringList shortcuts;
+  for (const QAction* action : fresh.findChildren<QAction*>())
+    if (!action->shortcuts().isEmpty())
+      shortcuts << action->objectName() + QLatin1Char(' ') +
+                       QKeySequence::listToString(action->shortcuts(), QKeySequence::PortableText);
+  QCOMPARE(shortcuts, (QStringList{QStringLiteral("mnuMemoryAdd Ctrl++; Ctrl+=; Ctrl+Num++"),
+                                   QStringLiteral("mnuMemorySubtract Ctrl+-; Ctrl+Num+-"),
+                                   QStringLiteral("mnuMemoryRecall Ctrl+R")}));
 }
 
 void TestCalculator::altLetterOpensItsMenu() {

@@ -41,6 +41,7 @@
 #include "memory/ui/memory_form.h"
 #include "memory/ui/value_drag.h"
 #include "memory/ui/value_label.h"
+#include "storage/io/kept_cells.h"
 #include "storage/io/settings_store.h"
 #include "tape/ui/tape_printer.h"
 #include "support/fake_print_host.h"
@@ -93,6 +94,7 @@ class TestIntegration : public QObject {
   void dropCompletesPendingMultiply();
   void squareOntoLinearTotalIsRefused();
   void displayDroppedOnACellAddsAndWritesItsTape();
+  void memoryKeysWorkOnTheActiveCellFromTheKeyboard();
   void textFromAnotherProgram_data();
   void textFromAnotherProgram();
 
@@ -111,6 +113,8 @@ class TestIntegration : public QObject {
   void oversizedSettingsAreSetAsideAndToldOnce();
   void unwritableSettingsAreToldOnceOnExit_data();
   void unwritableSettingsAreToldOnceOnExit();
+  void keptCellsSurviveARestartOnlyWhenAskedFor();
+  void damagedKeptCellsAreSetAsideAndTold();
 
   void converterMenuShowsBesideAndHides();
   void converterClosedByUserUnchecksTheMenu();
@@ -127,7 +131,8 @@ class TestIntegration : public QObject {
     std::unique_ptr<Session> session;
     std::unique_ptr<Calculator> calc;
   };
-  void StartWith(const QString& ini, Run& run);
+  /// `keptFolder`: where the run keeps its cells after Exit; none keeps none.
+  void StartWith(const QString& ini, Run& run, const QString& keptFolder = {});
   QString WriteFile(const QString& name, const QByteArray& bytes);
   QAction* Item(const QString& name) const;
   QAction* ItemOf(Calculator* calc, const QString& name) const;
@@ -184,8 +189,9 @@ Calculator* TestIntegration::Make(Session& session) {
   return calc;
 }
 
-void TestIntegration::StartWith(const QString& ini, Run& run) {
+void TestIntegration::StartWith(const QString& ini, Run& run, const QString& keptFolder) {
   run.session = std::make_unique<Session>(std::make_unique<SettingsStore>(ini));
+  if (!keptFolder.isEmpty()) run.session->SetKept(std::make_unique<KeptCells>(keptFolder));
   run.calc.reset(Make(*run.session));
   run.calc->StartUp();
   QVERIFY(QTest::qWaitForWindowExposed(run.calc.get()));
@@ -302,7 +308,7 @@ namespace {
 const char* const kItems[] = {
     "mnuOpen", "mnuSave", "mnuSaveAs", "mnuPrint", "mnuPrintAll", "Circumference", "CircArea", "CylVolume",
     "mnuDiagonal", "Exit", "NewMemory", "NamedMemory", "mnuArrangeMemory", "ClearMemory", "EraseMemory",
-    "Sixteen", "thirtysecond", "ShowKeys", "mnuConverter", "mnuTape", "ZoomSmall", "ZoomLarge", "mnuColor(0)",
+    "mnuMemoryAdd", "mnuMemorySubtract", "mnuMemoryRecall", "mnuKeepCells", "Sixteen", "thirtysecond", "ShowKeys", "mnuConverter", "mnuTape", "ZoomSmall", "ZoomLarge", "mnuColor(0)",
     "mnuColor(1)", "mnuColor(2)", "mnuColor(3)", "mnuColor(4)", "mnuColor(5)", "mnuColor(6)",
     "mnuHelpContents", "mnuAbout", "mnuPopup1NewMemory", "mnuPopup1NamedMemory", "mnuPopup1Accuracy16",
     "mnuPopup1Accuracy32", "mnuPopup1Zoom75", "mnuPopup1Zoom100", "mnuPopup1ShowKeys", "mnuPopup1ShowTape",
@@ -417,6 +423,14 @@ void TestIntegration::everyItemReachesItsHandler() {
     QVERIFY(m_calc->Memory().Form(1)->pos() != cellMoved);
   } else if (item == "ClearMemory") {
     QCOMPARE(CellValues(), QStringList{QStringLiteral("0.")});
+  } else if (item == "mnuMemoryAdd" || item == "mnuMemorySubtract") {
+    QCOMPARE(Rows(1), 3);  // the display, "0.", to or from the only cell
+    QCOMPARE(Line(1, 1).left(3), item == "mnuMemoryAdd" ? QStringLiteral(" + ") : QStringLiteral(" - "));
+  } else if (item == "mnuMemoryRecall") {
+    QCOMPARE(m_calc->Readout()->text(), QStringLiteral(" 2'- 6\" "));
+  } else if (item == "mnuKeepCells") {
+    QVERIFY(action->isChecked());
+    QVERIFY(m_calc->CurrentSettings().choices.keepCells);
   } else if (item == "EraseMemory") {
     QCOMPARE(m_calc->Memory().Model().CellCount(), 0);
     QVERIFY(!m_calc->Memory().Container()->isVisible());
@@ -1029,6 +1043,140 @@ void TestIntegration::oversizedSettingsAreSetAsideAndToldOnce() {
   run.calc->close();
   QCOMPARE(m_fake.messages.size(), 1);
   QVERIFY(QFileInfo(ini).size() < 1024);
+}
+
+void TestIntegration::memoryKeysWorkOnTheActiveCellFromTheKeyboard() {
+  const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(m_calc->focusWidget(), key, modifiers);
+  };
+  // No cell yet: a beep, and the plus is no key of the calculator's.
+  Keys({QStringLiteral("Number(5)"), QStringLiteral("Foot")});
+  const QString shown = m_calc->Readout()->text();
+  press(Qt::Key_Plus, Qt::ControlModifier);
+  QCOMPARE(m_fake.beeps, 1);
+  QCOMPARE(m_calc->Readout()->text(), shown);
+
+  Item(QStringLiteral("NewMemory"))->trigger();
+  Item(QStringLiteral("NewMemory"))->trigger();
+  // The cell last created is the active one, until another is clicked.
+  QCOMPARE(m_calc->Memory().ActiveCell(), 2);
+  QTest::mouseClick(m_calc->Memory().Form(1)->Label1(), Qt::LeftButton);
+  QCOMPARE(m_calc->Memory().ActiveCell(), 1);
+  // The active cell wears a frame around its value, and only it.
+  QCOMPARE(m_calc->Memory().Form(1)->Label1()->frameShape(), QFrame::Box);
+  QCOMPARE(m_calc->Memory().Form(2)->Label1()->frameShape(), QFrame::NoFrame);
+  m_calc->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(m_calc));
+  const int calcRows = Rows(0);
+  struct Step {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    QString value;
+  };
+  const Step steps[] = {
+      {Qt::Key_Plus, Qt::ControlModifier, QStringLiteral(" 5'- 0\" ")},
+      {Qt::Key_Equal, Qt::ControlModifier, QStringLiteral(" 10'- 0\" ")},
+      {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, QStringLiteral(" 15'- 0\" ")},
+      {Qt::Key_Minus, Qt::ControlModifier, QStringLiteral(" 10'- 0\" ")},
+  };
+  for (const Step& step : steps) {
+    press(step.key, step.modifiers);
+    QCOMPARE(CellValues().first(), step.value);
+  }
+  QCOMPARE(CellValues().last(), QStringLiteral("0."));
+  QCOMPARE(Rows(1), 12);
+  QCOMPARE(Line(1, 10), QStringLiteral(" - ") + shown.trimmed() + QLatin1Char(' '));
+  // The calculator took none of these as keys of its own.
+  QCOMPARE(m_calc->Readout()->text(), shown);
+  QCOMPARE(Rows(0), calcRows);
+  QCOMPARE(m_fake.beeps, 1);
+
+  // Recall with "x" pending is the second operand, as the cell's drop would be.
+  Keys({QStringLiteral("Multiply")});
+  press(Qt::Key_R, Qt::ControlModifier);
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral(" 50'- 0\" sq."));
+  QCOMPARE(m_calc->focusWidget(), m_calc->findChild<QPushButton*>(QStringLiteral("Equal")));
+
+  // The active cell closed: a beep, not the other cell.
+  m_calc->Memory().Form(1)->close();
+  QCOMPARE(m_calc->Memory().ActiveCell(), 0);
+  press(Qt::Key_Plus, Qt::ControlModifier);
+  press(Qt::Key_R, Qt::ControlModifier);
+  QCOMPARE(m_fake.beeps, 3);
+  QCOMPARE(CellValues(), QStringList{QStringLiteral("0.")});
+}
+
+void TestIntegration::keptCellsSurviveARestartOnlyWhenAskedFor() {
+  const QString ini = m_dir->filePath(QStringLiteral("Mezura.ini"));
+  const QString kept = m_dir->filePath(QStringLiteral("share"));
+  const QString file = QDir(kept).filePath(QString::fromLatin1(KeptCells::kFileName));
+  const auto makeCells = [this](Calculator* calc) {
+    ItemOf(calc, QStringLiteral("NewMemory"))->trigger();
+    ItemOf(calc, QStringLiteral("NewMemory"))->trigger();
+    calc->Memory().Model().Rename(1, "Deck");
+    calc->Memory().Model().SetValue(1, " 12'- 3 1/2\" ");
+  };
+  {
+    Run off;  // the option is off by default: nothing is written
+    StartWith(ini, off, kept);
+    QVERIFY(!ItemOf(off.calc.get(), QStringLiteral("mnuKeepCells"))->isChecked());
+    makeCells(off.calc.get());
+    QVERIFY(off.calc->close());
+    QVERIFY(!QFile::exists(file));
+  }
+  {
+    Run on;
+    StartWith(ini, on, kept);
+    QCOMPARE(on.calc->Memory().Model().CellCount(), 0);
+    ItemOf(on.calc.get(), QStringLiteral("mnuKeepCells"))->trigger();
+    makeCells(on.calc.get());
+    QVERIFY(on.calc->close());
+    QVERIFY(QFile::exists(file));
+  }
+  const QByteArray saved = Contents(file);
+  {
+    Run back;
+    StartWith(ini, back, kept);
+    Calculator* calc = back.calc.get();
+    QVERIFY(ItemOf(calc, QStringLiteral("mnuKeepCells"))->isChecked());
+    QStringList names, values;
+    for (const MemoryCell& cell : calc->Memory().Model().Cells()) names << Q(cell.name), values << Q(cell.value);
+    QCOMPARE(names, (QStringList{QStringLiteral("Deck"), QStringLiteral("Memory 2")}));
+    QCOMPARE(values, (QStringList{QStringLiteral(" 12'- 3 1/2\" "), QStringLiteral("0.")}));
+    QVERIFY(calc->Memory().Container()->isVisible());
+    // The kept cells are no file the user chose: Save asks where.
+    QCOMPARE(calc->MemoryFileName(), QString());
+    // Turned off, the kept cells stay as they were for a later run.
+    ItemOf(calc, QStringLiteral("mnuKeepCells"))->trigger();
+    ItemOf(calc, QStringLiteral("EraseMemory"))->trigger();
+    QVERIFY(calc->close());
+  }
+  QCOMPARE(Contents(file), saved);
+  QVERIFY(m_fake.messages.isEmpty());
+}
+
+void TestIntegration::damagedKeptCellsAreSetAsideAndTold() {
+  const QString ini = m_dir->filePath(QStringLiteral("Mezura.ini"));
+  const QString kept = m_dir->filePath(QStringLiteral("share"));
+  QVERIFY(QDir().mkpath(kept));
+  {
+    QSettings settings(ini, QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Settings/KeepCells"), QStringLiteral("True"));
+  }
+  const QByteArray garbage("\x7f" "ELF not a memory file");
+  {
+    QFile file(QDir(kept).filePath(QString::fromLatin1(KeptCells::kFileName)));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(garbage);
+  }
+  Run run;
+  StartWith(ini, run, kept);
+  QCOMPARE(run.calc->Memory().Model().CellCount(), 0);
+  QTRY_COMPARE(m_fake.messages.size(), 1);
+  QVERIFY2(m_fake.messages.first().contains(QLatin1String("moved aside")), qPrintable(m_fake.messages.first()));
+  const QStringList aside = QDir(kept).entryList({QStringLiteral("kept-cells.mem.*.damaged")});
+  QCOMPARE(aside.size(), 1);
+  QCOMPARE(Contents(QDir(kept).filePath(aside.first())), garbage);
 }
 
 void TestIntegration::unwritableSettingsAreToldOnceOnExit_data() {
