@@ -406,31 +406,27 @@ TEST_F(TransferTest, UnknownCellIgnoresTheDrop) {
 namespace mezura {
 namespace {
 
-// One calculator with its cells; the keys run in one, the drops in a twin.
+// A calculator with one cell; the keys run in one, the drops in a twin, and
+// everything either can change must come out the same.
 struct World {
+  explicit World(const std::string& cellValue) { model.SetValue(model.CreateCell(), cellValue); }
+  auto Seen(const ValueOutcome& outcome) {
+    host.Take(outcome.feedback, engine);
+    std::vector<std::string> lines;
+    for (int tape : {0, 1})
+      for (int row = 1; row <= tapes.TapeRowCount(tape); ++row) lines.emplace_back(tapes.Line(tape, row));
+    const EngineState& s = engine.State();
+    return std::tuple(outcome.result, model.Cell(1)->value, lines, engine.Readout(), s.Accumulator,
+                      s.PendingOperation, host.beeps, tapes.CurrentTape());
+  }
   TapeStore tapes;
   OutcomeLog host;
   RecordingEngine engine{tapes, host};
   MemoryModel model{tapes};
   MemoryTransfers transfers{engine, model};
-
-  int Cell(const std::string& value) {
-    const int n = model.CreateCell();
-    model.SetValue(n, value);
-    return n;
-  }
-  // What a key or a drop can change, for comparing the twins.
-  auto Seen(int cell) const {
-    std::vector<std::string> lines;
-    for (int tape : {0, cell})
-      for (int row = 1; row <= tapes.TapeRowCount(tape); ++row) lines.emplace_back(tapes.Line(tape, row));
-    const EngineState& s = engine.State();
-    return std::tuple(model.Cell(cell)->value, lines, engine.Readout(), s.Accumulator, s.PendingOperation,
-                      s.FirstOperandText, host.beeps, tapes.CurrentTape());
-  }
 };
 
-TEST(MemoryKeys, AddAndSubtractDoWhatTheDisplayDroppedOnTheCellDoes) {
+TEST(MemoryKeys, DoWhatTheirDropsDo) {
   struct Case {
     std::string cell, display;
     bool subtract;
@@ -440,60 +436,28 @@ TEST(MemoryKeys, AddAndSubtractDoWhatTheDisplayDroppedOnTheCellDoes) {
       {"0.", " 7'- 3 1/2\" ", false, ValueResult::Done},
       {" 5'- 0\" ", " 7'- 3 1/2\" ", true, ValueResult::Done},
       {" 1'- 0\" sq. ", " 2'- 0\" sq.", false, ValueResult::Done},
-      // An area into a length, and a length taken from a volume, are refused.
-      {" 4'- 0\" ", " 1'- 0\" sq.", false, ValueResult::Refused},
-      {" 1'- 0\" cu. ", " 1'- 0\"", true, ValueResult::Refused},
+      {" 4'- 0\" ", " 1'- 0\" sq.", false, ValueResult::Refused},  // an area into a length
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.cell + (c.subtract ? " - " : " + ") + c.display);
-    World keys, drops;
-    const int k = keys.Cell(c.cell), d = drops.Cell(c.cell);
-    const ValueOutcome keyed = keys.transfers.DisplayToCell(k, c.display, c.subtract);
-    keys.host.Take(keyed.feedback, keys.engine);
-    const ValueOutcome dropped = drops.transfers.DropOnCell(d, c.display, DragSource::Readout(),
-                                                            c.subtract ? kLeftHalf : kRightHalf, kLeft, kWidth);
-    drops.host.Take(dropped.feedback, drops.engine);
-    EXPECT_EQ(keyed.result, c.result);
-    EXPECT_EQ(dropped.result, c.result);
-    EXPECT_EQ(keys.Seen(k), drops.Seen(d));
-  }
-}
-
-TEST(MemoryKeys, RecallDoesWhatTheCellDroppedOnTheDisplaysRightHalfDoes) {
-  struct Case {
-    std::string cell;
-    Operation pending;
-    std::string first;
-    std::optional<double> accumulator;
-    ValueResult result;
-  };
-  const Case cases[] = {
-      {" 5'- 3\" ", Operation::None, "", std::nullopt, ValueResult::Done},       // into an idle display
-      {" 2'- 0\" ", Operation::Add, " 5'- 0\"", 60, ValueResult::Done},          // added to the total
-      {" 3'- 0\" ", Operation::Multiply, " 5'- 0\"", 60, ValueResult::Done},     // the second operand
-      {" 1'- 0\" sq. ", Operation::Add, " 5'- 0\"", 60, ValueResult::Refused},   // an area into a length
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.cell);
-    World keys, drops;
-    for (World* w : {&keys, &drops}) {
-      w->Cell(c.cell);
-      w->engine.State().PendingOperation = c.pending;
-      w->engine.State().FirstOperandText = c.first;
-      w->engine.State().Accumulator = c.accumulator;
+    World keys(c.cell), drops(c.cell);
+    const auto keyed = keys.Seen(keys.transfers.DisplayToCell(1, c.display, c.subtract));
+    EXPECT_EQ(std::get<0>(keyed), c.result);
+    EXPECT_EQ(keyed, drops.Seen(drops.transfers.DropOnCell(1, c.display, DragSource::Readout(),
+                                                           c.subtract ? kLeftHalf : kRightHalf, kLeft, kWidth)));
+    // Recall is the cell dropped on the display's right half, into an idle
+    // display, a pending "+", a pending "x", and refused for an area.
+    for (const Operation pending : {Operation::None, Operation::Add, Operation::Multiply}) {
+      SCOPED_TRACE(static_cast<int>(pending));
+      World recall(c.cell), drop(c.cell);
+      for (World* w : {&recall, &drop}) {
+        w->engine.State().PendingOperation = pending;
+        if (pending != Operation::None) w->engine.State().Accumulator = 60, w->engine.State().FirstOperandText = " 5'- 0\"";
+      }
+      EXPECT_EQ(recall.Seen(recall.transfers.RecallCell(1)),
+                drop.Seen(drop.transfers.DropOnReadout(c.cell, DragSource::Cell(1), kRightHalf, kLeft, kWidth)));
     }
-    const ValueOutcome recalled = keys.transfers.RecallCell(1);
-    keys.host.Take(recalled.feedback, keys.engine);
-    const ValueOutcome dropped = drops.transfers.DropOnReadout(c.cell, DragSource::Cell(1), kRightHalf, kLeft, kWidth);
-    drops.host.Take(dropped.feedback, drops.engine);
-    EXPECT_EQ(recalled.result, c.result);
-    EXPECT_EQ(dropped.result, c.result);
-    EXPECT_EQ(keys.Seen(1), drops.Seen(1));
-    EXPECT_EQ(keys.model.Cell(1)->value, c.cell);  // recalling copies
   }
-  World none;
-  EXPECT_EQ(none.transfers.RecallCell(3).result, ValueResult::Refused);
-  EXPECT_EQ(none.transfers.RecallCell(3).feedback.beeps, 1);
 }
 
 }  // namespace
