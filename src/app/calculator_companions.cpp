@@ -54,6 +54,9 @@ void Calculator::BuildCompanions() {
   m_memory->SetFeedbackHandler([this](const EngineOutcome& outcome) { Apply(outcome); });
   m_memory->SetKeepCalculatorOnTopHandler([this](bool onTop) { KeepOnTop(this, onTop); });
   m_memory->SetContainerStateHandler([this](Qt::WindowStates state) { RestackAroundContainer(state); });
+  // A click on a cell makes it the active one and its window the active window.
+  const std::vector<QAction*>& keys = m_menus->MemoryKeyActions();
+  m_memory->SetContainerActions(QList<QAction*>(keys.begin(), keys.end()));
 
   auto* readout = static_cast<ValueLabel*>(m_readout);
   readout->SetDragImageRule([this](int x) { return m_memory->Transfers().ReadoutDragImage(x, 0, m_readout->width()); });

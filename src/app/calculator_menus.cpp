@@ -200,6 +200,7 @@ void CalculatorMenus::Fill(QMenu* root, std::span<const Row> rows) {
             if (key.key() != Qt::Key_unknown) keys.append(QKeySequence(key));
           action->setShortcuts(keys);
           action->setShortcutContext(Qt::WindowShortcut);
+          m_memoryKeys.push_back(action);
         }
         break;
       case Kind::Colours:

@@ -29,6 +29,8 @@ class CalculatorMenus {
   CalculatorMenus& operator=(const CalculatorMenus&) = delete;
 
   QMenu* Popup() const { return m_popup; }
+  /// The memory keys' items, whose shortcuts other windows may share.
+  const std::vector<QAction*>& MemoryKeyActions() const { return m_memoryKeys; }
 
   const DisplayChoices& Choices() const { return m_choices; }
   void SetAccuracy(int accuracy);
@@ -65,6 +67,7 @@ class CalculatorMenus {
   std::array<Twins, static_cast<std::size_t>(Mark::Count)> m_marks;
   /// One per accuracy offered, in the order of the accuracy table.
   std::vector<Twins> m_accuracies;
+  std::vector<QAction*> m_memoryKeys;
 };
 
 }  // namespace mezura

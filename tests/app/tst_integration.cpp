@@ -1062,19 +1062,24 @@ void TestIntegration::memoryKeysWorkOnTheActiveCellFromTheKeyboard() {
   QTest::mouseClick(m_calc->Memory().Form(1)->Label1(), Qt::LeftButton);
   QCOMPARE(m_calc->Memory().ActiveCell(), 1);
   QCOMPARE(m_calc->Memory().Form(2)->Label1()->frameShape(), QFrame::NoFrame);  // only the active one is framed
+  const int calcRows = Rows(0);
+  // The keys work from the Memory window, where the click left the keyboard, too.
+  m_calc->Memory().Container()->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(m_calc->Memory().Container()));
+  QTest::keyClick(m_calc->Memory().Container(), Qt::Key_Plus, Qt::ControlModifier);
+  QCOMPARE(CellValues().first(), QStringLiteral(" 5'- 0\" "));
   m_calc->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(m_calc));
-  const int calcRows = Rows(0);
-  // Plus, with or without Shift or from the keypad, then minus: 5' + 5' + 5' - 5'.
+  // Plus, with or without Shift or from the keypad, then minus: 5' + 5' + 5' + 5' - 5'.
   for (const auto& [key, modifiers] : {std::pair{Qt::Key_Plus, Qt::KeyboardModifiers(Qt::ControlModifier)},
                                       {Qt::Key_Equal, Qt::ControlModifier},
                                       {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier},
                                       {Qt::Key_Minus, Qt::ControlModifier}})
     press(key, modifiers);
-  QCOMPARE(CellValues().first(), QStringLiteral(" 10'- 0\" "));
+  QCOMPARE(CellValues().first(), QStringLiteral(" 15'- 0\" "));
   QCOMPARE(CellValues().last(), QStringLiteral("0."));
-  QCOMPARE(Rows(1), 12);
-  QCOMPARE(Line(1, 10), QStringLiteral(" - ") + shown.trimmed() + QLatin1Char(' '));
+  QCOMPARE(Rows(1), 15);
+  QCOMPARE(Line(1, 13), QStringLiteral(" - ") + shown.trimmed() + QLatin1Char(' '));
   // The calculator took none of these as keys of its own.
   QCOMPARE(m_calc->Readout()->text(), shown);
   QCOMPARE(Rows(0), calcRows);
@@ -1083,7 +1088,7 @@ void TestIntegration::memoryKeysWorkOnTheActiveCellFromTheKeyboard() {
   // Recall with "x" pending is the second operand, as the cell's drop would be.
   Keys({QStringLiteral("Multiply")});
   press(Qt::Key_R, Qt::ControlModifier);
-  QCOMPARE(m_calc->Readout()->text(), QStringLiteral(" 50'- 0\" sq."));
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral(" 75'- 0\" sq."));
   QCOMPARE(m_calc->focusWidget(), m_calc->findChild<QPushButton*>(QStringLiteral("Equal")));
 
   // The active cell closed: a beep, not the other cell.

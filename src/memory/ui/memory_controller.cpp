@@ -51,6 +51,7 @@ MDIForm1* MemoryController::Container() {
     connect(m_container->Area(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
       if (auto* form = qobject_cast<MemoryForm*>(window)) SelectCellTape(form->CellNumber());  // Form_Activate
     });
+    m_container->addActions(m_containerActions);
   }
   return m_container.get();
 }
@@ -183,6 +184,11 @@ ValueOutcome MemoryController::DropOnReadout(const QMimeData* mime, int x, int r
     return refused;
   }
   return m_transfers.DropOnReadout(drag->text, drag->source, x, readoutLeft, readoutWidth);
+}
+
+void MemoryController::SetContainerActions(QList<QAction*> actions) {
+  m_containerActions = std::move(actions);
+  if (m_container) m_container->addActions(m_containerActions);
 }
 
 // ---- Memory keys -------------------------------------------------------------

@@ -40,6 +40,7 @@
 //   connect(readout, &ValueLabel::valueDropped, [&](const QMimeData* m, int x) {
 //     calculator.Apply(memory.DropOnReadout(m, x, 0, readout->width()).feedback); });
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -56,6 +57,7 @@
 #include "memory/memory_transfers.h"
 #include "memory/ui/mdi_form1.h"
 
+class QAction;
 class QMimeData;
 class QWidget;
 
@@ -132,6 +134,9 @@ class MemoryController : public QObject, private MemoryModelListener {
   /// Asks for a cell name starting from `initial`; "" means cancelled. The
   /// default shows frmInput modally.
   void SetNameAsker(std::function<QString(const QString& initial)> asker) { m_askName = std::move(asker); }
+  /// Commands whose shortcuts also work while the container is the active
+  /// window (the memory keys, after a click on a cell).
+  void SetContainerActions(QList<QAction*> actions);
   /// The parent for the naming dialog (the calculator window).
   void SetDialogParent(QWidget* parent) { m_dialogParent = parent; }
 
@@ -182,6 +187,7 @@ class MemoryController : public QObject, private MemoryModelListener {
   ColourNumber m_readout = kDefaultReadoutColour;
   QWidget* m_dialogParent = nullptr;
   int m_activeCell = 0;
+  QList<QAction*> m_containerActions;
 
   // Our own moves raise resize events too; these tell them from the user's.
   /// Our own code is moving or sizing windows (a layout, a load, an erase).
