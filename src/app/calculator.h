@@ -37,6 +37,7 @@
 #include "app/calculator_dialogs.h"
 #include "app/calculator_menus.h"
 #include "engine/calculator_engine.h"
+#include "storage/memory_file_codec.h"
 #include "storage/settings_model.h"
 #include "measure/twips.h"
 #include "tape/ui/tape_dock_host.h"
@@ -150,6 +151,11 @@ class Calculator : public QMainWindow, public TapeDockHost {
   void mnuArrangeMemory_Click();
   void ClearMemory_Click();
   void EraseMemory_Click();
+  /// The memory keys (Ctrl+Plus, Ctrl+Minus, Ctrl+R) on the active cell.
+  void mnuMemoryAdd_Click();
+  void mnuMemorySubtract_Click();
+  void mnuMemoryRecall_Click();
+  void mnuKeepCells_Click();
   // Display
   void Sixteen_Click();
   void thirtysecond_Click();
@@ -210,6 +216,16 @@ class Calculator : public QMainWindow, public TapeDockHost {
   /// False when the file was refused (not a memory file, unreadable).
   bool LoadMemoryFile();
   void SaveMemoryFile();
+  /// The cells and their container as a memory file holds them.
+  MemoryFileData CellsAsFile() const;
+  /// The cells of a memory file (or the kept cells) in place of all cells,
+  /// the container placed where the file says, fitted to the screens.
+  void ShowFileCells(const MemoryFileData& file, const QString& caption);
+  /// The cells kept after the last Exit, when the user keeps them; what
+  /// went wrong is told once the window shows.
+  void LoadKeptCells();
+  /// An empty text, or why the cells could not be kept.
+  QString SaveKeptCells();
   QString FileDialogFolder() const;
   void Readout_DragDrop(const QMimeData* mime, int x);
   void LiftTopmost();

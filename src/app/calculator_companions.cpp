@@ -28,6 +28,7 @@
 #include "memory/ui/mdi_form1.h"
 #include "memory/ui/memory_controller.h"
 #include "memory/ui/value_label.h"
+#include "storage/io/kept_cells.h"
 #include "storage/io/memory_file_io.h"
 #include "storage/io/settings_store.h"
 #include "tape/ui/design_metrics.h"
@@ -53,6 +54,9 @@ void Calculator::BuildCompanions() {
   m_memory->SetFeedbackHandler([this](const EngineOutcome& outcome) { Apply(outcome); });
   m_memory->SetKeepCalculatorOnTopHandler([this](bool onTop) { KeepOnTop(this, onTop); });
   m_memory->SetContainerStateHandler([this](Qt::WindowStates state) { RestackAroundContainer(state); });
+  // A click on a cell makes it the active one and its window the active window.
+  const std::vector<QAction*>& keys = m_menus->MemoryKeyActions();
+  m_memory->SetContainerActions(QList<QAction*>(keys.begin(), keys.end()));
 
   auto* readout = static_cast<ValueLabel*>(m_readout);
   readout->SetDragImageRule([this](int x) { return m_memory->Transfers().ReadoutDragImage(x, 0, m_readout->width()); });
@@ -112,6 +116,7 @@ void Calculator::Form_Load() {
   // start-up shows the window first.
   if (const QString notice = store ? store->TakeStartNotice() : QString(); !notice.isEmpty())
     QTimer::singleShot(0, this, [this, notice] { m_dialogs.inform(notice); });
+  LoadKeptCells();
 }
 
 void Calculator::ApplySettings(const Settings& settings) {
@@ -132,6 +137,7 @@ void Calculator::ApplySettings(const Settings& settings) {
   if (!chosen.showKeys) ShowKeys_Click();
   KeepOnTop(this, true);
   if (chosen.showTape && !Choices().showTape) mnuTape_Click();
+  m_menus->SetKeepCells(chosen.keepCells);
   m_session.Tapes().SetCurrentTape(0);
   // The converter goes to its place now if it was shown, else when it is made.
   m_converterPlace = QPoint(settings.convLeft, settings.convTop);
@@ -164,12 +170,14 @@ void Calculator::Form_Unload() {
   m_unloaded = true;
   QString settingsError;
   if (SettingsStore* store = m_session.Settings()) settingsError = store->Save(CurrentSettings());
+  const QString keptError = SaveKeptCells();
   m_memory->EraseAll();
   if (m_converter) m_converter->hide();
   if (m_tape) m_tape->hide();
   if (HelpWindow* help = m_commands->Help()) help->close();
   // Told once, after the topmost companions are gone so that none covers it.
   if (!settingsError.isEmpty()) m_dialogs.inform(settingsError);
+  if (!keptError.isEmpty()) m_dialogs.inform(keptError);
 }
 
 // ---- Colours --------------------------------------------------------------
@@ -215,6 +223,16 @@ void Calculator::NamedMemory_Click() { m_memory->NamedMemory(); }
 void Calculator::mnuArrangeMemory_Click() { m_memory->Arrange(); }
 void Calculator::ClearMemory_Click() { m_memory->ClearAll(); }
 void Calculator::EraseMemory_Click() { m_memory->EraseAll(); }
+
+void Calculator::mnuMemoryAdd_Click() { m_memory->DisplayToActiveCell(m_readout->text(), false); }
+void Calculator::mnuMemorySubtract_Click() { m_memory->DisplayToActiveCell(m_readout->text(), true); }
+
+void Calculator::mnuMemoryRecall_Click() {
+  Apply(m_memory->RecallActiveCell().feedback);
+  FocusEqual();
+}
+
+void Calculator::mnuKeepCells_Click() { m_menus->SetKeepCells(!Choices().keepCells); }
 
 void Calculator::Readout_DragDrop(const QMimeData* mime, int x) {
   Apply(m_memory->DropOnReadout(mime, x, 0, m_readout->width()).feedback);
@@ -293,6 +311,15 @@ bool Calculator::LoadMemoryFile() {
     case MemoryFileStatus::Incomplete:
       break;
   }
+  ShowFileCells(result.data, QString::fromStdString(MemoryFileCaption(m_memoryFileName.toStdString())));
+  FocusEqual();
+  if (result.status == MemoryFileStatus::Incomplete)
+    m_dialogs.inform(QStringLiteral("%1 was incomplete: only the cells it holds in full were loaded.\n%2")
+                         .arg(fileName, FromUtf8(result.reason)));
+  return true;
+}
+
+void Calculator::ShowFileCells(const MemoryFileData& file, const QString& caption) {
   // Whatever the file says, the container starts on a screen and fits it,
   // title bar included. The file keeps where the contents start; the frame
   // around them is the container's, or, before it has one, like the
@@ -301,21 +328,34 @@ bool Calculator::LoadMemoryFile() {
   if (frame.isNull()) frame = FrameMargins(*this);
   const int frameLeft = PixelsToTwips(frame.left()), frameTop = PixelsToTwips(frame.top());
   TwipRect inFile;
-  inFile.left = result.data.left - frameLeft;
-  inFile.top = result.data.top - frameTop;
-  inFile.width = result.data.width;
-  inFile.height = result.data.height;
+  inFile.left = file.left - frameLeft;
+  inFile.top = file.top - frameTop;
+  inFile.width = file.width;
+  inFile.height = file.height;
   TwipRect container = FitOnScreens(inFile, kDefaultMdiLeft - frameLeft, kDefaultMdiTop - frameTop,
                                     CurrentSettingsContext());
   container.left += frameLeft;
   container.top += frameTop;
-  m_memory->LoadCells(result.data.cells, result.data.memoryWidth, container,
-                      QString::fromStdString(MemoryFileCaption(m_memoryFileName.toStdString())));
-  FocusEqual();
-  if (result.status == MemoryFileStatus::Incomplete)
-    m_dialogs.inform(QStringLiteral("%1 was incomplete: only the cells it holds in full were loaded.\n%2")
-                         .arg(fileName, FromUtf8(result.reason)));
-  return true;
+  m_memory->LoadCells(file.cells, file.memoryWidth, container, caption);
+}
+
+void Calculator::LoadKeptCells() {
+  KeptCells* kept = m_session.Kept();
+  if (!kept || !Choices().keepCells) return;
+  const KeptCells::Loaded loaded = kept->Load();
+  // Like a file opened, except that it does not become the file "&Save"
+  // writes to: that stays a file the user chose.
+  if (loaded.data && !loaded.data->cells.empty()) ShowFileCells(*loaded.data, tr("Memory"));
+  if (!loaded.notice.isEmpty())
+    QTimer::singleShot(0, this, [this, notice = loaded.notice] { m_dialogs.inform(notice); });
+}
+
+QString Calculator::SaveKeptCells() {
+  KeptCells* kept = m_session.Kept();
+  // Off: the file of an earlier session stays as it is.
+  if (!kept || !Choices().keepCells) return {};
+  // No cells are kept as none, so that cells erased do not come back.
+  return kept->Save(CellsAsFile());
 }
 
 void Calculator::mnuSave_Click() {
@@ -334,7 +374,7 @@ void Calculator::mnuSaveAs_Click() {
   SaveMemoryFile();
 }
 
-void Calculator::SaveMemoryFile() {
+MemoryFileData Calculator::CellsAsFile() const {
   MemoryFileData file;
   const TwipRect container = m_memory->ContainerGeometry();
   file.left = WholeTwips(container.left);
@@ -343,7 +383,11 @@ void Calculator::SaveMemoryFile() {
   file.height = WholeTwips(container.height);
   file.memoryWidth = static_cast<int16_t>(m_memory->Model().MemoryWidth());
   file.cells = m_memory->Model().Cells();
-  const QString error = MemoryFileIo::Save(m_memoryFileName, file);
+  return file;
+}
+
+void Calculator::SaveMemoryFile() {
+  const QString error = MemoryFileIo::Save(m_memoryFileName, CellsAsFile());
   if (!error.isEmpty()) m_dialogs.inform(error);
   FocusEqual();
 }

@@ -18,6 +18,7 @@ enum class Kind {
   Separator,
   Accuracies,  ///< the accuracy items, from kAccuracyItems
   Colours,     ///< the control array mnuColor, from kColourCaptions
+  MemoryKeys,  ///< the memory keys' items, from kMemoryKeyItems
 };
 
 using C = Calculator;
@@ -41,6 +42,25 @@ const AccuracyItem kAccuracyItems[] = {
     {kAccuracy4, "mnuAccuracy4", "1/&4\"", "mnuPopup1Accuracy4", "1/4\" Accuracy"},
     {kAccuracy8, "mnuAccuracy8", "1/&8\"", "mnuPopup1Accuracy8", "1/8\" Accuracy"},
     {kAccuracy64, "mnuAccuracy64", "1/&64\"", "mnuPopup1Accuracy64", "1/64\" Accuracy"},
+};
+
+// The memory keys work on the active cell from the keyboard; each is also
+// an item of the Memory menu, which shows its first key. Keys not used are
+// Qt::Key_unknown. The plus key is reached with or without Shift, and from
+// the keypad.
+struct MemoryKeyItem {
+  const char* name;
+  const char* caption;
+  void (Calculator::*handler)();
+  QKeyCombination keys[3];
+};
+
+const MemoryKeyItem kMemoryKeyItems[] = {
+    {"mnuMemoryAdd", "A&dd to Cell", &C::mnuMemoryAdd_Click,
+     {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal, Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus}},
+    {"mnuMemorySubtract", "&Subtract from Cell", &C::mnuMemorySubtract_Click,
+     {Qt::CTRL | Qt::Key_Minus, Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus, {}}},
+    {"mnuMemoryRecall", "&Recall Cell", &C::mnuMemoryRecall_Click, {Qt::CTRL | Qt::Key_R, {}, {}}},
 };
 
 // mnuColor(0) to mnuColor(6), in the order of the calculator's colour targets.
@@ -85,6 +105,9 @@ const CalculatorMenus::Row CalculatorMenus::kMenuBar[] = {
     {Kind::Item, "mnuArrangeMemory", "&Arrange", &C::mnuArrangeMemory_Click},
     {Kind::Item, "ClearMemory", "&Clear All", &C::ClearMemory_Click},
     {Kind::Item, "EraseMemory", "&Erase All", &C::EraseMemory_Click},
+    {Kind::Separator, "mnuMemoryKeysSeparator"},
+    {Kind::MemoryKeys},
+    {Kind::Item, "mnuKeepCells", "&Keep Cells After Exit", &C::mnuKeepCells_Click, Mark::KeepCells},
     {Kind::End},
     {Kind::Menu, "DisplayMenu", "&Display"},
     {Kind::Menu, "Accuracy", "&Accuracy"},
@@ -193,6 +216,18 @@ void CalculatorMenus::Fill(QMenu* root, std::span<const Row> rows) {
           Keep(root, action, m_accuracies[i]);
         }
         break;
+      case Kind::MemoryKeys:
+        for (const MemoryKeyItem& item : kMemoryKeyItems) {
+          QAction* action = AddItem(open.back(), QString::fromUtf8(item.name), item.caption,
+                                    [this, h = item.handler] { (m_window.*h)(); });
+          QList<QKeySequence> keys;
+          for (const QKeyCombination key : item.keys)
+            if (key.key() != Qt::Key_unknown) keys.append(QKeySequence(key));
+          action->setShortcuts(keys);
+          action->setShortcutContext(Qt::WindowShortcut);
+          m_memoryKeys.push_back(action);
+        }
+        break;
       case Kind::Colours:
         for (int i = 0; i < Calculator::kColourCount; ++i) {
           AddItem(open.back(), QStringLiteral("mnuColor(%1)").arg(i), kColourCaptions[i],
@@ -232,6 +267,7 @@ void CalculatorMenus::ShowChoices() {
   Marked(Mark::ShowKeys).SetChecked(m_choices.showKeys);
   Marked(Mark::ShowTape).SetChecked(m_choices.showTape);
   Marked(Mark::Converter).SetChecked(m_choices.converterShown);
+  Marked(Mark::KeepCells).SetChecked(m_choices.keepCells);
 }
 
 void CalculatorMenus::SetAccuracy(int accuracy) {
@@ -251,6 +287,11 @@ void CalculatorMenus::SetShowKeys(bool shown) {
 
 void CalculatorMenus::SetShowTape(bool shown) {
   m_choices.showTape = shown;
+  ShowChoices();
+}
+
+void CalculatorMenus::SetKeepCells(bool keep) {
+  m_choices.keepCells = keep;
   ShowChoices();
 }
 

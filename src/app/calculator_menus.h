@@ -29,6 +29,8 @@ class CalculatorMenus {
   CalculatorMenus& operator=(const CalculatorMenus&) = delete;
 
   QMenu* Popup() const { return m_popup; }
+  /// The memory keys' items, whose shortcuts other windows may share.
+  const std::vector<QAction*>& MemoryKeyActions() const { return m_memoryKeys; }
 
   const DisplayChoices& Choices() const { return m_choices; }
   void SetAccuracy(int accuracy);
@@ -36,10 +38,11 @@ class CalculatorMenus {
   void SetShowKeys(bool shown);
   void SetShowTape(bool shown);
   void SetConverterShown(bool shown);
+  void SetKeepCells(bool keep);
 
  private:
   /// The choice an item's check mark shows (accuracies have their own table).
-  enum class Mark { None, ZoomSmall, ZoomLarge, ShowKeys, ShowTape, Converter, Count };
+  enum class Mark { None, ZoomSmall, ZoomLarge, ShowKeys, ShowTape, Converter, KeepCells, Count };
   /// A menu-bar item and its pop-up twin; the converter item has no twin.
   struct Twins {
     QAction* bar = nullptr;
@@ -64,6 +67,7 @@ class CalculatorMenus {
   std::array<Twins, static_cast<std::size_t>(Mark::Count)> m_marks;
   /// One per accuracy offered, in the order of the accuracy table.
   std::vector<Twins> m_accuracies;
+  std::vector<QAction*> m_memoryKeys;
 };
 
 }  // namespace mezura

@@ -12,6 +12,7 @@
 #include "app/help/program_icon.h"
 #include "app/platform_choice.h"
 #include "app/session.h"
+#include "storage/io/kept_cells.h"
 #include "storage/io/settings_store.h"
 
 int main(int argc, char* argv[]) {
@@ -46,6 +47,8 @@ int main(int argc, char* argv[]) {
 
   // Settings live in the user's configuration folder (Mezura/Mezura.ini).
   mezura::Session session(std::make_unique<mezura::SettingsStore>());
+  // Memory cells kept after Exit, when the user asks for it (~/.local/share/Mezura).
+  session.SetKept(std::make_unique<mezura::KeptCells>());
   mezura::Calculator calculator(session);
   calculator.StartUp();
   if (command.accuracy) calculator.SetAccuracyForThisRun(*command.accuracy);

@@ -13,6 +13,7 @@
 
 namespace mezura {
 
+class KeptCells;
 class SettingsStore;
 
 class Session {
@@ -27,11 +28,15 @@ class Session {
   CalculatorEngine& Engine() { return m_engine; }
   /// Where the settings persist; null when they do not.
   SettingsStore* Settings() const { return m_settings.get(); }
+  /// Where the memory cells are kept between runs; null when they are not.
+  KeptCells* Kept() const { return m_kept.get(); }
+  void SetKept(std::unique_ptr<KeptCells> kept);
 
  private:
   TapeStore m_tapes;
   CalculatorEngine m_engine;
   std::unique_ptr<SettingsStore> m_settings;
+  std::unique_ptr<KeptCells> m_kept;
 };
 
 }  // namespace mezura

@@ -12,6 +12,12 @@ namespace {
 constexpr std::string_view kMultiplyMarker = "x";
 constexpr std::string_view kDivideMarker = "\u00f7";  // ÷
 
+// A target two units wide: 0 lies in its left half, 1 in its right half.
+constexpr int kKeyLeft = 0;
+constexpr int kKeyWidth = 2;
+constexpr int kKeySubtractX = 0;
+constexpr int kKeyAddX = 1;
+
 }  // namespace
 
 MemoryTransfers::MemoryTransfers(CalculatorEngine& engine, MemoryModel& model)
@@ -88,6 +94,22 @@ ValueOutcome MemoryTransfers::DropOnCell(int target, std::string_view text, Drag
   tapes.ScrollTapeToEnd();
   out.result = ValueResult::Done;
   return out;
+}
+
+ValueOutcome MemoryTransfers::DisplayToCell(int target, std::string_view display, bool subtract) {
+  return DropOnCell(target, display, DragSource::Readout(), subtract ? kKeySubtractX : kKeyAddX, kKeyLeft, kKeyWidth);
+}
+
+ValueOutcome MemoryTransfers::RecallCell(int source) {
+  const MemoryCell* cell = m_model.Cell(source);
+  if (!cell) {
+    ValueOutcome refused{ValueResult::Refused, {}};
+    refused.feedback.beeps = 1;
+    return refused;
+  }
+  // A copy: the drop may change the cells' tapes, never the cell itself.
+  const std::string value = cell->value;
+  return DropOnReadout(value, DragSource::Cell(source), kKeyAddX, kKeyLeft, kKeyWidth);
 }
 
 }  // namespace mezura

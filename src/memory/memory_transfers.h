@@ -50,6 +50,13 @@ class MemoryTransfers {
   /// A value dropped on cell `target`'s value label (`Label1_DragDrop`).
   ValueOutcome DropOnCell(int target, std::string_view text, DragSource source, int x, int left, int width);
 
+  /// The memory keys: the display's text added to (or subtracted from) cell
+  /// `target` exactly as the display dropped on the cell's right (left) half.
+  ValueOutcome DisplayToCell(int target, std::string_view display, bool subtract);
+  /// Cell `source`'s value into the display, exactly as the cell dropped on
+  /// the display's right half; an unknown cell is refused with a beep.
+  ValueOutcome RecallCell(int source);
+
   /// The image for a value held over the display (the Readout's drag-image
   /// rule); nothing when the pointer is outside it.
   std::optional<DragImage> ReadoutDragImage(int x, int left, int width) const;

@@ -117,6 +117,7 @@ const SettingKey kKeys[] = {
     {kS, "Converter", "Converter", false, Form::Truth, &DisplayChoices::converterShown},
     {kS, "ShowKeys", "ShowKeys", true, Form::Truth, &DisplayChoices::showKeys},
     {kS, "ShowTape", "ShowTape", true, Form::Truth, &DisplayChoices::showTape},
+    {kS, "KeepCells", "KeepCells", false, Form::Truth, &DisplayChoices::keepCells},
 };
 
 // The windows whose places are kept: a place that would leave its window on

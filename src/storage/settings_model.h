@@ -55,6 +55,7 @@ struct DisplayChoices {
   bool showKeys = true;         ///< the keypad shown
   bool showTape = false;        ///< the tape window shown
   bool converterShown = false;  ///< the converter window shown
+  bool keepCells = false;       ///< the memory cells saved on exit and loaded on start
   bool operator==(const DisplayChoices&) const = default;
 };
 
@@ -66,7 +67,7 @@ struct Settings {
   /// depend on the screen are 0 until DefaultSettings() places them.
   Settings();
   // Section "Settings"
-  DisplayChoices choices;  ///< "Zoom", "Accuracy" and "AccuracyFraction", "Converter", "ShowKeys", "ShowTape"
+  DisplayChoices choices;  ///< "Zoom", "Accuracy" and "AccuracyFraction", "Converter", "ShowKeys", "ShowTape", "KeepCells"
   int32_t calcTop = 0;     ///< "CalcTop"
   int32_t calcLeft = 0;    ///< "CalcLeft"
   int32_t convTop = 0;     ///< "ConvTop"

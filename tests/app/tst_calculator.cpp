@@ -329,6 +329,11 @@ void TestCalculator::menuTreeAsDesigned() {
       R"(  mnuArrangeMemory "&Arrange")",
       R"(  ClearMemory "&Clear All")",
       R"(  EraseMemory "&Erase All")",
+      R"(  mnuMemoryKeysSeparator -)",
+      R"(  mnuMemoryAdd "A&dd to Cell")",
+      R"(  mnuMemorySubtract "&Subtract from Cell")",
+      R"(  mnuMemoryRecall "&Recall Cell")",
+      R"(  mnuKeepCells "&Keep Cells After Exit" [ ])",
       R"(DisplayMenu "&Display")",
       R"(  Accuracy "&Accuracy")",
       R"(    Sixteen "1/&16"" [x])",
@@ -400,6 +405,8 @@ void TestCalculator::menuTreeAsDesigned() {
       {"mnuOpen", "Ctrl+O"},          {"mnuSave", "Ctrl+S"},        {"mnuPrint", "Ctrl+P"},
       {"Exit", "Ctrl+Q"},             {"mnuHelpContents", "F1"},    {"mnuPopup1Copy", "Ctrl+C; Ctrl+Ins"},
       {"mnuPopup1Paste", "Ctrl+V; Shift+Ins"}, {"PopupKeys", "Shift+F10; Menu"},
+      {"mnuMemoryAdd", "Ctrl++; Ctrl+=; Ctrl+Num++"}, {"mnuMemorySubtract", "Ctrl+-; Ctrl+Num+-"},
+      {"mnuMemoryRecall", "Ctrl+R"},
   };
   QMap<QString, QString> keys;
   for (const QAction* action : fresh.findChildren<QAction*>()) {

@@ -40,6 +40,7 @@
 #include "memory/ui/memory_form.h"
 #include "memory/ui/value_drag.h"
 #include "memory/ui/value_label.h"
+#include "storage/io/kept_cells.h"
 #include "storage/io/settings_store.h"
 #include "tape/ui/tape_printer.h"
 #include "support/fake_print_host.h"
@@ -93,6 +94,7 @@ class TestIntegration : public QObject {
   void dropCompletesPendingMultiply();
   void squareOntoLinearTotalIsRefused();
   void displayDroppedOnACellAddsAndWritesItsTape();
+  void memoryKeysWorkOnTheActiveCellFromTheKeyboard();
   void textFromAnotherProgram_data();
   void textFromAnotherProgram();
 
@@ -111,6 +113,7 @@ class TestIntegration : public QObject {
   void oversizedSettingsAreSetAsideAndToldOnce();
   void unwritableSettingsAreToldOnceOnExit_data();
   void unwritableSettingsAreToldOnceOnExit();
+  void keptCellsSurviveARestartOnlyWhenAskedFor();
 
   void converterMenuShowsBesideAndHides();
   void converterClosedByUserUnchecksTheMenu();
@@ -127,7 +130,8 @@ class TestIntegration : public QObject {
     std::unique_ptr<Session> session;
     std::unique_ptr<Calculator> calc;
   };
-  void StartWith(const QString& ini, Run& run);
+  /// `keptFolder`: where the run keeps its cells after Exit; none keeps none.
+  void StartWith(const QString& ini, Run& run, const QString& keptFolder = {});
   QString WriteFile(const QString& name, const QByteArray& bytes);
   QAction* Item(const QString& name) const;
   QAction* ItemOf(Calculator* calc, const QString& name) const;
@@ -184,8 +188,9 @@ Calculator* TestIntegration::Make(Session& session) {
   return calc;
 }
 
-void TestIntegration::StartWith(const QString& ini, Run& run) {
+void TestIntegration::StartWith(const QString& ini, Run& run, const QString& keptFolder) {
   run.session = std::make_unique<Session>(std::make_unique<SettingsStore>(ini));
+  if (!keptFolder.isEmpty()) run.session->SetKept(std::make_unique<KeptCells>(keptFolder));
   run.calc.reset(Make(*run.session));
   run.calc->StartUp();
   QVERIFY(QTest::qWaitForWindowExposed(run.calc.get()));
@@ -296,7 +301,8 @@ namespace {
 const char* const kItems[] = {
     "mnuOpen", "mnuSave", "mnuSaveAs", "mnuPrint", "mnuPrintAll", "Circumference", "CircArea", "CylVolume",
     "mnuDiagonal", "mnuStairs", "Exit", "NewMemory", "NamedMemory", "mnuArrangeMemory", "ClearMemory",
-    "EraseMemory", "Sixteen", "thirtysecond", "mnuAccuracy4", "mnuAccuracy8", "mnuAccuracy64", "ShowKeys", "mnuConverter", "mnuTape", "ZoomSmall", "ZoomLarge", "mnuColor(0)",
+    "EraseMemory", "mnuMemoryAdd", "mnuMemorySubtract", "mnuMemoryRecall", "mnuKeepCells",
+    "Sixteen", "thirtysecond", "mnuAccuracy4", "mnuAccuracy8", "mnuAccuracy64", "ShowKeys", "mnuConverter", "mnuTape", "ZoomSmall", "ZoomLarge", "mnuColor(0)",
     "mnuColor(1)", "mnuColor(2)", "mnuColor(3)", "mnuColor(4)", "mnuColor(5)", "mnuColor(6)",
     "mnuHelpContents", "mnuAbout", "mnuPopup1NewMemory", "mnuPopup1NamedMemory", "mnuPopup1Accuracy16",
     "mnuPopup1Accuracy32", "mnuPopup1Accuracy4", "mnuPopup1Accuracy8", "mnuPopup1Accuracy64", "mnuPopup1Zoom75", "mnuPopup1Zoom100", "mnuPopup1ShowKeys", "mnuPopup1ShowTape",
@@ -413,6 +419,14 @@ void TestIntegration::everyItemReachesItsHandler() {
     QVERIFY(m_calc->Memory().Form(1)->pos() != cellMoved);
   } else if (item == "ClearMemory") {
     QCOMPARE(CellValues(), QStringList{QStringLiteral("0.")});
+  } else if (item == "mnuMemoryAdd" || item == "mnuMemorySubtract") {
+    QCOMPARE(Rows(1), 3);  // the display, "0.", to or from the only cell
+    QCOMPARE(Line(1, 1).left(3), item == "mnuMemoryAdd" ? QStringLiteral(" + ") : QStringLiteral(" - "));
+  } else if (item == "mnuMemoryRecall") {
+    QCOMPARE(m_calc->Readout()->text(), QStringLiteral(" 2'- 6\" "));
+  } else if (item == "mnuKeepCells") {
+    QVERIFY(action->isChecked());
+    QVERIFY(m_calc->CurrentSettings().choices.keepCells);
   } else if (item == "EraseMemory") {
     QCOMPARE(m_calc->Memory().Model().CellCount(), 0);
     QVERIFY(!m_calc->Memory().Container()->isVisible());
@@ -1037,6 +1051,94 @@ void TestIntegration::oversizedSettingsAreSetAsideAndToldOnce() {
   run.calc->close();
   QCOMPARE(m_fake.messages.size(), 1);
   QVERIFY(QFileInfo(ini).size() < 1024);
+}
+
+void TestIntegration::memoryKeysWorkOnTheActiveCellFromTheKeyboard() {
+  const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(m_calc->focusWidget(), key, modifiers);
+  };
+  // No cell yet: a beep, and the plus is no key of the calculator's.
+  Keys({QStringLiteral("Number(5)"), QStringLiteral("Foot")});
+  const QString shown = m_calc->Readout()->text();
+  press(Qt::Key_Plus, Qt::ControlModifier);
+  QCOMPARE(m_fake.beeps, 1);
+  QCOMPARE(m_calc->Readout()->text(), shown);
+
+  Item(QStringLiteral("NewMemory"))->trigger();
+  Item(QStringLiteral("NewMemory"))->trigger();
+  // The cell last created is the active one, until another is clicked.
+  QCOMPARE(m_calc->Memory().ActiveCell(), 2);
+  QTest::mouseClick(m_calc->Memory().Form(1)->Label1(), Qt::LeftButton);
+  QCOMPARE(m_calc->Memory().ActiveCell(), 1);
+  QCOMPARE(m_calc->Memory().Form(2)->Label1()->frameShape(), QFrame::NoFrame);  // only the active one is framed
+  const int calcRows = Rows(0);
+  // The keys work from the Memory window, where the click left the keyboard, too.
+  m_calc->Memory().Container()->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(m_calc->Memory().Container()));
+  QTest::keyClick(m_calc->Memory().Container(), Qt::Key_Plus, Qt::ControlModifier);
+  QCOMPARE(CellValues().first(), QStringLiteral(" 5'- 0\" "));
+  m_calc->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(m_calc));
+  // Plus, with or without Shift or from the keypad, then minus: 5' + 5' + 5' + 5' - 5'.
+  for (const auto& [key, modifiers] : {std::pair{Qt::Key_Plus, Qt::KeyboardModifiers(Qt::ControlModifier)},
+                                      {Qt::Key_Equal, Qt::ControlModifier},
+                                      {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier},
+                                      {Qt::Key_Minus, Qt::ControlModifier}})
+    press(key, modifiers);
+  QCOMPARE(CellValues().first(), QStringLiteral(" 15'- 0\" "));
+  QCOMPARE(CellValues().last(), QStringLiteral("0."));
+  QCOMPARE(Rows(1), 15);
+  QCOMPARE(Line(1, 13), QStringLiteral(" - ") + shown.trimmed() + QLatin1Char(' '));
+  // The calculator took none of these as keys of its own.
+  QCOMPARE(m_calc->Readout()->text(), shown);
+  QCOMPARE(Rows(0), calcRows);
+  QCOMPARE(m_fake.beeps, 1);
+
+  // Recall with "x" pending is the second operand, as the cell's drop would be.
+  Keys({QStringLiteral("Multiply")});
+  press(Qt::Key_R, Qt::ControlModifier);
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral(" 75'- 0\" sq."));
+  QCOMPARE(m_calc->focusWidget(), m_calc->findChild<QPushButton*>(QStringLiteral("Equal")));
+
+  // The active cell closed: a beep, not the other cell.
+  m_calc->Memory().Form(1)->close();
+  QCOMPARE(m_calc->Memory().ActiveCell(), 0);
+  press(Qt::Key_Plus, Qt::ControlModifier);
+  press(Qt::Key_R, Qt::ControlModifier);
+  QCOMPARE(m_fake.beeps, 3);
+  QCOMPARE(CellValues(), QStringList{QStringLiteral("0.")});
+}
+
+void TestIntegration::keptCellsSurviveARestartOnlyWhenAskedFor() {
+  const QString ini = m_dir->filePath(QStringLiteral("Mezura.ini"));
+  const QString kept = m_dir->filePath(QStringLiteral("share"));
+  const QString file = QDir(kept).filePath(QString::fromLatin1(KeptCells::kFileName));
+  // Off at first (nothing written), then on: the cells of the run are kept.
+  for (const bool keep : {false, true}) {
+    Run run;
+    StartWith(ini, run, kept);
+    QCOMPARE(ItemOf(run.calc.get(), QStringLiteral("mnuKeepCells"))->isChecked(), false);
+    if (keep) ItemOf(run.calc.get(), QStringLiteral("mnuKeepCells"))->trigger();
+    ItemOf(run.calc.get(), QStringLiteral("NewMemory"))->trigger();
+    ItemOf(run.calc.get(), QStringLiteral("NewMemory"))->trigger();
+    run.calc->Memory().Model().SetValue(2, " 12'- 3 1/2\" ");
+    QVERIFY(run.calc->close());
+    QCOMPARE(QFile::exists(file), keep);
+  }
+  const QByteArray saved = Contents(file);
+  Run back;
+  StartWith(ini, back, kept);
+  QVERIFY(ItemOf(back.calc.get(), QStringLiteral("mnuKeepCells"))->isChecked());
+  QStringList values;
+  for (const MemoryCell& cell : back.calc->Memory().Model().Cells()) values << Q(cell.name + "=" + cell.value);
+  QCOMPARE(values, (QStringList{QStringLiteral("Memory 1=0."), QStringLiteral("Memory 2= 12'- 3 1/2\" ")}));
+  QCOMPARE(back.calc->MemoryFileName(), QString());  // no file the user chose: Save asks where
+  // Turned off, the kept file stays as it was for a later run.
+  ItemOf(back.calc.get(), QStringLiteral("mnuKeepCells"))->trigger();
+  ItemOf(back.calc.get(), QStringLiteral("EraseMemory"))->trigger();
+  QVERIFY(back.calc->close());
+  QCOMPARE(Contents(file), saved);
+  QVERIFY(m_fake.messages.isEmpty());
 }
 
 void TestIntegration::unwritableSettingsAreToldOnceOnExit_data() {

@@ -397,3 +397,65 @@ TEST_F(TransferTest, UnknownCellIgnoresTheDrop) {
 
 }  // namespace
 }  // namespace mezura
+
+// ---- The memory keys against the drops they stand for ----------------------
+
+namespace mezura {
+namespace {
+
+// A calculator with one cell; the keys run in one, the drops in a twin, and
+// everything either can change must come out the same.
+struct World {
+  explicit World(const std::string& cellValue) { model.SetValue(model.CreateCell(), cellValue); }
+  auto Seen(const ValueOutcome& outcome) {
+    host.Take(outcome.feedback, engine);
+    std::vector<std::string> lines;
+    for (int tape : {0, 1})
+      for (int row = 1; row <= tapes.TapeRowCount(tape); ++row) lines.emplace_back(tapes.Line(tape, row));
+    const EngineState& s = engine.State();
+    return std::tuple(outcome.result, model.Cell(1)->value, lines, engine.Readout(), s.Accumulator,
+                      s.PendingOperation, host.beeps, tapes.CurrentTape());
+  }
+  TapeStore tapes;
+  OutcomeLog host;
+  RecordingEngine engine{tapes, host};
+  MemoryModel model{tapes};
+  MemoryTransfers transfers{engine, model};
+};
+
+TEST(MemoryKeys, DoWhatTheirDropsDo) {
+  struct Case {
+    std::string cell, display;
+    bool subtract;
+    ValueResult result;
+  };
+  const Case cases[] = {
+      {"0.", " 7'- 3 1/2\" ", false, ValueResult::Done},
+      {" 5'- 0\" ", " 7'- 3 1/2\" ", true, ValueResult::Done},
+      {" 1'- 0\" sq. ", " 2'- 0\" sq.", false, ValueResult::Done},
+      {" 4'- 0\" ", " 1'- 0\" sq.", false, ValueResult::Refused},  // an area into a length
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.cell + (c.subtract ? " - " : " + ") + c.display);
+    World keys(c.cell), drops(c.cell);
+    const auto keyed = keys.Seen(keys.transfers.DisplayToCell(1, c.display, c.subtract));
+    EXPECT_EQ(std::get<0>(keyed), c.result);
+    EXPECT_EQ(keyed, drops.Seen(drops.transfers.DropOnCell(1, c.display, DragSource::Readout(),
+                                                           c.subtract ? kLeftHalf : kRightHalf, kLeft, kWidth)));
+    // Recall is the cell dropped on the display's right half, into an idle
+    // display, a pending "+", a pending "x", and refused for an area.
+    for (const Operation pending : {Operation::None, Operation::Add, Operation::Multiply}) {
+      SCOPED_TRACE(static_cast<int>(pending));
+      World recall(c.cell), drop(c.cell);
+      for (World* w : {&recall, &drop}) {
+        w->engine.State().PendingOperation = pending;
+        if (pending != Operation::None) w->engine.State().Accumulator = 60, w->engine.State().FirstOperandText = " 5'- 0\"";
+      }
+      EXPECT_EQ(recall.Seen(recall.transfers.RecallCell(1)),
+                drop.Seen(drop.transfers.DropOnReadout(c.cell, DragSource::Cell(1), kRightHalf, kLeft, kWidth)));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace mezura

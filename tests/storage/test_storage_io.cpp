@@ -13,6 +13,7 @@
 #include <ostream>
 
 #include "storage/io/atomic_file_writer.h"
+#include "storage/io/kept_cells.h"
 #include "storage/io/memory_file_io.h"
 #include "storage/io/settings_store.h"
 #include "support/settings_fixture.h"
@@ -290,6 +291,38 @@ TEST_F(StorageIo, ASaveOntoAFullDiskSaysSoAndLeavesTheOldFileWhole) {
     EXPECT_EQ(ReadFile(path), before);
     EXPECT_EQ(disk.FreeBytes(), freeBefore);  // the temporary file is gone
   }
+}
+
+// ---- Cells kept after Exit --------------------------------------------------
+
+TEST_F(StorageIo, KeptCellsRoundTripAndADamagedFileIsMovedAsideWhole) {
+  const MemoryFileData two{1575, 1635, 4200, 1300, 2100, {{"Deck", " 12'- 3 1/2\" "}, {"B", " 4'- 0\" sq. "}}};
+  KeptCells kept(Path("share/Mezura"));  // a folder made on demand
+  EXPECT_EQ(kept.Load().data, std::nullopt);
+  ASSERT_EQ(kept.Save(two), QString());
+  EXPECT_EQ(KeptCells(Path("share/Mezura")).Load().data, two);
+
+  const std::string full = WriteMemoryFile(two).bytes;
+  const struct {
+    QByteArray bytes;
+    std::size_t cellsLoaded;
+  } cases[] = {{"no memory file\r\n", 0}, {QByteArray::fromStdString(full.substr(0, full.rfind("B\r\n") + 3)), 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.cellsLoaded);
+    for (const QString& name : QDir(Path("share/Mezura")).entryList(QDir::Files)) QFile::remove(Path("share/Mezura/" + name));
+    WriteFile(kept.FilePath(), c.bytes);
+    const KeptCells::Loaded loaded = kept.Load();
+    EXPECT_EQ(loaded.data ? loaded.data->cells.size() : 0, c.cellsLoaded);
+    const QStringList aside = QDir(Path("share/Mezura")).entryList({"kept-cells.mem.*"});
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_TRUE(QRegularExpression(R"(^kept-cells\.mem\.\d{4}-\d\d-\d\d-\d{6}\.damaged$)").match(aside.first()).hasMatch());
+    EXPECT_EQ(ReadFile(Path("share/Mezura/" + aside.first())), c.bytes);
+    EXPECT_TRUE(loaded.notice.contains(aside.first())) << loaded.notice.toStdString();
+    EXPECT_EQ(kept.Save(two), QString());  // this session's cells go in its place
+  }
+  // A file where the folder should be: the failure is told.
+  WriteFile(Path("blocked"), "x");
+  EXPECT_TRUE(KeptCells(Path("blocked")).Save(two).contains("not kept"));
 }
 
 }  // namespace

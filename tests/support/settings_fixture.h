@@ -30,6 +30,7 @@ inline Settings SettingsWithEveryKeyChanged() {
   s.choices.converterShown = true;
   s.choices.showKeys = false;
   s.choices.showTape = false;
+  s.choices.keepCells = true;
   s.calcTop = 100;
   s.calcLeft = 200;
   s.convTop = 300;

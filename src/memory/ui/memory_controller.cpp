@@ -51,6 +51,7 @@ MDIForm1* MemoryController::Container() {
     connect(m_container->Area(), &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
       if (auto* form = qobject_cast<MemoryForm*>(window)) SelectCellTape(form->CellNumber());  // Form_Activate
     });
+    m_container->addActions(m_containerActions);
   }
   return m_container.get();
 }
@@ -185,6 +186,34 @@ ValueOutcome MemoryController::DropOnReadout(const QMimeData* mime, int x, int r
   return m_transfers.DropOnReadout(drag->text, drag->source, x, readoutLeft, readoutWidth);
 }
 
+void MemoryController::SetContainerActions(QList<QAction*> actions) {
+  m_containerActions = std::move(actions);
+  if (m_container) m_container->addActions(m_containerActions);
+}
+
+// ---- Memory keys -------------------------------------------------------------
+
+void MemoryController::DisplayToActiveCell(const QString& display, bool subtract) {
+  if (!m_model.Cell(m_activeCell)) {
+    Beep();
+    return;
+  }
+  // The keyboard stays with the calculator, and the cell's tape stays in view
+  // with the lines just written; the drop's focus change is the mouse's.
+  Report(m_transfers.DisplayToCell(m_activeCell, display.toStdString(), subtract).feedback);
+}
+
+ValueOutcome MemoryController::RecallActiveCell() { return m_transfers.RecallCell(m_activeCell); }
+
+void MemoryController::CellPressed(int number) { SetActiveCell(number); }
+
+void MemoryController::SetActiveCell(int number) {
+  if (number == m_activeCell) return;
+  if (MemoryForm* old = Form(m_activeCell)) old->SetActiveMark(false);
+  m_activeCell = m_model.Cell(number) ? number : 0;
+  if (MemoryForm* form = Form(m_activeCell)) form->SetActiveMark(true);
+}
+
 // ---- Memory files ------------------------------------------------------------
 
 void MemoryController::LoadCells(const std::vector<MemoryCell>& cells, int memoryWidth,
@@ -227,6 +256,7 @@ void MemoryController::CellCreated(const MemoryCell& cell) {
   m_cellResize = CellResize::User;
   form->SetLabelWidthTwips(LabelWidthFor(width));
   if (m_tapeArrows) m_tapeArrows(true);
+  SetActiveCell(cell.number);
 }
 
 void MemoryController::CellChanged(const MemoryCell& cell) {
@@ -237,6 +267,7 @@ void MemoryController::CellChanged(const MemoryCell& cell) {
 }
 
 void MemoryController::CellClosed(int number) {
+  if (number == m_activeCell) SetActiveCell(0);
   const auto it = m_forms.find(number);
   if (it != m_forms.end()) {
     QPointer<MemoryForm> form = it->second;
@@ -247,6 +278,7 @@ void MemoryController::CellClosed(int number) {
 }
 
 void MemoryController::CellsErased() {
+  SetActiveCell(0);
   if (m_tapeArrows) m_tapeArrows(false);
 }
 

@@ -20,6 +20,9 @@
 //                                                        feedback the calculator applies
 //   Readout drag start                                -> StartValueDrag() of memory/ui/value_drag.h
 //   memory file load                                  -> LoadCells(); save reads Model().Cells()
+//   memory keys (Ctrl+Plus, Ctrl+Minus, Ctrl+R)        -> DisplayToActiveCell(text, subtract),
+//                                                        RecallActiveCell(), whose feedback the
+//                                                        calculator applies
 //   hooks: SetTapeArrowsHandler (tape window's arrow buttons, shown while
 //          TapeCount >= 2), SetFeedbackHandler (beeps and the focus to "="
 //          from the commands and the drops onto cells),
@@ -37,6 +40,7 @@
 //   connect(readout, &ValueLabel::valueDropped, [&](const QMimeData* m, int x) {
 //     calculator.Apply(memory.DropOnReadout(m, x, 0, readout->width()).feedback); });
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -53,6 +57,7 @@
 #include "memory/memory_transfers.h"
 #include "memory/ui/mdi_form1.h"
 
+class QAction;
 class QMimeData;
 class QWidget;
 
@@ -101,6 +106,16 @@ class MemoryController : public QObject, private MemoryModelListener {
   // The calculator's display as a drop target: the caller acts on the feedback.
   ValueOutcome DropOnReadout(const QMimeData* mime, int x, int readoutLeft, int readoutWidth);
 
+  /// The cell the memory keys work on: the last one the user clicked or
+  /// that was created; 0 when there is none (never made, or closed since).
+  int ActiveCell() const { return m_activeCell; }
+  /// The display's text added to or subtracted from the active cell, as the
+  /// display dropped on that cell would; a beep when there is no active cell.
+  void DisplayToActiveCell(const QString& display, bool subtract);
+  /// The active cell's value into the display, as that cell dropped on the
+  /// display's right half would; a refusal with a beep when there is none.
+  ValueOutcome RecallActiveCell();
+
   /// A memory file's cells replace all cells: names and values in order (the
   /// model numbers them), the common width, the container's frame in twips
   /// and its caption.
@@ -119,6 +134,9 @@ class MemoryController : public QObject, private MemoryModelListener {
   /// Asks for a cell name starting from `initial`; "" means cancelled. The
   /// default shows frmInput modally.
   void SetNameAsker(std::function<QString(const QString& initial)> asker) { m_askName = std::move(asker); }
+  /// Commands whose shortcuts also work while the container is the active
+  /// window (the memory keys, after a click on a cell).
+  void SetContainerActions(QList<QAction*> actions);
   /// The parent for the naming dialog (the calculator window).
   void SetDialogParent(QWidget* parent) { m_dialogParent = parent; }
 
@@ -132,6 +150,8 @@ class MemoryController : public QObject, private MemoryModelListener {
   void Form_DblClick(int number);
   void SelectCellTape(int number);
   void Label1_DblClick(int number);
+  /// A mouse button pressed anywhere on cell n's window: n becomes active.
+  void CellPressed(int number);
   void Label1_DragDrop(int number, const QMimeData* mime, int x);
   void Form_Unload(int number);
   void MDIForm_Resize();
@@ -154,6 +174,7 @@ class MemoryController : public QObject, private MemoryModelListener {
   void Beep();
   void Report(const EngineOutcome& outcome);
   QString AskName(const QString& initial);
+  void SetActiveCell(int number);
 
   TapeStore& m_tapes;
   MemoryModel m_model;
@@ -165,6 +186,8 @@ class MemoryController : public QObject, private MemoryModelListener {
   ColourNumber m_background = kDefaultBackgroundColour;
   ColourNumber m_readout = kDefaultReadoutColour;
   QWidget* m_dialogParent = nullptr;
+  int m_activeCell = 0;
+  QList<QAction*> m_containerActions;
 
   // Our own moves raise resize events too; these tell them from the user's.
   /// Our own code is moving or sizing windows (a layout, a load, an erase).

@@ -55,6 +55,7 @@ MemoryForm::MemoryForm(MemoryController& controller, int number, QWidget* parent
   // The model, not the window, holds the cell, so the window may go when closed.
   setAttribute(Qt::WA_DeleteOnClose);
   m_client->installEventFilter(this);
+  m_label->installEventFilter(this);
 
   connect(m_label, &ValueLabel::doubleClicked, this, [this] { m_controller.Label1_DblClick(m_number); });
   connect(m_label, &ValueLabel::valueDropped, this,
@@ -71,6 +72,11 @@ void MemoryForm::SetColours(ColourNumber background, ColourNumber readout) {
 void MemoryForm::SetBackground(ColourNumber colour) { mezura::SetBackground(m_client, colour); }
 
 void MemoryForm::SetReadoutColour(ColourNumber colour) { mezura::SetBackground(m_label, colour); }
+
+void MemoryForm::SetActiveMark(bool active) {
+  m_label->setFrameStyle(active ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+  m_label->setLineWidth(active ? 2 : 1);
+}
 
 void MemoryForm::SetLabelWidthTwips(int twips) {
   m_label->setGeometry(TwipsToPixels(kLabelLeft), 0, TwipsToPixels(twips), TwipsToPixels(kLabelHeight));
@@ -99,7 +105,15 @@ void MemoryForm::closeEvent(QCloseEvent* event) {
   if (event->isAccepted()) m_controller.Form_Unload(m_number);
 }
 
+void MemoryForm::mousePressEvent(QMouseEvent* event) {
+  // The title bar and the frame: the rest of the window reaches the filter.
+  m_controller.CellPressed(m_number);
+  QMdiSubWindow::mousePressEvent(event);
+}
+
 bool MemoryForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress && (watched == m_client || watched == m_label))
+    m_controller.CellPressed(m_number);
   if (watched == m_client) {
     switch (event->type()) {
       case QEvent::MouseButtonPress:

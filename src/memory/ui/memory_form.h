@@ -27,6 +27,8 @@ class MemoryForm : public QMdiSubWindow {
   void SetColours(ColourNumber background, ColourNumber readout);
   void SetBackground(ColourNumber colour);
   void SetReadoutColour(ColourNumber colour);
+  /// A frame around the value while this is the cell the memory keys use.
+  void SetActiveMark(bool active);
   /// The value label's width for a window width, both twips.
   void SetLabelWidthTwips(int twips);
   /// The value text's width in the label's font, twips.
@@ -36,6 +38,7 @@ class MemoryForm : public QMdiSubWindow {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 

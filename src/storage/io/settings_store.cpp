@@ -10,6 +10,8 @@
 #include <QStorageInfo>
 #include <QStringList>
 
+#include "storage/io/set_aside.h"
+
 namespace mezura {
 namespace {
 
@@ -45,17 +47,6 @@ QString WhyNotWritten(const QString& filePath) {
 
 QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
-// Moves `path` to "<path>.<date-time>.too-large"; the new name, or nothing.
-std::optional<QString> MoveAside(const QString& path) {
-  const QString stem = path + QLatin1Char('.') +
-                       QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
-  for (int n = 0; n < 10; ++n) {
-    const QString aside = stem + (n ? QStringLiteral("-%1").arg(n) : QString()) + QStringLiteral(".too-large");
-    if (!QFileInfo::exists(aside) && QFile::rename(path, aside)) return aside;
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 // Where QSettings keeps an application's INI file for the user
@@ -71,7 +62,7 @@ SettingsStore::SettingsStore(const QString& filePath) : m_path(filePath) {
   const QFileInfo file(filePath);
   if (file.isFile() && file.size() > kMaxFileBytes) {
     const QString size = QLocale::c().formattedDataSize(file.size(), 1);
-    if (const std::optional<QString> aside = MoveAside(filePath)) {
+    if (const std::optional<QString> aside = MoveAside(filePath, QStringLiteral("too-large"))) {
       m_startNotice = QStringLiteral("The settings file \"%1\" is %2, far too large to be settings, so it was not "
                                      "read: the calculator starts with its default settings.\n"
                                      "The file was moved aside as \"%3\".")
