@@ -76,7 +76,7 @@ TEST(SettingsModel, EntriesUseTheStoredTextForms) {
   s.convTop = -300;
   s.memoryReadout = 65280;
   const std::vector<SettingsEntry> entries = SettingsEntries(s);
-  ASSERT_EQ(entries.size(), 19u);
+  ASSERT_EQ(entries.size(), 20u);
   EXPECT_EQ(entries[0], (SettingsEntry{"Colors", "CalcBackground", " 8421376"}));
   EXPECT_EQ(entries[1], (SettingsEntry{"Colors", "ReadoutBackground", " 8454143"}));
   EXPECT_EQ(entries[3], (SettingsEntry{"Colors", "MemoryReadout", " 65280"}));
@@ -88,6 +88,7 @@ TEST(SettingsModel, EntriesUseTheStoredTextForms) {
   EXPECT_EQ(entries[15], (SettingsEntry{"Settings", "AccuracyFraction", "32"}));
   EXPECT_EQ(entries[16], (SettingsEntry{"Settings", "Converter", "False"}));
   EXPECT_EQ(entries[18], (SettingsEntry{"Settings", "ShowTape", "True"}));
+  EXPECT_EQ(entries[19], (SettingsEntry{"Settings", "KeepCells", "False"}));
 }
 
 // "Accuracy" is all an older version reads and writes: it gets the nearest
