@@ -55,6 +55,7 @@ class Session;
 class ShellCommands;
 class TapePrinter;
 class TapeWindow;
+class UndoHistory;
 struct KeyDefinition;
 
 class Calculator : public QMainWindow, public TapeDockHost {
@@ -163,6 +164,9 @@ class Calculator : public QMainWindow, public TapeDockHost {
   void mnuAbout_Click();
   // Pop-up menu
   void mnuPopup1Cancel_Click();
+  // Undo and redo (Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y, and the pop-up menu)
+  void Undo_Click();
+  void Redo_Click();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -210,6 +214,8 @@ class Calculator : public QMainWindow, public TapeDockHost {
   void WearColour(int index);
   void ShowMessage(std::string_view text, std::string_view title);
   void CaptionsChanged();
+  /// Undo and Redo are offered only when there is something to take back or do again.
+  void ShowUndoState();
   void ShowCaptions(std::string_view readout, std::string_view actionLabel, std::string_view label1);
 
   // Handlers owned by this window that are not menu items.
@@ -240,6 +246,8 @@ class Calculator : public QMainWindow, public TapeDockHost {
   std::unique_ptr<CalculatorMenus> m_menus;
   TapeWindow* m_tape = nullptr;
   std::unique_ptr<MemoryController> m_memory;
+  // Every key and drop that changed the calculation, for Undo; made with the cells.
+  std::unique_ptr<UndoHistory> m_history;
   Converter* m_converter = nullptr;
   /// The converter's place (twips) as the settings gave it, for when it is made.
   std::optional<QPoint> m_converterPlace;

@@ -28,6 +28,7 @@
 #include "memory/ui/mdi_form1.h"
 #include "memory/ui/memory_controller.h"
 #include "memory/ui/value_label.h"
+#include "memory/undo_history.h"
 #include "storage/io/memory_file_io.h"
 #include "storage/io/settings_store.h"
 #include "tape/ui/design_metrics.h"
@@ -51,6 +52,7 @@ void Calculator::BuildCompanions() {
     if (m_tape) m_tape->SetScrollButtonsVisible(visible);
   });
   m_memory->SetFeedbackHandler([this](const EngineOutcome& outcome) { Apply(outcome); });
+  m_history = std::make_unique<UndoHistory>(m_engine, m_memory->Model());
   m_memory->SetKeepCalculatorOnTopHandler([this](bool onTop) { KeepOnTop(this, onTop); });
   m_memory->SetContainerStateHandler([this](Qt::WindowStates state) { RestackAroundContainer(state); });
 
@@ -213,8 +215,17 @@ void Calculator::mnuColor_Click(int index) {
 void Calculator::NewMemory_Click() { m_memory->NewMemory(); }
 void Calculator::NamedMemory_Click() { m_memory->NamedMemory(); }
 void Calculator::mnuArrangeMemory_Click() { m_memory->Arrange(); }
-void Calculator::ClearMemory_Click() { m_memory->ClearAll(); }
-void Calculator::EraseMemory_Click() { m_memory->EraseAll(); }
+// Like Clear on the calculator, these end what can be undone.
+void Calculator::ClearMemory_Click() {
+  m_memory->ClearAll();
+  m_history->Restart();
+  ShowUndoState();
+}
+void Calculator::EraseMemory_Click() {
+  m_memory->EraseAll();
+  m_history->Restart();
+  ShowUndoState();
+}
 
 void Calculator::Readout_DragDrop(const QMimeData* mime, int x) {
   Apply(m_memory->DropOnReadout(mime, x, 0, m_readout->width()).feedback);

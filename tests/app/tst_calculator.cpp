@@ -67,6 +67,7 @@ class TestCalculator : public QObject {
   void keepOnTopChangesOnlyTheFlag();
   void longEntriesShrinkToFit();
   void anyKeysAtAnySpeedLoseNothing();
+  void undoAndRedoKeysFollowWhatCanBeTakenBack();
 
  private:
   QPushButton* Key(const QString& name) const;
@@ -364,6 +365,9 @@ void TestCalculator::menuTreeAsDesigned() {
       R"(mnuPopUp1Diagonal "Diagonal...")",
       R"(mnuPopup1Separator4 -)",
       R"(mnuPopup1Cancel "Cancel")",
+      R"(mnuPopup1SeparatorUndo -)",
+      R"(mnuPopup1Undo "Undo")",
+      R"(mnuPopup1Redo "Redo")",
   };
   // The start state, before the start-up shows the tape.
   Session session;
@@ -380,7 +384,10 @@ void TestCalculator::menuTreeAsDesigned() {
   QCOMPARE(popup, expectedPopup);
   QCOMPARE(fresh.Popup()->objectName(), QStringLiteral("mnuPopup1"));
   QCOMPARE(fresh.Popup()->title(), QStringLiteral("Popup1"));
-  for (const QAction* action : fresh.findChildren<QAction*>()) QVERIFY(action->shortcut().isEmpty());
+  // Keys only where the item says so.
+  const QStringList withKeys{QStringLiteral("mnuPopup1Undo"), QStringLiteral("mnuPopup1Redo")};
+  for (const QAction* action : fresh.findChildren<QAction*>())
+    QCOMPARE(action->shortcut().isEmpty(), !withKeys.contains(action->objectName()));
 }
 
 void TestCalculator::altLetterOpensItsMenu() {
@@ -690,6 +697,42 @@ void TestCalculator::anyKeysAtAnySpeedLoseNothing() {
   qInfo("%d message boxes, %d tape lines", boxes, lines);
   m_calc->ZoomLarge_Click();
   for (QWidget* w : m_calc->Controls()) QCOMPARE(m_calc->ControlTwips(w), m_calc->DesignTwips(w));
+}
+
+void TestCalculator::undoAndRedoKeysFollowWhatCanBeTakenBack() {
+  QAction* undo = Item(QStringLiteral("mnuPopup1Undo"));
+  QAction* redo = Item(QStringLiteral("mnuPopup1Redo"));
+  QVERIFY(!undo->isEnabled());
+  QVERIFY(!redo->isEnabled());
+  const auto press = [this](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+  };
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5'+2'"));
+  const QString entry = m_calc->Readout()->text();
+  press(Qt::Key_Equal);
+  const QString total = m_calc->Readout()->text();
+  const QStringList tape = TapeLines();
+  press(Qt::Key_Z, Qt::ControlModifier);  // "=" taken back, with its tape lines
+  QCOMPARE(m_calc->Readout()->text(), entry);
+  QCOMPARE(TapeLines(), tape.mid(0, tape.size() - 3));
+  QVERIFY(redo->isEnabled());
+  press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  QCOMPARE(m_calc->Readout()->text(), total);
+  QCOMPARE(TapeLines(), tape);
+  press(Qt::Key_Z, Qt::ControlModifier);
+  press(Qt::Key_Y, Qt::ControlModifier);
+  QCOMPARE(TapeLines(), tape);
+  QVERIFY(!redo->isEnabled());
+  // The pop-up items do the same; none of these keys was typed into the display.
+  undo->trigger();
+  QCOMPARE(m_calc->Readout()->text(), entry);
+  redo->trigger();
+  QCOMPARE(m_calc->Readout()->text(), total);
+  // Clear ends what can be undone.
+  press(Qt::Key_C);
+  QVERIFY(!undo->isEnabled());
+  press(Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("0."));
 }
 
 }  // namespace mezura

@@ -314,7 +314,9 @@ void MemoryController::Label1_DragDrop(int number, const QMimeData* mime, int x)
     return;
   }
   const ValueOutcome outcome = m_transfers.DropOnCell(number, drag->text, drag->source, x, 0, form->Label1()->width());
-  Report(outcome.feedback);
+  // Told even when there is nothing to show: the calculator's undo history
+  // takes each drop as a step of its own.
+  if (m_feedback) m_feedback(outcome.feedback);
   if (outcome.result == ValueResult::Done) {
     Container()->Area()->setActiveSubWindow(form);
     form->setFocus();
