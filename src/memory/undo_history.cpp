@@ -6,46 +6,79 @@ namespace mezura {
 
 UndoHistory::UndoHistory(CalculatorEngine& engine, MemoryModel& model, std::size_t levels)
     : m_engine(engine), m_model(model), m_tapes(model.Tapes()), m_levels(std::max<std::size_t>(levels, 1)) {
-  m_current = Capture();
+  Capture(m_current);
 }
 
-UndoHistory::Point UndoHistory::Capture() const {
-  Point point{m_engine.Snapshot(), m_tapes.Mark(), {}, {}};
-  point.cells.reserve(m_model.Cells().size());
-  for (const MemoryCell& cell : m_model.Cells()) point.cells.push_back({cell.number, cell.value});
-  return point;
+void UndoHistory::Capture(Point& point) const {
+  point.engine.state = m_engine.State();
+  point.engine.readout = m_engine.Readout();
+  point.engine.actionLabel = m_engine.ActionLabel();
+  point.engine.label1 = m_engine.Label1();
+  TapeMark& mark = point.tapes;
+  mark.rowCounts.resize(static_cast<std::size_t>(m_tapes.TapeSlots()));
+  for (std::size_t tape = 0; tape < mark.rowCounts.size(); ++tape)
+    mark.rowCounts[tape] = m_tapes.TapeRowCount(static_cast<int>(tape));
+  mark.tableRows = m_tapes.RowCount();
+  mark.cursorColumn = m_tapes.CursorColumn();
+  mark.cursorRow = m_tapes.CursorRow();
+  const std::vector<MemoryCell>& cells = m_model.Cells();
+  point.cells.resize(cells.size());
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    point.cells[i].number = cells[i].number;
+    point.cells[i].value = cells[i].value;
+  }
+  point.laterLines.clear();
 }
 
-bool UndoHistory::SameShape(const Point& a, const Point& b) {
-  return a.tapes.rowCounts.size() == b.tapes.rowCounts.size() &&
-         std::equal(a.cells.begin(), a.cells.end(), b.cells.begin(), b.cells.end(),
-                    [](const CellValue& x, const CellValue& y) { return x.number == y.number; });
+bool UndoHistory::SameShapeNow(const Point& point) const {
+  const std::vector<MemoryCell>& cells = m_model.Cells();
+  return point.tapes.rowCounts.size() == static_cast<std::size_t>(m_tapes.TapeSlots()) &&
+         std::equal(point.cells.begin(), point.cells.end(), cells.begin(), cells.end(),
+                    [](const CellValue& then, const MemoryCell& now) { return then.number == now.number; });
 }
 
-bool UndoHistory::SameCalculation(const Point& a, const Point& b) {
-  // Where the view or the write cursor stands is no part of the calculation.
-  return a.engine == b.engine && a.tapes.rowCounts == b.tapes.rowCounts && a.cells == b.cells;
+bool UndoHistory::SameCalculationNow(const Point& point) const {
+  if (point.engine.state != m_engine.State() || point.engine.readout != m_engine.Readout() ||
+      point.engine.actionLabel != m_engine.ActionLabel() || point.engine.label1 != m_engine.Label1())
+    return false;
+  for (std::size_t tape = 0; tape < point.tapes.rowCounts.size(); ++tape)
+    if (point.tapes.rowCounts[tape] != m_tapes.TapeRowCount(static_cast<int>(tape))) return false;
+  const std::vector<MemoryCell>& cells = m_model.Cells();
+  return std::equal(point.cells.begin(), point.cells.end(), cells.begin(), cells.end(),
+                    [](const CellValue& then, const MemoryCell& now) { return then.value == now.value; });
+}
+
+void UndoHistory::PushUndo(Point& point) {
+  if (m_undoCount < m_ring.size()) {
+    std::swap(m_ring[(m_ringStart + m_undoCount) % m_ring.size()], point);
+    ++m_undoCount;
+  } else if (m_ring.size() < m_levels) {
+    // Not full yet, so the ring starts at 0 and grows at its end.
+    m_ring.push_back(std::move(point));
+    ++m_undoCount;
+  } else {
+    // Full: the newest point takes the oldest one's slot.
+    std::swap(m_ring[m_ringStart], point);
+    m_ringStart = (m_ringStart + 1) % m_ring.size();
+  }
 }
 
 void UndoHistory::Record(bool cleared) {
-  Point now = Capture();
-  if (cleared || !SameShape(now, m_current)) {
-    m_undo.clear();
-    m_redo.clear();
-    m_current = std::move(now);
+  if (cleared || !SameShapeNow(m_current)) {
+    Restart();
     return;
   }
-  if (SameCalculation(now, m_current)) return;
-  m_undo.push_back(std::move(m_current));
-  if (m_undo.size() > m_levels) m_undo.pop_front();
+  if (SameCalculationNow(m_current)) return;
+  PushUndo(m_current);
+  Capture(m_current);
   m_redo.clear();
-  m_current = std::move(now);
 }
 
 void UndoHistory::Restart() {
-  m_undo.clear();
+  m_ringStart = 0;
+  m_undoCount = 0;
   m_redo.clear();
-  m_current = Capture();
+  Capture(m_current);
 }
 
 std::vector<std::pair<int, StepLines>> UndoHistory::LinesAfter(const TapeMark& mark) const {
@@ -78,9 +111,9 @@ void UndoHistory::PutBack(const Point& point) {
 
 bool UndoHistory::Undo() {
   Record();
-  if (m_undo.empty()) return false;
-  Point before = std::move(m_undo.back());
-  m_undo.pop_back();
+  if (m_undoCount == 0) return false;
+  Point& before = NewestUndo();
+  --m_undoCount;
   m_current.laterLines = LinesAfter(before.tapes);
   PutBack(before);
   m_redo.push_back(std::move(m_current));
@@ -95,8 +128,7 @@ bool UndoHistory::Redo() {
   m_redo.pop_back();
   PutBack(after);
   after.laterLines.clear();
-  m_undo.push_back(std::move(m_current));
-  if (m_undo.size() > m_levels) m_undo.pop_front();
+  PushUndo(m_current);
   m_current = std::move(after);
   return true;
 }

@@ -6,7 +6,9 @@
 // Points are whole copies of the engine's small state, the tapes' line counts
 // and the cells' values, so recording costs the same however long the tapes
 // are; the lines a step wrote are copied only when it is undone, so that redo
-// can write them again.
+// can write them again. The points live in a ring whose slots are written
+// over in place, so that a step recorded costs no allocation once the ring is
+// full (a step of the keypad must stay within a couple of microseconds).
 //
 // The history starts over, rather than taking back what it cannot:
 // - at Clear (the step reports `cleared`): nothing before it is undone;
@@ -17,7 +19,6 @@
 // Redo, so it is undone as one step of its own rather than lost.
 
 #include <cstddef>
-#include <deque>
 #include <string>
 #include <utility>
 #include <vector>
@@ -47,9 +48,9 @@ class UndoHistory {
   /// Forward again one undone step; false when there is none.
   bool Redo();
 
-  bool CanUndo() const { return !m_undo.empty(); }
+  bool CanUndo() const { return m_undoCount > 0; }
   bool CanRedo() const { return !m_redo.empty(); }
-  std::size_t UndoLevels() const { return m_undo.size(); }
+  std::size_t UndoLevels() const { return m_undoCount; }
 
  private:
   struct CellValue {
@@ -65,10 +66,17 @@ class UndoHistory {
     std::vector<std::pair<int, StepLines>> laterLines;
   };
 
-  Point Capture() const;
-  /// The same cells and tapes, so that one point can be put back over the other.
-  static bool SameShape(const Point& a, const Point& b);
-  static bool SameCalculation(const Point& a, const Point& b);
+  /// Writes the calculation as it is now over `point`, reusing its storage.
+  void Capture(Point& point) const;
+  /// The same cells and tapes now as at `point`, so that it can be put back.
+  bool SameShapeNow(const Point& point) const;
+  /// Nothing of the calculation changed since `point` (where the view or the
+  /// write cursor stands is no part of it).
+  bool SameCalculationNow(const Point& point) const;
+  /// Swaps `point` into the ring as the newest point to undo; `point` gets
+  /// the slot's old storage (the oldest point's, when the ring is full).
+  void PushUndo(Point& point);
+  Point& NewestUndo() { return m_ring[(m_ringStart + m_undoCount - 1) % m_ring.size()]; }
   /// The lines the store holds past `mark`, per tape.
   std::vector<std::pair<int, StepLines>> LinesAfter(const TapeMark& mark) const;
   void PutBack(const Point& point);
@@ -78,7 +86,9 @@ class UndoHistory {
   TapeStore& m_tapes;
   std::size_t m_levels;
   Point m_current;  // where the calculation stood when last recorded
-  std::deque<Point> m_undo;
+  std::vector<Point> m_ring;   // the points to undo, oldest at m_ringStart
+  std::size_t m_ringStart = 0;
+  std::size_t m_undoCount = 0;
   std::vector<Point> m_redo;
 };
 
