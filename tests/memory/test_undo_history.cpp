@@ -156,6 +156,13 @@ TEST(UndoHistory, KeepsOnlyTheNewestLevels) {
   for (int i = 0; i < 3; ++i) ASSERT_TRUE(w.history.Undo());
   EXPECT_FALSE(w.history.Undo());
   EXPECT_EQ(w.engine.Readout(), "12");
+  // Over the ring's wrap and back, and once more round it.
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(w.history.Redo());
+  EXPECT_EQ(w.engine.Readout(), "12345");
+  w.Type("67");
+  ASSERT_TRUE(w.history.Undo());
+  ASSERT_TRUE(w.history.Undo());
+  EXPECT_EQ(w.engine.Readout(), "12345");
 }
 
 TEST(UndoHistory, StartsOverWhenCellsComeOrGoOrOnRestart) {
