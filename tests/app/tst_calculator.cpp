@@ -723,11 +723,6 @@ void TestCalculator::undoAndRedoKeysFollowWhatCanBeTakenBack() {
   press(Qt::Key_Y, Qt::ControlModifier);
   QCOMPARE(TapeLines(), tape);
   QVERIFY(!redo->isEnabled());
-  // The pop-up items do the same; none of these keys was typed into the display.
-  undo->trigger();
-  QCOMPARE(m_calc->Readout()->text(), entry);
-  redo->trigger();
-  QCOMPARE(m_calc->Readout()->text(), total);
   // Clear ends what can be undone.
   press(Qt::Key_C);
   QVERIFY(!undo->isEnabled());

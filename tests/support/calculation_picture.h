@@ -34,15 +34,12 @@ struct CalculationPicture {
 
 // So that a failed comparison shows what differs.
 inline void PrintTo(const CalculationPicture& p, std::ostream* os) {
-  *os << "readout \"" << p.engine.readout << "\" action \"" << p.engine.actionLabel << "\" label1 \""
-      << p.engine.label1 << "\" pending " << static_cast<int>(p.engine.state.PendingOperation) << " total "
-      << (p.engine.state.Accumulator ? std::to_string(*p.engine.state.Accumulator) : "none");
-  for (std::size_t t = 0; t < p.tapes.size(); ++t) {
-    *os << "\n tape " << t << ":";
-    for (const std::string& line : p.tapes[t])
-      if (!line.empty()) *os << " [" << line << "]";
+  *os << "[" << p.engine.readout << "] [" << p.engine.actionLabel << "] [" << p.engine.label1 << "]";
+  for (const auto& tape : p.tapes) {
+    *os << "\n tape:";
+    for (const std::string& line : tape) *os << (line.empty() ? "" : " [" + line + "]");
   }
-  for (const MemoryCell& cell : p.cells) *os << "\n cell " << cell.number << " = \"" << cell.value << "\"";
+  for (const MemoryCell& cell : p.cells) *os << "\n cell " << cell.number << " [" << cell.value << "]";
 }
 
 }  // namespace mezura::testing
