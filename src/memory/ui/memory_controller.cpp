@@ -314,9 +314,7 @@ void MemoryController::Label1_DragDrop(int number, const QMimeData* mime, int x)
     return;
   }
   const ValueOutcome outcome = m_transfers.DropOnCell(number, drag->text, drag->source, x, 0, form->Label1()->width());
-  // Told even when there is nothing to show: the calculator's undo history
-  // takes each drop as a step of its own.
-  if (m_feedback) m_feedback(outcome.feedback);
+  Report(outcome.feedback);
   if (outcome.result == ValueResult::Done) {
     Container()->Area()->setActiveSubWindow(form);
     form->setFocus();
@@ -378,7 +376,9 @@ void MemoryController::Beep() {
 }
 
 void MemoryController::Report(const EngineOutcome& outcome) {
-  if (m_feedback && outcome != EngineOutcome{}) m_feedback(outcome);
+  // Told even when there is nothing to show: a drop that changed a cell is a
+  // step of its own for the calculator's undo history.
+  if (m_feedback) m_feedback(outcome);
 }
 
 QString MemoryController::AskName(const QString& initial) {
