@@ -322,6 +322,10 @@ bool Calculator::LoadMemoryFile() {
   container.top += frameTop;
   m_memory->LoadCells(result.data.cells, result.data.memoryWidth, container,
                       QString::fromStdString(MemoryFileCaption(m_memoryFileName.toStdString())));
+  // Cells read from a file may take the numbers of the ones they replaced:
+  // no earlier value may be put back on them.
+  m_history->Restart();
+  ShowUndoState();
   FocusEqual();
   if (result.status == MemoryFileStatus::Incomplete)
     m_dialogs.inform(QStringLiteral("%1 was incomplete: only the cells it holds in full were loaded.\n%2")

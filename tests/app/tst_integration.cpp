@@ -766,6 +766,13 @@ void TestIntegration::memoryFileSaveAsWritesAndOpenRestores() {
   QCOMPARE(m_fake.saves, 1);
   QVERIFY(file.open(QIODevice::ReadOnly));
   QVERIFY(file.readAll().contains("Memory 1\r\n 1\" \r\n"));
+  // Cells read again under the numbers of those they replace get no earlier value back from Undo.
+  m_calc->Memory().Model().SetValue(1, " 2' ");
+  QTest::keyClick(m_calc->focusWidget(), Qt::Key_5);
+  m_fake.confirmAnswer = true;
+  Item(QStringLiteral("mnuOpen"))->trigger();
+  Item(QStringLiteral("mnuPopup1Undo"))->trigger();
+  QCOMPARE(CellValues(), (QStringList{QStringLiteral(" 1\" "), QStringLiteral(" 5'- 3 1/2\" ")}));
 }
 
 void TestIntegration::truncatedFileLoadsCompletePairsAndTells() {
