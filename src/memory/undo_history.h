@@ -14,9 +14,10 @@
 // - at Clear (the step reports `cleared`): nothing before it is undone;
 // - when cells were opened or closed, or tapes added, since the last point
 //   (a cell's window and tape cannot be brought back by a value);
-// - on Restart, for commands that are not steps (the memory's Clear All).
-// A change nobody recorded is found and recorded by the next Record, Undo or
-// Redo, so it is undone as one step of its own rather than lost.
+// - on Restart, for commands that are not steps (the memory's Clear All and
+//   Erase All, a memory file read).
+// A change nobody recorded is not lost: Undo and Redo record it first, as a
+// step of its own; a key recorded after it takes it into its own step.
 
 #include <cstddef>
 #include <string>
