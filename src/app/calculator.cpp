@@ -29,6 +29,7 @@
 #include "memory/ui/memory_controller.h"
 #include "memory/ui/value_drag.h"
 #include "memory/ui/value_label.h"
+#include "memory/undo_history.h"
 #include "tape/ui/design_metrics.h"
 #include "tape/ui/tape_printer.h"
 #include "tape/ui/tape_window.h"
@@ -218,6 +219,12 @@ void Calculator::StartUp() {
 // ---- What the engine reports ----------------------------------------------
 
 void Calculator::Apply(const EngineOutcome& outcome) {
+  // Every key and drop lands here once its change is made: the history keeps
+  // the point before it.
+  if (m_history) {
+    m_history->Record(outcome.cleared);
+    ShowUndoState();
+  }
   for (int i = 0; i < outcome.beeps; ++i) Beep();
   // A message comes before the rest of the step shows (the division by zero
   // shows its box over the divisor, then the total).
@@ -508,6 +515,26 @@ void Calculator::RefuseText(const QString& why) {
 }
 
 void Calculator::ShowPopupAtDisplay() { Popup()->popup(m_readout->mapToGlobal(QPoint(0, m_readout->height()))); }
+
+void Calculator::Undo_Click() {
+  if (m_history && m_history->Undo()) {
+    CaptionsChanged();
+    FocusEqual();
+  }
+  ShowUndoState();
+}
+
+void Calculator::Redo_Click() {
+  if (m_history && m_history->Redo()) {
+    CaptionsChanged();
+    FocusEqual();
+  }
+  ShowUndoState();
+}
+
+void Calculator::ShowUndoState() {
+  m_menus->SetUndoRedo(m_history && m_history->CanUndo(), m_history && m_history->CanRedo());
+}
 
 // ---- Window events ------------------------------------------------------
 

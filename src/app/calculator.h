@@ -58,6 +58,7 @@ class Session;
 class ShellCommands;
 class TapePrinter;
 class TapeWindow;
+class UndoHistory;
 struct KeyDefinition;
 
 class Calculator : public QMainWindow, public TapeDockHost {
@@ -179,6 +180,9 @@ class Calculator : public QMainWindow, public TapeDockHost {
   void Paste_Click();
   /// The pop-up menu, opened from the keyboard, at the display.
   void ShowPopupAtDisplay();
+  // Undo and redo (Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y, and the pop-up menu)
+  void Undo_Click();
+  void Redo_Click();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -238,6 +242,8 @@ class Calculator : public QMainWindow, public TapeDockHost {
   /// Tells why text was not taken: the display flashes, its tooltip says why.
   void RefuseText(const QString& why);
   void CaptionsChanged();
+  /// Undo and Redo are offered only when there is something to take back or do again.
+  void ShowUndoState();
   void ShowCaptions(std::string_view readout, std::string_view actionLabel, std::string_view label1);
 
   // Handlers owned by this window that are not menu items.
@@ -268,6 +274,8 @@ class Calculator : public QMainWindow, public TapeDockHost {
   std::unique_ptr<CalculatorMenus> m_menus;
   TapeWindow* m_tape = nullptr;
   std::unique_ptr<MemoryController> m_memory;
+  // Every key and drop that changed the calculation, for Undo; made with the cells.
+  std::unique_ptr<UndoHistory> m_history;
   Converter* m_converter = nullptr;
   /// The converter's place (twips) as the settings gave it, for when it is made.
   std::optional<QPoint> m_converterPlace;

@@ -29,6 +29,7 @@
 #include "memory/ui/memory_controller.h"
 #include "memory/ui/value_label.h"
 #include "storage/io/kept_cells.h"
+#include "memory/undo_history.h"
 #include "storage/io/memory_file_io.h"
 #include "storage/io/settings_store.h"
 #include "tape/ui/design_metrics.h"
@@ -52,6 +53,7 @@ void Calculator::BuildCompanions() {
     if (m_tape) m_tape->SetScrollButtonsVisible(visible);
   });
   m_memory->SetFeedbackHandler([this](const EngineOutcome& outcome) { Apply(outcome); });
+  m_history = std::make_unique<UndoHistory>(m_engine, m_memory->Model());
   m_memory->SetKeepCalculatorOnTopHandler([this](bool onTop) { KeepOnTop(this, onTop); });
   m_memory->SetContainerStateHandler([this](Qt::WindowStates state) { RestackAroundContainer(state); });
   // A click on a cell makes it the active one and its window the active window.
@@ -221,8 +223,17 @@ void Calculator::mnuColor_Click(int index) {
 void Calculator::NewMemory_Click() { m_memory->NewMemory(); }
 void Calculator::NamedMemory_Click() { m_memory->NamedMemory(); }
 void Calculator::mnuArrangeMemory_Click() { m_memory->Arrange(); }
-void Calculator::ClearMemory_Click() { m_memory->ClearAll(); }
-void Calculator::EraseMemory_Click() { m_memory->EraseAll(); }
+// Like Clear on the calculator, these end what can be undone.
+void Calculator::ClearMemory_Click() {
+  m_memory->ClearAll();
+  m_history->Restart();
+  ShowUndoState();
+}
+void Calculator::EraseMemory_Click() {
+  m_memory->EraseAll();
+  m_history->Restart();
+  ShowUndoState();
+}
 
 void Calculator::mnuMemoryAdd_Click() { m_memory->DisplayToActiveCell(m_readout->text(), false); }
 void Calculator::mnuMemorySubtract_Click() { m_memory->DisplayToActiveCell(m_readout->text(), true); }
@@ -337,6 +348,10 @@ void Calculator::ShowFileCells(const MemoryFileData& file, const QString& captio
   container.left += frameLeft;
   container.top += frameTop;
   m_memory->LoadCells(file.cells, file.memoryWidth, container, caption);
+  // Cells read from a file may take the numbers of the ones they replaced:
+  // no earlier value may be put back on them.
+  if (m_history) m_history->Restart();
+  ShowUndoState();
 }
 
 void Calculator::LoadKeptCells() {

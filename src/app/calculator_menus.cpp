@@ -167,7 +167,29 @@ CalculatorMenus::CalculatorMenus(Calculator& window) : m_window(window), m_accur
   showPopup->setShortcutContext(Qt::WindowShortcut);
   window.addAction(showPopup);
   QObject::connect(showPopup, &QAction::triggered, &window, [this] { m_window.ShowPopupAtDisplay(); });
+  AddUndoRedo();
   ShowChoices();
+}
+
+void CalculatorMenus::AddUndoRedo() {
+  // The items after "Cancel" are also the window's shortcuts: the window holds
+  // them too, so the keys work while the pop-up is closed, and a disabled item
+  // leaves its key to nobody (Ctrl combinations are never typing).
+  m_popup->addSeparator()->setObjectName(QStringLiteral("mnuPopup1SeparatorUndo"));
+  m_undo = AddItem(m_popup, QStringLiteral("mnuPopup1Undo"), "Undo", [this] { m_window.Undo_Click(); });
+  m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  m_redo = AddItem(m_popup, QStringLiteral("mnuPopup1Redo"), "Redo", [this] { m_window.Redo_Click(); });
+  m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  for (QAction* action : {m_undo, m_redo}) {
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setEnabled(false);
+    m_window.addAction(action);
+  }
+}
+
+void CalculatorMenus::SetUndoRedo(bool canUndo, bool canRedo) {
+  m_undo->setEnabled(canUndo);
+  m_redo->setEnabled(canRedo);
 }
 
 void CalculatorMenus::Fill(QMenu* root, std::span<const Row> rows) {

@@ -39,6 +39,8 @@ class CalculatorMenus {
   void SetShowTape(bool shown);
   void SetConverterShown(bool shown);
   void SetKeepCells(bool keep);
+  /// Enables the pop-up's Undo and Redo items and their shortcuts.
+  void SetUndoRedo(bool canUndo, bool canRedo);
 
  private:
   /// The choice an item's check mark shows (accuracies have their own table).
@@ -55,6 +57,8 @@ class CalculatorMenus {
 
   /// Adds `rows` to `root`, or to the menu bar when `root` is null.
   void Fill(QMenu* root, std::span<const Row> rows);
+  /// Undo and Redo at the pop-up's end, after a separator.
+  void AddUndoRedo();
   QAction* AddItem(QMenu* menu, const QString& name, const char* caption, std::function<void()> run);
   /// Makes `action` show a choice, as the menu-bar item or the pop-up twin.
   void Keep(QMenu* root, QAction* action, Twins& twins);
@@ -68,6 +72,8 @@ class CalculatorMenus {
   /// One per accuracy offered, in the order of the accuracy table.
   std::vector<Twins> m_accuracies;
   std::vector<QAction*> m_memoryKeys;
+  QAction* m_undo = nullptr;
+  QAction* m_redo = nullptr;
 };
 
 }  // namespace mezura

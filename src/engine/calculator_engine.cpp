@@ -54,6 +54,13 @@ EngineOutcome CalculatorEngine::Run(Step&& step) {
   return std::exchange(m_report, {});
 }
 
+void CalculatorEngine::Restore(EngineSnapshot snapshot) {
+  m_state = std::move(snapshot.state);
+  SetReadout(std::move(snapshot.readout));
+  SetActionLabel(std::move(snapshot.actionLabel));
+  SetLabel1(std::move(snapshot.label1));
+}
+
 void CalculatorEngine::SetReadout(std::string text) {
   m_readout = std::move(text);
   m_report.captionsChanged = true;
@@ -145,6 +152,7 @@ EngineOutcome CalculatorEngine::Cancel_Click() {
     SetLabel1("");
     m_state.ActiveFormula = Formula::None;
     if (!m_tapes.ClearTape(0)) Beep();  // tape 0 is full: the clear mark is not recorded
+    m_report.cleared = true;
     m_tapes.ScrollTapeToEnd();
     FocusEqual();
   });

@@ -72,6 +72,17 @@ struct EngineState {
   double ResultValue = 0.0;
   std::string ResultText;
   Formula ActiveFormula = Formula::None;
+  bool operator==(const EngineState&) const = default;
+};
+
+/// All the engine holds of a calculation, for undo and redo to take back: the
+/// state and the three captions (the tapes are their store's).
+struct EngineSnapshot {
+  EngineState state;
+  std::string readout;
+  std::string actionLabel;
+  std::string label1;
+  bool operator==(const EngineSnapshot&) const = default;
 };
 
 class CalculatorEngine {
@@ -132,6 +143,10 @@ class CalculatorEngine {
 
   /// Read-only: a value from outside changes it through EnterValue.
   const EngineState& State() const { return m_state; }
+
+  EngineSnapshot Snapshot() const { return {m_state, m_readout, m_actionLabel, m_label1}; }
+  /// Puts back what Snapshot gave earlier (undo, redo); writes no tape line.
+  void Restore(EngineSnapshot snapshot);
 
   /// One of kAccuracies (4, 8, 16, 32 or 64): the finest fraction of linear results.
   int Accuracy() const { return m_accuracy; }

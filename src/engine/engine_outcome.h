@@ -27,6 +27,7 @@ struct EngineOutcome {
   std::optional<EngineMessage> message;  ///< shown before the captions are repainted
   bool captionsChanged = false;          ///< Readout, ActionLabel or Label1 changed
   bool focusEqual = false;               ///< the "=" key takes the keyboard focus, last
+  bool cleared = false;                  ///< the step was Clear: nothing before it can be undone
 
   /// Adds what happened after this: beeps add up, the flags stay set, the
   /// first message is kept.
@@ -35,6 +36,7 @@ struct EngineOutcome {
     if (!message) message = later.message;
     captionsChanged = captionsChanged || later.captionsChanged;
     focusEqual = focusEqual || later.focusEqual;
+    cleared = cleared || later.cleared;
     return *this;
   }
   bool operator==(const EngineOutcome&) const = default;

@@ -107,6 +107,22 @@ void TapeStore::ResetTapes() {
   NotifyView();
 }
 
+void TapeStore::TakeBackTo(const TapeMark& mark) {
+  const int tapes = std::min(TapeSlots(), static_cast<int>(mark.rowCounts.size()));
+  for (int tape = 0; tape < tapes; ++tape) {
+    const int rows = mark.rowCounts[static_cast<size_t>(tape)];
+    if (rows < 0 || rows >= m_rowCounts[tape]) continue;
+    m_rowCounts[tape] = rows;
+    auto& lines = m_lines[tape];
+    if (static_cast<int>(lines.size()) > rows + 1) lines.resize(rows + 1);
+  }
+  int longest = 0;
+  for (int rows : m_rowCounts) longest = std::max(longest, rows);
+  m_tableRows = std::max(mark.tableRows, longest + kSpareTableRows);
+  SetCursor(mark.cursorColumn, mark.cursorRow);
+  NotifyResized();
+}
+
 int TapeStore::TapeRowCount(int tape) const { return ValidTape(tape) ? m_rowCounts[tape] : 0; }
 
 std::string_view TapeStore::TapeName(int tape) const {

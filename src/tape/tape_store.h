@@ -40,6 +40,14 @@ struct TapeView {
   double rowHeight = 225;       ///< the height of one row
 };
 
+/// How far every tape was written at one moment, for undo to go back to.
+struct TapeMark {
+  std::vector<int> rowCounts;  ///< per tape slot
+  int tableRows = kSpareTableRows;
+  int cursorColumn = 0;
+  int cursorRow = 0;
+};
+
 class TapeStore {
  public:
   TapeStore();
@@ -69,6 +77,12 @@ class TapeStore {
   void ScrollTapeToEnd();
   /// Drops every memory tape; tape 0 keeps its lines and title.
   void ResetTapes();
+
+  TapeMark Mark() const { return {m_rowCounts, m_tableRows, m_cursorColumn, m_cursorRow}; }
+  /// Takes every tape back to the lines `mark` saw (undo): lines written
+  /// since are dropped, the table's rows and the write cursor go back too.
+  /// Tapes opened since, and tapes that are shorter now, are left alone.
+  void TakeBackTo(const TapeMark& mark);
 
   int TapeRowCount(int tape) const;
   /// Number of tapes that have a title and a row count (TapeNames' size).

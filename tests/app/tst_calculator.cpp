@@ -77,6 +77,7 @@ class TestCalculator : public QObject {
   void refusedPasteBeepsFlashesAndSaysWhy();
   void shortcutsRunTheirCommandsAndTypeNothing();
   void noTwoItemsOfAMenuShareALetter();
+  void undoAndRedoKeysFollowWhatCanBeTakenBack();
 
  private:
   QPushButton* Key(const QString& name) const;
@@ -384,6 +385,9 @@ void TestCalculator::menuTreeAsDesigned() {
       R"(mnuPopup1SeparatorClipboard -)",
       R"(mnuPopup1Copy "Copy")",
       R"(mnuPopup1Paste "Paste")",
+      R"(mnuPopup1SeparatorUndo -)",
+      R"(mnuPopup1Undo "Undo")",
+      R"(mnuPopup1Redo "Redo")",
   };
   // The start state, before the start-up shows the tape.
   Session session;
@@ -406,7 +410,7 @@ void TestCalculator::menuTreeAsDesigned() {
       {"Exit", "Ctrl+Q"},             {"mnuHelpContents", "F1"},    {"mnuPopup1Copy", "Ctrl+C; Ctrl+Ins"},
       {"mnuPopup1Paste", "Ctrl+V; Shift+Ins"}, {"PopupKeys", "Shift+F10; Menu"},
       {"mnuMemoryAdd", "Ctrl++; Ctrl+=; Ctrl+Num++"}, {"mnuMemorySubtract", "Ctrl+-; Ctrl+Num+-"},
-      {"mnuMemoryRecall", "Ctrl+R"},
+      {"mnuMemoryRecall", "Ctrl+R"}, {"mnuPopup1Undo", "Ctrl+Z"}, {"mnuPopup1Redo", "Ctrl+Shift+Z; Ctrl+Y"},
   };
   QMap<QString, QString> keys;
   for (const QAction* action : fresh.findChildren<QAction*>()) {
@@ -841,6 +845,37 @@ void TestCalculator::noTwoItemsOfAMenuShareALetter() {
     }
   }
   QVERIFY(menus.size() > 8);  // the walk reached the submenus
+}
+
+void TestCalculator::undoAndRedoKeysFollowWhatCanBeTakenBack() {
+  QAction* undo = Item(QStringLiteral("mnuPopup1Undo"));
+  QAction* redo = Item(QStringLiteral("mnuPopup1Redo"));
+  QVERIFY(!undo->isEnabled());
+  QVERIFY(!redo->isEnabled());
+  const auto press = [this](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+  };
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5'+2'"));
+  const QString entry = m_calc->Readout()->text();
+  press(Qt::Key_Equal);
+  const QString total = m_calc->Readout()->text();
+  const QStringList tape = TapeLines();
+  press(Qt::Key_Z, Qt::ControlModifier);  // "=" taken back, with its tape lines
+  QCOMPARE(m_calc->Readout()->text(), entry);
+  QCOMPARE(TapeLines(), tape.mid(0, tape.size() - 3));
+  QVERIFY(redo->isEnabled());
+  press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  QCOMPARE(m_calc->Readout()->text(), total);
+  QCOMPARE(TapeLines(), tape);
+  press(Qt::Key_Z, Qt::ControlModifier);
+  press(Qt::Key_Y, Qt::ControlModifier);
+  QCOMPARE(TapeLines(), tape);
+  QVERIFY(!redo->isEnabled());
+  // Clear ends what can be undone.
+  press(Qt::Key_C);
+  QVERIFY(!undo->isEnabled());
+  press(Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("0."));
 }
 
 }  // namespace mezura

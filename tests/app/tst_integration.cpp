@@ -47,6 +47,7 @@
 #include "support/tiny_tmpfs.h"
 #include "tape/ui/tape_window.h"
 #include "support/drop_events.h"
+#include "support/calculation_picture.h"
 
 namespace mezura {
 
@@ -95,6 +96,7 @@ class TestIntegration : public QObject {
   void squareOntoLinearTotalIsRefused();
   void displayDroppedOnACellAddsAndWritesItsTape();
   void memoryKeysWorkOnTheActiveCellFromTheKeyboard();
+  void undoTakesBackDropsOnCellsAndTheDisplay();
   void textFromAnotherProgram_data();
   void textFromAnotherProgram();
 
@@ -307,7 +309,8 @@ const char* const kItems[] = {
     "mnuHelpContents", "mnuAbout", "mnuPopup1NewMemory", "mnuPopup1NamedMemory", "mnuPopup1Accuracy16",
     "mnuPopup1Accuracy32", "mnuPopup1Accuracy4", "mnuPopup1Accuracy8", "mnuPopup1Accuracy64", "mnuPopup1Zoom75", "mnuPopup1Zoom100", "mnuPopup1ShowKeys", "mnuPopup1ShowTape",
     "mnuPopUp1Circumference", "mnuPopUp1AreaofCircle", "mnuPopUp1VolumeofCylinder", "mnuPopUp1Diagonal",
-    "mnuPopUp1Stairs", "mnuPopup1Cancel", "mnuPopup1Copy", "mnuPopup1Paste", "mnuPopup2PrintTape", "mnuPopup2PrintAllTapes", "mnuPopup2CopyTape",
+    "mnuPopUp1Stairs", "mnuPopup1Cancel", "mnuPopup1Copy", "mnuPopup1Paste", "mnuPopup1Undo", "mnuPopup1Redo",
+    "mnuPopup2PrintTape", "mnuPopup2PrintAllTapes", "mnuPopup2CopyTape",
     "mnuPopup2SaveTapeAs", "mnuPopup2PrintPreview"};
 
 void CollectItems(const QMenu* menu, QStringList& out) {
@@ -355,6 +358,9 @@ void TestIntegration::everyItemReachesItsHandler() {
   // Items that act only from another state get there first.
   if (item == "Sixteen" || item == "mnuPopup1Accuracy16") Item(QStringLiteral("thirtysecond"))->trigger();
   if (item == "ZoomLarge" || item == "mnuPopup1Zoom100") Item(QStringLiteral("ZoomSmall"))->trigger();
+  // Something to undo: a key, and for Redo that key undone.
+  if (item == "mnuPopup1Undo" || item == "mnuPopup1Redo") QTest::keyClick(m_calc->focusWidget(), Qt::Key_7);
+  if (item == "mnuPopup1Redo") Item(QStringLiteral("mnuPopup1Undo"))->trigger();
   // A single cell stays where it is; two are arranged side by side.
   if (item == "mnuArrangeMemory") Item(QStringLiteral("NewMemory"))->trigger();
   const int shownTape = m_session->Tapes().View().firstVisibleColumn;
@@ -417,6 +423,8 @@ void TestIntegration::everyItemReachesItsHandler() {
     QCOMPARE(CellNames().last(), QStringLiteral("Lumber"));
   } else if (item == "mnuArrangeMemory") {
     QVERIFY(m_calc->Memory().Form(1)->pos() != cellMoved);
+  } else if (item == "mnuPopup1Undo" || item == "mnuPopup1Redo") {
+    QCOMPARE(m_calc->Readout()->text(), item.endsWith(QLatin1String("Undo")) ? QStringLiteral("0.") : QStringLiteral("7"));
   } else if (item == "ClearMemory") {
     QCOMPARE(CellValues(), QStringList{QStringLiteral("0.")});
   } else if (item == "mnuMemoryAdd" || item == "mnuMemorySubtract") {
@@ -667,6 +675,29 @@ void TestIntegration::displayDroppedOnACellAddsAndWritesItsTape() {
   QCOMPARE(m_session->Tapes().CurrentTape(), 0);
 }
 
+void TestIntegration::undoTakesBackDropsOnCellsAndTheDisplay() {
+  using testing::CalculationPicture;
+  Item(QStringLiteral("NewMemory"))->trigger();
+  Keys({QStringLiteral("Number(5)"), QStringLiteral("Foot"), QStringLiteral("Equal")});
+  const auto picture = [this] { return CalculationPicture::Take(m_session->Engine(), m_calc->Memory().Model()); };
+  const CalculationPicture typed = picture();
+  ValueLabel* cell = m_calc->Memory().Form(1)->Label1();
+  Drop(cell, EncodeValueDrag(m_calc->Readout()->text(), DragSource::Readout()), cell->width() / 2 + 2);
+  const CalculationPicture inCell = picture();
+  DropOnReadout(CellValues().first(), false);
+  QVERIFY(picture() != inCell);
+
+  const auto undo = [this] { QTest::keyClick(m_calc->focusWidget(), Qt::Key_Z, Qt::ControlModifier); };
+  undo();
+  QCOMPARE(picture(), inCell);
+  undo();
+  QCOMPARE(picture(), typed);
+  QCOMPARE(cell->text(), QStringLiteral("0."));  // the cell's window follows its value
+  QTest::keyClick(m_calc->focusWidget(), Qt::Key_Y, Qt::ControlModifier);
+  QCOMPARE(picture(), inCell);
+  QCOMPARE(cell->text(), CellValues().first());
+}
+
 void TestIntegration::textFromAnotherProgram_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<bool>("taken");
@@ -758,6 +789,13 @@ void TestIntegration::memoryFileSaveAsWritesAndOpenRestores() {
   QCOMPARE(m_fake.saves, 1);
   QVERIFY(file.open(QIODevice::ReadOnly));
   QVERIFY(file.readAll().contains("Memory 1\r\n 1\" \r\n"));
+  // Cells read again under the numbers of those they replace get no earlier value back from Undo.
+  m_calc->Memory().Model().SetValue(1, " 2' ");
+  QTest::keyClick(m_calc->focusWidget(), Qt::Key_5);
+  m_fake.confirmAnswer = true;
+  Item(QStringLiteral("mnuOpen"))->trigger();
+  Item(QStringLiteral("mnuPopup1Undo"))->trigger();
+  QCOMPARE(CellValues(), (QStringList{QStringLiteral(" 1\" "), QStringLiteral(" 5'- 3 1/2\" ")}));
 }
 
 void TestIntegration::truncatedFileLoadsCompletePairsAndTells() {

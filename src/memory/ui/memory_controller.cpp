@@ -408,7 +408,9 @@ void MemoryController::Beep() {
 }
 
 void MemoryController::Report(const EngineOutcome& outcome) {
-  if (m_feedback && outcome != EngineOutcome{}) m_feedback(outcome);
+  // Told even when there is nothing to show: a drop that changed a cell is a
+  // step of its own for the calculator's undo history.
+  if (m_feedback) m_feedback(outcome);
 }
 
 QString MemoryController::AskName(const QString& initial) {

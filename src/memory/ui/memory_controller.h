@@ -125,7 +125,8 @@ class MemoryController : public QObject, private MemoryModelListener {
   // Hooks.
   void SetTapeArrowsHandler(std::function<void(bool visible)> handler) { m_tapeArrows = std::move(handler); }
   /// Beeps and the focus for the calculator's "=" key, from the commands
-  /// and the drops onto cells.
+  /// and the drops onto cells; called after every drop, even one with
+  /// nothing to show, so that the calculator can record it as a step.
   void SetFeedbackHandler(std::function<void(const EngineOutcome&)> handler) { m_feedback = std::move(handler); }
   void SetKeepCalculatorOnTopHandler(std::function<void(bool)> handler) { m_keepOnTop = std::move(handler); }
   void SetContainerStateHandler(std::function<void(Qt::WindowStates)> handler) {

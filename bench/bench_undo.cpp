@@ -1,0 +1,87 @@
+// The "=" step of bench_engine with the undo history recording it, as the
+// calculator window records every key: the step must stay under 2 us with
+// the recording included. Three memory cells are open, each with a value, so
+// that a point copies what a user's session holds. Also timed: one undo and
+// its redo of such a step.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <memory>
+
+#include "engine/calculator_engine.h"
+#include "memory/memory_model.h"
+#include "memory/undo_history.h"
+#include "tape/tape_store.h"
+
+namespace {
+
+using namespace mezura;
+
+struct Calculator {
+  TapeStore tapes;
+  CalculatorEngine engine{tapes};
+  MemoryModel model{tapes};
+  UndoHistory history{engine, model};
+  Calculator() {
+    for (int i = 0; i < 3; ++i) model.SetValue(model.CreateCell(), " 12'- 7 3/4\" ");
+    engine.EnterValue("5'- 3", ValueRole::Entry);
+    history.Record(engine.Equal_Click().cleared);  // the first operand
+  }
+};
+
+void BM_EqualClickRecorded(benchmark::State& state) {
+  auto calculator = std::make_unique<Calculator>();
+  int evaluations = 0;
+  for (auto _ : state) {
+    if (++evaluations == 10000) {  // 3 lines each: stays clear of the 32767-line limit
+      calculator = std::make_unique<Calculator>();
+      evaluations = 0;
+    }
+    CalculatorEngine& engine = calculator->engine;
+    UndoHistory& history = calculator->history;
+    history.Record(engine.Plus_Click().cleared);
+    history.Record(engine.EnterValue("2'- 6 1/2\"", ValueRole::Entry).feedback.cleared);
+    const auto start = std::chrono::steady_clock::now();
+    history.Record(engine.Equal_Click().cleared);
+    const auto stop = std::chrono::steady_clock::now();
+    state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
+  }
+  if (!calculator->history.CanUndo()) state.SkipWithError("nothing was recorded");
+}
+BENCHMARK(BM_EqualClickRecorded)->UseManualTime();
+
+// bench_engine's BM_PlusOperandEqual with each of its three keys recorded:
+// the setup is timed too, so that the figure does not depend on clock calls.
+void BM_PlusOperandEqualRecorded(benchmark::State& state) {
+  auto calculator = std::make_unique<Calculator>();
+  int evaluations = 0;
+  for (auto _ : state) {
+    if (++evaluations == 10000) {
+      state.PauseTiming();
+      calculator = std::make_unique<Calculator>();
+      evaluations = 0;
+      state.ResumeTiming();
+    }
+    CalculatorEngine& engine = calculator->engine;
+    UndoHistory& history = calculator->history;
+    history.Record(engine.Plus_Click().cleared);
+    history.Record(engine.EnterValue("2'- 6 1/2\"", ValueRole::Entry).feedback.cleared);
+    history.Record(engine.Equal_Click().cleared);
+  }
+}
+BENCHMARK(BM_PlusOperandEqualRecorded);
+
+void BM_UndoRedoEqual(benchmark::State& state) {
+  Calculator calculator;
+  for (int i = 0; i < 200; ++i) {
+    calculator.history.Record(calculator.engine.Plus_Click().cleared);
+    calculator.history.Record(calculator.engine.EnterValue("1\"", ValueRole::Entry).feedback.cleared);
+    calculator.history.Record(calculator.engine.Equal_Click().cleared);
+  }
+  for (auto _ : state) {
+    if (!calculator.history.Undo() || !calculator.history.Redo()) state.SkipWithError("undo or redo refused");
+  }
+}
+BENCHMARK(BM_UndoRedoEqual);
+
+}  // namespace
