@@ -242,6 +242,23 @@ void Calculator::Beep() {
     m_beepHook();
   else
     QApplication::beep();
+  // Many desktops make no sound at all: every refusal is seen as well.
+  FlashReadout();
+}
+
+void Calculator::FlashReadout() {
+  if (m_flashPalette) return;  // already flashing
+  // The display's own colours swapped, then back.
+  m_flashPalette = m_readout->palette();
+  QPalette flash = *m_flashPalette;
+  flash.setColor(QPalette::Window, m_flashPalette->color(QPalette::WindowText));
+  flash.setColor(QPalette::WindowText, m_flashPalette->color(QPalette::Window));
+  m_readout->setPalette(flash);
+  QTimer::singleShot(kRefusalFlashMs, this, [this, flash] {
+    // A colour chosen meanwhile stays.
+    if (m_flashPalette && m_readout->palette() == flash) m_readout->setPalette(*m_flashPalette);
+    m_flashPalette.reset();
+  });
 }
 
 void Calculator::ShowMessage(std::string_view text, std::string_view title) {
@@ -501,17 +518,7 @@ void Calculator::RefuseText(const QString& why) {
   m_refusalNote->show();
   m_refusalNote->raise();
   m_refusalNoteTimer->start(kRefusalReasonMs);
-  if (m_flashPalette) return;  // already flashing
-  // The display's own colours swapped, then back: seen even with the sound off.
-  m_flashPalette = m_readout->palette();
-  QPalette flash = *m_flashPalette;
-  flash.setColor(QPalette::Window, m_flashPalette->color(QPalette::WindowText));
-  flash.setColor(QPalette::WindowText, m_flashPalette->color(QPalette::Window));
-  m_readout->setPalette(flash);
-  QTimer::singleShot(kRefusalFlashMs, this, [this] {
-    if (m_flashPalette) m_readout->setPalette(*m_flashPalette);
-    m_flashPalette.reset();
-  });
+  FlashReadout();
 }
 
 void Calculator::ShowPopupAtDisplay() { Popup()->popup(m_readout->mapToGlobal(QPoint(0, m_readout->height()))); }

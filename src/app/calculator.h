@@ -89,6 +89,8 @@ class Calculator : public QMainWindow, public TapeDockHost {
   /// box, then the captions repainted, then the focus to "=".
   void Apply(const EngineOutcome& outcome);
   void Beep();
+  /// A short swap of the display's colours, the beep made visible.
+  void FlashReadout();
   void FocusEqual();
 
   // TapeDockHost

@@ -75,6 +75,7 @@ class TestCalculator : public QObject {
   void pasteAndCopyTheDisplay();
   void refusedPasteBeepsFlashesAndSaysWhy_data();
   void refusedPasteBeepsFlashesAndSaysWhy();
+  void refusedKeyFlashesTheDisplay();
   void shortcutsRunTheirCommandsAndTypeNothing();
   void noTwoItemsOfAMenuShareALetter();
   void undoAndRedoKeysFollowWhatCanBeTakenBack();
@@ -803,6 +804,18 @@ void TestCalculator::refusedPasteBeepsFlashesAndSaysWhy() {
   QTest::keyClick(keys, Qt::Key_4);
   QVERIFY(!note->isVisible());
   QVERIFY(m_calc->Readout()->toolTip().isEmpty());
+}
+
+// The beep is seen as well as heard: a comma is no decimal point.
+void TestCalculator::refusedKeyFlashesTheDisplay() {
+  int beeps = 0;
+  m_calc->SetBeepHook([&] { ++beeps; });
+  const QColor background = m_calc->Readout()->palette().color(QPalette::Window);
+  QTest::keyClicks(Key(QStringLiteral("Equal")), QStringLiteral("5,"));
+  QCOMPARE(beeps, 1);
+  QCOMPARE(m_calc->Readout()->text(), QStringLiteral("5"));
+  QVERIFY(m_calc->Readout()->palette().color(QPalette::Window) != background);
+  QTRY_COMPARE(m_calc->Readout()->palette().color(QPalette::Window), background);
 }
 
 void TestCalculator::shortcutsRunTheirCommandsAndTypeNothing() {
