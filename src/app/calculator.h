@@ -193,6 +193,8 @@ class Calculator : public QMainWindow, public TapeDockHost {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  /// The display added to or taken from the active cell, as a drop there would.
+  void DisplayToActiveCell(bool subtract);
   struct Control {
     QWidget* widget;
     TwipRect design;

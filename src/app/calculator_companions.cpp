@@ -235,8 +235,16 @@ void Calculator::EraseMemory_Click() {
   ShowUndoState();
 }
 
-void Calculator::mnuMemoryAdd_Click() { m_memory->DisplayToActiveCell(m_readout->text(), false); }
-void Calculator::mnuMemorySubtract_Click() { m_memory->DisplayToActiveCell(m_readout->text(), true); }
+void Calculator::mnuMemoryAdd_Click() { DisplayToActiveCell(false); }
+void Calculator::mnuMemorySubtract_Click() { DisplayToActiveCell(true); }
+
+void Calculator::DisplayToActiveCell(bool subtract) {
+  m_memory->DisplayToActiveCell(m_readout->text(), subtract);
+  // Typed from the calculator, the next keys write on its tape: that one stays
+  // in view (the cell shows its new value). From the memory window, the cell's
+  // tape does.
+  if (isActiveWindow()) ShowCalculatorTape();
+}
 
 void Calculator::mnuMemoryRecall_Click() {
   Apply(m_memory->RecallActiveCell().feedback);

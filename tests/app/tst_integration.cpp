@@ -1131,6 +1131,8 @@ void TestIntegration::memoryKeysWorkOnTheActiveCellFromTheKeyboard() {
   QCOMPARE(m_calc->Readout()->text(), shown);
   QCOMPARE(Rows(0), calcRows);
   QCOMPARE(m_fake.beeps, 1);
+  // The calculator kept the keyboard, so its tape is the one in view.
+  QCOMPARE(m_session->Tapes().CurrentTape(), 0);
 
   // Recall with "x" pending is the second operand, as the cell's drop would be.
   Keys({QStringLiteral("Multiply")});
