@@ -521,6 +521,16 @@ void Calculator::RefuseText(const QString& why) {
   FlashReadout();
 }
 
+void Calculator::CopyTape_Click() {
+  Tape()->mnuPopup2CopyTape_Click();
+  FocusEqual();
+}
+
+void Calculator::SaveTapeAs_Click() {
+  Tape()->mnuPopup2SaveTapeAs_Click();
+  FocusEqual();
+}
+
 void Calculator::ShowPopupAtDisplay() { Popup()->popup(m_readout->mapToGlobal(QPoint(0, m_readout->height()))); }
 
 void Calculator::Undo_Click() {

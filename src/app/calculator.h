@@ -180,6 +180,9 @@ class Calculator : public QMainWindow, public TapeDockHost {
   /// The clipboard's text as the entry, if it reads as a measurement;
   /// otherwise a beep, a flash of the display and the reason beside it.
   void Paste_Click();
+  /// The tape in view to the clipboard, or to a text or CSV file.
+  void CopyTape_Click();
+  void SaveTapeAs_Click();
   /// The pop-up menu, opened from the keyboard, at the display.
   void ShowPopupAtDisplay();
   // Undo and redo (Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y, and the pop-up menu)

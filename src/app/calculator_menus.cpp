@@ -152,6 +152,9 @@ const CalculatorMenus::Row CalculatorMenus::kPopup[] = {
     {Kind::Separator, "mnuPopup1SeparatorClipboard"},
     {Kind::Item, "mnuPopup1Copy", "Copy", &C::Copy_Click, Mark::None, "Ctrl+C; Ctrl+Ins"},
     {Kind::Item, "mnuPopup1Paste", "Paste", &C::Paste_Click, Mark::None, "Ctrl+V; Shift+Ins"},
+    // The tape window's own commands, for the keyboard, which never reaches that window.
+    {Kind::Item, "mnuPopup1CopyTape", "Copy Tape", &C::CopyTape_Click, Mark::None, "Ctrl+Shift+C"},
+    {Kind::Item, "mnuPopup1SaveTapeAs", "Save Tape As...", &C::SaveTapeAs_Click, Mark::None, "Ctrl+Shift+S"},
 };
 
 CalculatorMenus::CalculatorMenus(Calculator& window) : m_window(window), m_accuracies(std::size(kAccuracyItems)) {

@@ -386,6 +386,8 @@ void TestCalculator::menuTreeAsDesigned() {
       R"(mnuPopup1SeparatorClipboard -)",
       R"(mnuPopup1Copy "Copy")",
       R"(mnuPopup1Paste "Paste")",
+      R"(mnuPopup1CopyTape "Copy Tape")",
+      R"(mnuPopup1SaveTapeAs "Save Tape As...")",
       R"(mnuPopup1SeparatorUndo -)",
       R"(mnuPopup1Undo "Undo")",
       R"(mnuPopup1Redo "Redo")",
@@ -411,7 +413,8 @@ void TestCalculator::menuTreeAsDesigned() {
       {"Exit", "Ctrl+Q"},             {"mnuHelpContents", "F1"},    {"mnuPopup1Copy", "Ctrl+C; Ctrl+Ins"},
       {"mnuPopup1Paste", "Ctrl+V; Shift+Ins"}, {"PopupKeys", "Shift+F10; Menu"},
       {"mnuMemoryAdd", "Ctrl++; Ctrl+=; Ctrl+Num++"}, {"mnuMemorySubtract", "Ctrl+-; Ctrl+Num+-"},
-      {"mnuMemoryRecall", "Ctrl+R"}, {"mnuPopup1Undo", "Ctrl+Z"}, {"mnuPopup1Redo", "Ctrl+Shift+Z; Ctrl+Y"},
+      {"mnuMemoryRecall", "Ctrl+R"}, {"mnuPopup1Undo", "Ctrl+Z"},
+      {"mnuPopup1CopyTape", "Ctrl+Shift+C"}, {"mnuPopup1SaveTapeAs", "Ctrl+Shift+S"}, {"mnuPopup1Redo", "Ctrl+Shift+Z; Ctrl+Y"},
   };
   QMap<QString, QString> keys;
   for (const QAction* action : fresh.findChildren<QAction*>()) {
