@@ -8,6 +8,7 @@
 #include <chrono>
 #include <memory>
 
+#include "addition_steps.h"
 #include "engine/calculator_engine.h"
 #include "tape/tape_store.h"
 
@@ -25,21 +26,8 @@ struct Calculator {
 };
 
 void BM_EqualClickPendingAddition(benchmark::State& state) {
-  auto calculator = std::make_unique<Calculator>();
-  int evaluations = 0;
-  for (auto _ : state) {
-    if (++evaluations == 10000) {  // 3 lines each: stays clear of the 32767-line limit
-      calculator = std::make_unique<Calculator>();
-      evaluations = 0;
-    }
-    CalculatorEngine& engine = calculator->engine;
-    engine.Plus_Click();
-    engine.EnterValue("2'- 6 1/2\"", ValueRole::Entry);
-    const auto start = std::chrono::steady_clock::now();
-    engine.Equal_Click();
-    const auto stop = std::chrono::steady_clock::now();
-    state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
-  }
+  const auto calculator =
+      bench::RunAdditions<Calculator, bench::Timed::EqualOnly>(state, [](Calculator&, const EngineOutcome&) {});
   if (calculator->tapes.TapeRowCount(0) < 3) state.SkipWithError("the addition wrote no tape lines");
 }
 BENCHMARK(BM_EqualClickPendingAddition)->UseManualTime();
@@ -47,20 +35,7 @@ BENCHMARK(BM_EqualClickPendingAddition)->UseManualTime();
 // The same with the setup inside the timing, as an upper bound that does not
 // depend on the clock calls.
 void BM_PlusOperandEqual(benchmark::State& state) {
-  auto calculator = std::make_unique<Calculator>();
-  int evaluations = 0;
-  for (auto _ : state) {
-    if (++evaluations == 10000) {
-      state.PauseTiming();
-      calculator = std::make_unique<Calculator>();
-      evaluations = 0;
-      state.ResumeTiming();
-    }
-    CalculatorEngine& engine = calculator->engine;
-    engine.Plus_Click();
-    engine.EnterValue("2'- 6 1/2\"", ValueRole::Entry);
-    engine.Equal_Click();
-  }
+  bench::RunAdditions<Calculator, bench::Timed::AllThreeKeys>(state, [](Calculator&, const EngineOutcome&) {});
 }
 BENCHMARK(BM_PlusOperandEqual);
 

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <memory>
 
+#include "addition_steps.h"
 #include "engine/calculator_engine.h"
 #include "memory/memory_model.h"
 #include "memory/undo_history.h"
@@ -29,23 +30,10 @@ struct Calculator {
   }
 };
 
+void RecordStep(Calculator& calculator, const EngineOutcome& outcome) { calculator.history.Record(outcome.cleared); }
+
 void BM_EqualClickRecorded(benchmark::State& state) {
-  auto calculator = std::make_unique<Calculator>();
-  int evaluations = 0;
-  for (auto _ : state) {
-    if (++evaluations == 10000) {  // 3 lines each: stays clear of the 32767-line limit
-      calculator = std::make_unique<Calculator>();
-      evaluations = 0;
-    }
-    CalculatorEngine& engine = calculator->engine;
-    UndoHistory& history = calculator->history;
-    history.Record(engine.Plus_Click().cleared);
-    history.Record(engine.EnterValue("2'- 6 1/2\"", ValueRole::Entry).feedback.cleared);
-    const auto start = std::chrono::steady_clock::now();
-    history.Record(engine.Equal_Click().cleared);
-    const auto stop = std::chrono::steady_clock::now();
-    state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
-  }
+  const auto calculator = bench::RunAdditions<Calculator, bench::Timed::EqualOnly>(state, RecordStep);
   if (!calculator->history.CanUndo()) state.SkipWithError("nothing was recorded");
 }
 BENCHMARK(BM_EqualClickRecorded)->UseManualTime();
@@ -53,21 +41,7 @@ BENCHMARK(BM_EqualClickRecorded)->UseManualTime();
 // bench_engine's BM_PlusOperandEqual with each of its three keys recorded:
 // the setup is timed too, so that the figure does not depend on clock calls.
 void BM_PlusOperandEqualRecorded(benchmark::State& state) {
-  auto calculator = std::make_unique<Calculator>();
-  int evaluations = 0;
-  for (auto _ : state) {
-    if (++evaluations == 10000) {
-      state.PauseTiming();
-      calculator = std::make_unique<Calculator>();
-      evaluations = 0;
-      state.ResumeTiming();
-    }
-    CalculatorEngine& engine = calculator->engine;
-    UndoHistory& history = calculator->history;
-    history.Record(engine.Plus_Click().cleared);
-    history.Record(engine.EnterValue("2'- 6 1/2\"", ValueRole::Entry).feedback.cleared);
-    history.Record(engine.Equal_Click().cleared);
-  }
+  bench::RunAdditions<Calculator, bench::Timed::AllThreeKeys>(state, RecordStep);
 }
 BENCHMARK(BM_PlusOperandEqualRecorded);
 
