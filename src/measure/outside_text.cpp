@@ -282,6 +282,10 @@ std::optional<std::string> ReadOutsideText(std::string_view text) {
     // A value the program cannot compute with is no value (a fraction over
     // zero, an exponent beyond a double's range).
     if (!std::isfinite(ParseByDimension(*value))) return std::nullopt;
+    // Our own form can be longer than the text ("8cu" becomes "8 cu."): a
+    // value that would not be taken back when copied out and pasted in again
+    // is not taken now either.
+    if (value->size() > kMaxOutsideTextBytes) return std::nullopt;
     return value;
   }
   return std::nullopt;

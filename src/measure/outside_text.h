@@ -5,8 +5,8 @@
 // them take and refuse the same texts. What an accepted value then does is
 // the receiver's business.
 //
-// Taken, once blanks, tabs and line ends around it are trimmed and if it is at
-// most kMaxOutsideTextBytes long:
+// Taken, once blanks, tabs and line ends around it are trimmed and if both it
+// and the value it gives are at most kMaxOutsideTextBytes long:
 //   - a measurement as the program writes it, the keys type it or builders
 //     write it elsewhere: an optional "-", feet with the foot mark, inches,
 //     a fraction, the inch mark, each optional but with at least one number,

@@ -25,7 +25,8 @@ TEST(ReadOutsideText, TakesValuesTrimmedWithTheMarksWrittenOurWay) {
       {" 5'- 3 1/2\"\r\n", "5'- 3 1/2\""}, {"\t-1/2\"", "-1/2\""},        {"4'-8 3/8\"", "4'-8 3/8\""},
       {"6.25E-05", "6.25E-05"},           {" 1E+16'- 0\"", "1E+16'- 0\""}, {" " + longest + "\n", longest},
       {" 1'- 0\" sq.", "1'- 0\" sq."},    {"5' sq", "5' sq."},             {"12sq.", "12 sq."},
-      {"27' cu", "27' cu."},              {"8cu", "8 cu."},                {"6.25E-05  sq", "6.25E-05 sq."},
+      {"27' cu", "27' cu."},              {"8cu", "8 cu."},
+      {longest.substr(4) + "cu", longest.substr(4) + " cu."},                {"6.25E-05  sq", "6.25E-05 sq."},
   };
   for (const Case& c : cases) EXPECT_EQ(ReadOutsideText(c.text), c.value) << c.text;
 }
@@ -62,6 +63,7 @@ TEST(ReadOutsideText, RefusesWhatIsNoValue) {
       "--5", "5 -", "5 E3", "1/2E3", "\"5", "'-", "' \"",  // digits or marks that belong to no piece
       "5\x00"s "7", "5\x01", "5\t7", "\xc3\xb7 4", "5\xff",
       std::string(kMaxOutsideTextBytes + 1, '1'),
+      std::string(kMaxOutsideTextBytes - 3, '4') + "cu",  // fits, but " cu." would not
   };
   for (const std::string& text : refused) EXPECT_EQ(ReadOutsideText(text), std::nullopt) << text;
 }
